@@ -1,0 +1,72 @@
+# Shared set-up for scripts/test and scripts/demo: packages, build, display and Wine.
+# Every step is named and bounded in time; a failing step stops the script with its name.
+set -uo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${QCTL_BUILD_DIR:-$ROOT/build}
+export WINEPREFIX=${WINEPREFIX:-$BUILD/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+fail() { echo "FAILED at step: $1" >&2; exit 1; }
+
+# step NAME SECONDS CMD...: runs CMD with a timeout, stops the script when it fails.
+step() {
+  local name=$1 secs=$2; shift 2
+  echo "== $name"
+  timeout -k 10 "$secs" "$@" || fail "$name (exit $?)"
+}
+
+need_packages() {
+  local pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xauth googletest x11-utils)
+  local missing=()
+  for p in "${pkgs[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  step "apt-get update" 600 apt-get update -qq
+  step "apt-get install" 1200 apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  if [ ! -f "$BUILD/build.ninja" ]; then
+    step "configure" 300 cmake -S "$ROOT" -B "$BUILD" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  step "build" 2400 cmake --build "$BUILD" -j "$(nproc)"
+}
+
+# Starts a private Xvfb when no display is set; it is stopped when the script exits.
+XVFB_PID=
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && timeout 5 xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n=${QCTL_DISPLAY_NUM:-77}
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 1 100); do
+    timeout 2 xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "start Xvfb"
+}
+
+# Keeps one wineserver alive for the whole run and lets Wine start its helper processes once.
+WINESERVER_PID=
+start_wine() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineserver -p >/dev/null 2>&1 &
+  WINESERVER_PID=$!
+  step "wine prefix" 600 /usr/lib/wine/wine64 wineboot --init
+  step "wine warm-up" 300 /usr/lib/wine/wine64 cmd /c exit 0
+}
+
+cleanup() {
+  [ -n "$WINESERVER_PID" ] && { timeout 20 wineserver -k >/dev/null 2>&1; kill "$WINESERVER_PID" 2>/dev/null; }
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  true
+}
+trap cleanup EXIT
