@@ -348,7 +348,7 @@ void RunSequence(unsigned seed, int steps)
                 break;
             }
             ExpectSame(grid, model, nLiveBefore, op, step);
-            if (HasFatalFailure())
+            if (::testing::Test::HasFatalFailure())
                 return;
         }
     }
