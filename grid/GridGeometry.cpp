@@ -451,7 +451,7 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
     if (m_pImageList && nImage >= 0)
     {
         IMAGEINFO Info;
-        if (::ImageList_GetImageInfo(m_pImageList->GetSafeHandle(), nImage, &Info))
+        if (m_pImageList->GetImageInfo(nImage, &Info))
         {
             int nImageWidth = Info.rcImage.right - Info.rcImage.left + 1;
             int nImageHeight = Info.rcImage.bottom - Info.rcImage.top + 1;
