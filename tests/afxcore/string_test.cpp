@@ -87,6 +87,15 @@ TEST(CStringFormat, RuntimeWidePrintfSemantics) {
   EXPECT_STREQ(L"0002.500|ff|FF|7|   42|42   |", s);
   s.Format(L"%s", L"");
   EXPECT_TRUE(s.IsEmpty());
+  CString name(L"cell"), empty;
+  s.Format(L"%s[%d]=%s.", name, 3, empty);  // CString arguments go in as they are
+  EXPECT_STREQ(L"cell[3]=.", s);
+  s.Format(L"%s+%s", s, name);
+  EXPECT_STREQ(L"cell[3]=.+cell", s);
+  s.AppendFormat(L"%s", name);
+  EXPECT_STREQ(L"cell[3]=.+cellcell", s);
+  s.Format(L"no arguments %%");
+  EXPECT_STREQ(L"no arguments %", s);
 }
 
 TEST(CStringFormat, LongOutputsAndSelfReference) {
