@@ -1,0 +1,5 @@
+// QCtl: the umbrella header. Including it reaches every public header of the library.
+#pragma once
+
+#include <afxwin.h>
+#include <afxext.h>
