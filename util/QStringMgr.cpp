@@ -85,8 +85,9 @@ BOOL CQStringMgr::GetElementItem(CString& strSource, CString& strItem, CString s
   ElementWalk walk(strSource, strSep);
   int nStart, nCount;
   if (!walk.Next(nStart, nCount)) return FALSE;
-  strItem = Slice(walk.Text(), nStart, nCount);
+  CString strHead = Slice(walk.Text(), nStart, nCount);
   strSource = strSource.Mid(walk.Pos());
+  strItem = strHead;
   return TRUE;
 }
 
