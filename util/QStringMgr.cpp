@@ -45,10 +45,14 @@ private:
 };
 
 // CString::Compare of an element with item is 0: equal as NUL-terminated strings.
+// Only the last element can hold a NUL (the search stops there), so lengths differ mostly.
 bool ElementEquals(const wchar_t* pElem, int nCount, const wchar_t* pszItem, int nItemLen) {
-  if (nCount < nItemLen) return false;
-  if (wmemcmp(pElem, pszItem, nItemLen) != 0) return false;
-  return nCount == nItemLen || pElem[nItemLen] == L'\0';
+  if (nCount != nItemLen && (nCount < nItemLen || pElem[nItemLen] != L'\0')) return false;
+  if (nItemLen == 0) return true;
+  if (pElem[nItemLen - 1] != pszItem[nItemLen - 1]) return false;  // lists often share prefixes
+  for (int i = 0; i < nItemLen - 1; ++i)
+    if (pElem[i] != pszItem[i]) return false;
+  return true;
 }
 
 // Appends one element to a re-joined list: the separator only when the result is not empty.

@@ -19,8 +19,9 @@
 //   all of them (a string without embedded NULs stays as it is).
 // - SetElement with an index at or beyond the element count places the value there: the list
 //   (without a trailing separator) is padded with empty elements up to index, then the value
-//   follows, so that element number index is value afterwards (a trailing empty value cannot be
-//   held: it adds a separator only).
+//   follows, so that element number index is value afterwards. (A trailing empty value cannot be
+//   held, and elements or a value that run into the separator, such as ⟨a:⟩ before ⟨::⟩, are
+//   split differently when the list is walked again.)
 //
 // All operations are static; the class has no state. Operations that walk a copy of S cost one
 // pass over S, whatever the number of elements.

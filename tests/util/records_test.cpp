@@ -193,6 +193,8 @@ TEST(RecordX, VariantConversions) {
   _bstr_t narrow("abc");  // through the narrow-string support functions
   EXPECT_STREQ(L"abc", static_cast<const wchar_t*>(narrow));
   EXPECT_STREQ("abc", static_cast<const char*>(narrow));
+  EXPECT_EQ(VT_ERROR, vtMissing.vt);  // the shared "argument left out" value
+  EXPECT_EQ(DISP_E_PARAMNOTFOUND, vtMissing.scode);
 
   rec.SetValue(L"bad", _variant_t(L"not a number"), 1);
   rec.GetValue(L"bad", v);
