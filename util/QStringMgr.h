@@ -83,7 +83,8 @@ public:
   // only when a '.' occurs at position 1 or later.
   static void OptimizeByNum(CString& str);
   // v with "%.<digits>g" when bGeneral is non-zero, else "%.<digits>f". A negative digit count is
-  // taken as the run-time's default precision.
+  // taken as the run-time's default precision; counts above 1100 as 1100 (beyond, a double has
+  // only zeros).
   static CString PrecisionByNum(double dValue, int nDigits, int bGeneral);
   // _wtof(s) with "%.<digits>f", then OptimizeByNum when bOptimize is non-zero.
   static CString PrecisionByNum(CString str, int nDigits, int bOptimize);

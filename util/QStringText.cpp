@@ -20,8 +20,12 @@ int FindChar(const CString& str, wchar_t ch) {
   return static_cast<int>(p - psz);
 }
 
+// A double has at most 1074 decimals that are not zero; larger precisions only add zeros.
+const int kMaxDigits = 1100;
+
 // printf-style formatting of one double with a precision, through the run-time's wide printf.
 CString FormatDouble(const wchar_t* pszFormat, int nDigits, double dValue) {
+  if (nDigits > kMaxDigits) nDigits = kMaxDigits;
   int n = _scwprintf(pszFormat, nDigits, dValue);
   if (n <= 0) return CString();
   CString str;

@@ -1,7 +1,6 @@
 #include "boxwatch.h"
 
 namespace {
-thread_local BoxWatch* t_pWatch = nullptr;
 thread_local std::vector<ShownBox>* t_pBoxes = nullptr;
 
 std::wstring WindowText(HWND hwnd) {
@@ -26,14 +25,12 @@ BOOL CALLBACK FindIconChild(HWND hwnd, LPARAM lParam) {
 }  // namespace
 
 BoxWatch::BoxWatch() {
-  t_pWatch = this;
   t_pBoxes = &m_boxes;
   m_hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
 }
 
 BoxWatch::~BoxWatch() {
   if (m_hook) UnhookWindowsHookEx(m_hook);
-  t_pWatch = nullptr;
   t_pBoxes = nullptr;
 }
 

@@ -164,4 +164,5 @@ TEST(Numbers, OptimizeAndPrecision) {
   CString wide = CQStringMgr::PrecisionByNum(1e300, 400, 0);
   EXPECT_EQ(L'1', wide[0]);
   EXPECT_EQ(301 + 1 + 400, wide.GetLength());
+  EXPECT_EQ(1 + 1 + 1100, CQStringMgr::PrecisionByNum(0.5, 0x7FFFFFFF, 0).GetLength());
 }
