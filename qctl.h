@@ -3,3 +3,8 @@
 
 #include <afxwin.h>
 #include <afxext.h>
+
+#include "util/QStringMgr.h"
+#include "util/QRecord.h"
+#include "util/QKeyOperate.h"
+#include "util/QFileOper.h"
