@@ -1,9 +1,18 @@
 // Loading and unloading the library inside the host stand-in, as the host loads a module's dependency.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include <afxwin.h>
+#include <afxdllx.h>
 #include <acdocman.h>
 
 namespace {
+
+// How many modules of the framework's chain belong to hModule.
+int ChainEntriesOf(HMODULE hModule) {
+  int n = 0;
+  for (CDynLinkLibrary* p = AfxGetModuleChainHead(); p; p = p->m_pNextDLL)
+    if (p->m_hModule == hModule) ++n;
+  return n;
+}
 
 TEST(ModuleLoad, RegistersAndUnregistersTheDataManagerOnce) {
   AcApDocManager* dm = acDocManagerPtr();
@@ -15,6 +24,8 @@ TEST(ModuleLoad, RegistersAndUnregistersTheDataManagerOnce) {
   EXPECT_EQ(count + 1, dm->reactorCount());
   EXPECT_EQ(added + 1, dm->reactorsAdded());
   EXPECT_EQ(removed, dm->reactorsRemoved());
+  // The module joined the framework's chain, so its resources are found.
+  EXPECT_EQ(1, ChainEntriesOf(lib));
 
   // Documents opened and closed while the module is loaded reach its reactor without harm.
   AcApDocument* a = dm->openDocument(L"C:\\work\\plan.dwg");
@@ -25,6 +36,7 @@ TEST(ModuleLoad, RegistersAndUnregistersTheDataManagerOnce) {
 
   ASSERT_TRUE(FreeLibrary(lib));
   EXPECT_EQ(nullptr, GetModuleHandleW(L"qctl.dll"));
+  EXPECT_EQ(0, ChainEntriesOf(lib));
   EXPECT_EQ(count, dm->reactorCount());
   EXPECT_EQ(added + 1, dm->reactorsAdded());
   EXPECT_EQ(removed + 1, dm->reactorsRemoved());
