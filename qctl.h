@@ -1,0 +1,10 @@
+// QCtl: the umbrella header. Including it reaches every public header of the library.
+#pragma once
+
+#include <afxwin.h>
+#include <afxext.h>
+
+#include "util/QStringMgr.h"
+#include "util/QRecord.h"
+#include "util/QKeyOperate.h"
+#include "util/QFileOper.h"

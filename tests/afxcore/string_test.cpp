@@ -293,6 +293,8 @@ TEST(CStringBuffer, GetBufferAndReleaseBuffer) {
   s = L"abcdef";
   s.Truncate(2);
   EXPECT_STREQ(L"ab", s);
+  EXPECT_FALSE(s.LoadString(::GetModuleHandleW(NULL), 1));  // no string table: unchanged
+  EXPECT_STREQ(L"ab", s);
   BSTR b = s.AllocSysString();
   EXPECT_EQ(2u, SysStringLen(b));
   EXPECT_STREQ(L"ab", b);
