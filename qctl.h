@@ -1,6 +1,10 @@
 // Umbrella header of the library.
 #pragma once
 
+#include "util/QStringMgr.h"
+#include "util/QRecord.h"
+#include "util/QKeyOperate.h"
+#include "util/QFileOper.h"
 #include "grid/QCellRange.h"
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
