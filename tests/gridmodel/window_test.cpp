@@ -31,10 +31,18 @@ LRESULT CALLBACK RecordingParentProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
     return ::DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
+// Leaves nothing to repaint, frame included.
+void Validate(HWND hWnd)
+{
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_VALIDATE | RDW_NOERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
 class GridWindowTest : public testing::Test
 {
 protected:
-    void SetUp() override
+    // One parent for all tests: destroying a visible top-level window is slow on a display
+    // without a window manager.
+    static void SetUpTestSuite()
     {
         WNDCLASSW wc;
         memset(&wc, 0, sizeof(wc));
@@ -44,6 +52,11 @@ protected:
         ::RegisterClassW(&wc);
         m_hParent = ::CreateWindowExW(0, wc.lpszClassName, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
                                       400, NULL, NULL, wc.hInstance, NULL);
+    }
+    static void TearDownTestSuite() { ::DestroyWindow(m_hParent); }
+
+    void SetUp() override
+    {
         ASSERT_TRUE(::IsWindow(m_hParent));
         m_pGrid = new TestGrid(10, 6, 1, 1);
         ASSERT_TRUE(m_pGrid->Create(CRect(0, 0, 300, 200), CWnd::FromHandle(m_hParent), 1234));
@@ -54,7 +67,6 @@ protected:
     {
         g_pGrid = nullptr;
         delete m_pGrid;
-        ::DestroyWindow(m_hParent);
     }
     // code, row and column of every notification, then the log is emptied
     std::vector<std::vector<int>> Take()
@@ -67,9 +79,10 @@ protected:
     }
     using Log = std::vector<std::vector<int>>;
 
-    HWND m_hParent = NULL;
+    static HWND m_hParent;
     TestGrid* m_pGrid = nullptr;
 };
+HWND GridWindowTest::m_hParent = NULL;
 }  // namespace
 
 TEST_F(GridWindowTest, FocusChangesTellTheParentBeforeAndAfter)
@@ -206,17 +219,17 @@ TEST_F(GridWindowTest, ScrollRangesFollowTheVirtualSize)
 TEST_F(GridWindowTest, CountChangesAndGridLinesInvalidateTheClientArea)
 {
     HWND hGrid = m_pGrid->GetSafeHwnd();
-    ::ValidateRect(hGrid, NULL);
+    Validate(hGrid);
+    RECT update;
     m_pGrid->SetItemText(1, 1, L"no repaint");
     m_pGrid->SetRowHeight(1, 50);
-    RECT update;
     EXPECT_FALSE(::GetUpdateRect(hGrid, &update, FALSE));
     m_pGrid->SetGridLines(GVL_HORZ);
     EXPECT_TRUE(::GetUpdateRect(hGrid, &update, FALSE));
-    ::ValidateRect(hGrid, NULL);
+    Validate(hGrid);
     m_pGrid->SetColumnCount(7);
     EXPECT_TRUE(::GetUpdateRect(hGrid, &update, FALSE));
-    ::ValidateRect(hGrid, NULL);
+    Validate(hGrid);
     EXPECT_TRUE(m_pGrid->InvalidateCellRect(CQCellID(1, 1)));
     EXPECT_TRUE(::GetUpdateRect(hGrid, &update, FALSE));
     CRect cell;
