@@ -248,3 +248,59 @@ TEST_F(GridWindowTest, DestructionDestroysTheWindow)
     EXPECT_FALSE(::IsWindow(hGrid));
     EXPECT_EQ(nLive - 60, CountedCell::s_nLive);
 }
+
+TEST_F(GridWindowTest, TheWindowIsADropTargetOnce)
+{
+    EXPECT_TRUE(m_pGrid->DropTarget().m_bRegistered);
+    EXPECT_EQ(m_pGrid, m_pGrid->DropTarget().m_pGridCtrl);
+    EXPECT_FALSE(m_pGrid->DropTarget().Register(m_pGrid));
+    struct Dummy : IDropTarget
+    {
+        STDMETHOD(QueryInterface)(REFIID, void** ppv) override { *ppv = this; return S_OK; }
+        STDMETHOD_(ULONG, AddRef)() override { return 1; }
+        STDMETHOD_(ULONG, Release)() override { return 1; }
+        STDMETHOD(DragEnter)(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
+        STDMETHOD(DragOver)(DWORD, POINTL, DWORD*) override { return S_OK; }
+        STDMETHOD(DragLeave)() override { return S_OK; }
+        STDMETHOD(Drop)(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
+    } dummy;
+    EXPECT_EQ(DRAGDROP_E_ALREADYREGISTERED, ::RegisterDragDrop(m_pGrid->GetSafeHwnd(), &dummy));
+
+    // a grid without a window cannot be registered; after Revoke the platform forgets the window
+    TestGrid windowless(1, 1);
+    EXPECT_FALSE(windowless.DropTarget().Register(&windowless));
+    EXPECT_FALSE(windowless.DropTarget().Register(NULL));
+    m_pGrid->DropTarget().Revoke();
+    EXPECT_FALSE(m_pGrid->DropTarget().m_bRegistered);
+    EXPECT_EQ(DRAGDROP_E_NOTREGISTERED, ::RevokeDragDrop(m_pGrid->GetSafeHwnd()));
+}
+
+TEST_F(GridWindowTest, CellExtentCountsTextMarginsBoldFixedCellsAndImages)
+{
+    m_pGrid->SetItemText(0, 2, L"Header");
+    m_pGrid->SetItemText(2, 2, L"Header");
+    CDC* pDC = m_pGrid->GetDC();
+    ASSERT_NE(nullptr, pDC);
+    CSize plain = m_pGrid->GetCellExtent(2, 2, pDC);
+    CSize fixed = m_pGrid->GetCellExtent(0, 2, pDC);   // fixed cells are measured semi-bold
+    EXPECT_GE(fixed.cx, plain.cx);
+    EXPECT_EQ(plain.cy, fixed.cy);
+    CSize empty = m_pGrid->GetCellExtent(2, 3, pDC);
+    EXPECT_GT(plain.cx, empty.cx);
+
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 40, ILC_COLOR24, 1, 1));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(pDC, 16, 40));
+    ASSERT_EQ(0, images.Add(&bitmap, (CBitmap*)NULL));
+    m_pGrid->SetImageList(&images);
+    m_pGrid->SetItemImage(2, 2, 0);
+    CSize withImage = m_pGrid->GetCellExtent(2, 2, pDC);
+    // the image rectangle's right - left + 1 (and bottom - top + 1): one more than the image
+    EXPECT_EQ(plain.cx + 17, withImage.cx);
+    EXPECT_EQ(std::max<LONG>(plain.cy, 41), withImage.cy);
+    m_pGrid->SetItemImage(2, 2, 5);   // no such image: text only
+    EXPECT_EQ(plain.cx, m_pGrid->GetCellExtent(2, 2, pDC).cx);
+    m_pGrid->SetImageList(NULL);
+    m_pGrid->ReleaseDC(pDC);
+}
