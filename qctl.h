@@ -1,5 +1,8 @@
-// Umbrella header of the library.
+// QCtl: the umbrella header. Including it reaches every public header of the library.
 #pragma once
+
+#include <afxwin.h>
+#include <afxext.h>
 
 #include "util/QStringMgr.h"
 #include "util/QRecord.h"
