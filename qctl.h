@@ -8,3 +8,8 @@
 #include "util/QRecord.h"
 #include "util/QKeyOperate.h"
 #include "util/QFileOper.h"
+#include "grid/QCellRange.h"
+#include "grid/QGridCell.h"
+#include "grid/QTitleTip.h"
+#include "grid/QGridDropTarget.h"
+#include "grid/QGridCtrl.h"
