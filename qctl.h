@@ -5,4 +5,5 @@
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
+#include "grid/QGridSizeIndex.h"
 #include "grid/QGridCtrl.h"

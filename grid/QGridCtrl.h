@@ -21,6 +21,7 @@
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
+#include "grid/QGridSizeIndex.h"
 
 class COleDataSource;
 class COleDataObject;
@@ -428,6 +429,8 @@ protected:
     int m_nDefCellHeight;           // height of new rows
     int m_nVScrollMax;              // largest scroll positions
     int m_nHScrollMax;
+    CQGridSizeIndex m_RowPositions{&m_arRowHeights};   // running sums of the row heights
+    CQGridSizeIndex m_ColPositions{&m_arColWidths};    // running sums of the column widths
 
     // fonts and images
     LOGFONTW m_Logfont;             // the grid's font description, given to every new cell
