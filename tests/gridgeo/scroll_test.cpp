@@ -126,19 +126,24 @@ TEST_F(GridWindow, LineLeftNeedsANonFixedColumnBeforeTheTopLeftOne)
     ASSERT_EQ(30, ScrollTo(SB_HORZ, 30));
     Scroll(Grid(), WM_HSCROLL, SB_LINELEFT);
     EXPECT_EQ(0, HPos());
-    // a single non-fixed column wider than the page: scrolled into it, it is still the top-left
-    // column, and there is no non-fixed column before it to step back by
-    Rebuild(3, 2, 1, 1, 20, 50);
-    m_pGrid->SetColumnWidth(1, 1000);
-    m_pGrid->ResetScrollBars();
+    // a single non-fixed column, scrolled into: it is still the top-left column, and there is no
+    // non-fixed column before it to step back by
+    Rebuild(3, 3, 1, 1, 20, 50);
+    m_pGrid->SetColumnWidth(1, 300);
+    m_pGrid->SetColumnWidth(2, 300);
+    m_pGrid->ResetScrollBars();   // limit 599, page 350
     ASSERT_EQ(100, ScrollTo(SB_HORZ, 100));
+    m_pGrid->SetRedraw(FALSE);
+    m_pGrid->SetColumnCount(2);   // no reset of the bars while drawing is off
+    m_pGrid->SetRedraw(TRUE);
+    ASSERT_EQ(100, HPos());
     EXPECT_EQ(1, m_pGrid->GetTopleftNonFixedCell().col);
     Scroll(Grid(), WM_HSCROLL, SB_LINELEFT);
     EXPECT_EQ(100, HPos());
     EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
     // line right steps by the column's own width, cut by the bar to its last position
     Scroll(Grid(), WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(1050 - 50 - 350, HPos());
+    EXPECT_EQ(599 - 350 + 1, HPos());
 }
 
 TEST_F(GridWindow, ScrollingTakesTheFocusAndHidesTheTitleTip)
@@ -219,7 +224,8 @@ TEST_F(GridWindow, WheelPostsLineOrPageMessages)
     ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-240), lPt);
     EXPECT_EQ(std::vector<WPARAM>(6, SB_LINEDOWN), TakePosted(Grid(), WM_VSCROLL));
     ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, 60), lPt);
-    EXPECT_TRUE(TakePosted(Grid(), WM_VSCROLL).empty());
+    std::vector<WPARAM> none = TakePosted(Grid(), WM_VSCROLL);
+    EXPECT_TRUE(none.empty()) << none.size() << " first " << (none.empty() ? 0 : none[0]);
     ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-100), lPt);   // -300 / 120 = -2
     EXPECT_EQ(std::vector<WPARAM>(2, SB_LINEDOWN), TakePosted(Grid(), WM_VSCROLL));
 
