@@ -309,8 +309,9 @@ void CQGridCtrl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar
     }
 }
 
-// Rows per notch scroll by lines, 0xFFFFFFFF by pages; a positive delta scrolls up. The messages are
-// posted, so they run after this one.
+// Each whole notch (a delta of 120) scrolls by the rows per notch in lines, or by one page when the
+// setting is 0xFFFFFFFF; a positive delta scrolls up. The messages are posted, so they run after
+// this one.
 BOOL CQGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
     if (m_nRowsPerWheelNotch == 0xFFFFFFFF)
@@ -323,7 +324,8 @@ BOOL CQGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     }
     else
     {
-        long long nRowsScrolled = (long long)zDelta * (long long)m_nRowsPerWheelNotch / 120;
+        // Whole notches only: a delta below one notch (120) scrolls nothing.
+        long long nRowsScrolled = (long long)(zDelta / 120) * (long long)m_nRowsPerWheelNotch;
         // More line steps than rows cannot move the grid any further.
         nRowsScrolled = std::max<long long>(-(long long)m_nRows - 1, std::min<long long>(nRowsScrolled, m_nRows + 1LL));
         for (long long i = 0; i < nRowsScrolled; i++)

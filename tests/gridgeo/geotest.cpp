@@ -138,3 +138,23 @@ testing::AssertionResult UpdateRegionIs(HWND hWnd, const RECT& rc)
                                        << box.bottom << "), expected (" << rc.left << ", " << rc.top << ", "
                                        << rc.right << ", " << rc.bottom << ")";
 }
+
+namespace
+{
+// OLE stays started for the whole program, so that the grids' own start and stop are cheap.
+class OleEnvironment : public testing::Environment
+{
+public:
+    void SetUp() override { m_hr = ::OleInitialize(NULL); }
+    void TearDown() override
+    {
+        if (SUCCEEDED(m_hr))
+            ::OleUninitialize();
+    }
+
+private:
+    HRESULT m_hr = E_FAIL;
+};
+
+testing::Environment* const g_pOle = testing::AddGlobalTestEnvironment(new OleEnvironment);
+}  // namespace
