@@ -55,9 +55,20 @@ LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LP
 
 // --- the window fixture -------------------------------------------------------------------------
 
+// One parent for the whole program: hiding or destroying a visible top-level window costs Wine about
+// two seconds.
+RecordingParent* RecordingParent::Shared()
+{
+    static RecordingParent* s_pParent = nullptr;
+    if (s_pParent == nullptr || !::IsWindow(s_pParent->Handle()))
+        s_pParent = new RecordingParent;
+    return s_pParent;
+}
+
 void GridWindow::SetUp()
 {
-    m_pParent = new RecordingParent;
+    m_pParent = RecordingParent::Shared();
+    m_pParent->Clear();
     ASSERT_TRUE(::IsWindow(m_pParent->Handle()));
     m_pGrid = new GeoGrid(20, 10, 1, 1);
     // both scroll bars show, so the client area is 400 x 300
@@ -80,7 +91,6 @@ void GridWindow::TearDown()
         m_pParent->Watch(nullptr);
     delete m_pGrid;
     m_pGrid = nullptr;
-    delete m_pParent;
     m_pParent = nullptr;
 }
 

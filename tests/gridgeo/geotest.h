@@ -86,6 +86,7 @@ class RecordingParent
 public:
     explicit RecordingParent(int cx = 700, int cy = 600);
     ~RecordingParent();
+    static RecordingParent* Shared();   // made on first use, kept for the whole program
     HWND Handle() const { return m_hWnd; }
     CWnd* Wnd() const { return CWnd::FromHandle(m_hWnd); }
 
