@@ -9,9 +9,10 @@
 //
 // The implementation is split by concern, one file each: GridCtrl.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
-// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, scroll bars, measuring,
-// invalidation), GridDraw.cpp, GridInput.cpp, GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp;
-// sorting and file save and load get files of their own when they are written.
+// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) with
+// GridSizeIndex.cpp (running sums of the sizes), GridScroll.cpp (scroll bars, scrolling, the wheel),
+// GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp, GridInput.cpp,
+// GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp; sorting and file save and load get files of their own when they are written.
 #pragma once
 
 #include <afxwin.h>
