@@ -12,7 +12,8 @@
 // columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) with
 // GridSizeIndex.cpp (running sums of the sizes), GridScroll.cpp (scroll bars, scrolling, the wheel),
 // GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp, GridInput.cpp,
-// GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp; sorting and file save and load get files of their own when they are written.
+// GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp; sorting and file save and load get files of
+// their own when they are written.
 #pragma once
 
 #include <afxwin.h>
