@@ -14,3 +14,4 @@
 #include "grid/QGridDropTarget.h"
 #include "grid/QGridSizeIndex.h"
 #include "grid/QGridCtrl.h"
+#include "grid/QMemDC.h"
