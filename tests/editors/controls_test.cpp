@@ -7,17 +7,20 @@ using namespace edtest;
 
 namespace {
 
+// The edit field of a drop-down combo.
+HWND info_edit(CComboBox& combo) {
+  COMBOBOXINFO info;
+  return combo.GetComboBoxInfo(&info) ? info.hwndItem : NULL;
+}
+
 class ControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), L"controls", WS_POPUP | WS_VISIBLE,
-                                CRect(40, 40, 640, 440), NULL, 0));
+    ResetHosts();
+    ASSERT_TRUE(::IsWindow(parent.GetSafeHwnd()));
   }
-  void TearDown() override {
-    parent.DestroyWindow();
-    PumpMessages();
-  }
-  CWnd parent;
+  void TearDown() override { PumpMessages(); }
+  CWnd& parent = FrameworkHost();
 };
 
 // Selection (both forms), replacing, limits, lines, characters and positions, read-only, undo.
@@ -142,11 +145,17 @@ TEST_F(ControlsTest, ComboBoxOperations) {
   combo.SetWindowText(L"typed text");
   EXPECT_TRUE(combo.SetEditSel(2, 5));
   EXPECT_EQ((DWORD)MAKELONG(2, 5), combo.GetEditSel());
-  EXPECT_TRUE(combo.LimitText(20));
+  combo.LimitText(4);
+  combo.SetWindowText(L"");
+  TypeText(info_edit(combo), L"123456");
+  CString typed;
+  combo.GetWindowText(typed);
+  EXPECT_STREQ(L"1234", (LPCTSTR)typed);
   EXPECT_NE(CB_ERR, combo.SetDroppedWidth(300));
   EXPECT_EQ(300, combo.GetDroppedWidth());
-  EXPECT_NE(CB_ERR, combo.SetItemHeight(-1, 30));
-  EXPECT_EQ(30, combo.GetItemHeight(-1));
+  int field = combo.GetItemHeight(-1);
+  EXPECT_NE(CB_ERR, combo.SetItemHeight(-1, field + 10));
+  EXPECT_GT(combo.GetItemHeight(-1), field);
   COMBOBOXINFO info;
   EXPECT_TRUE(combo.GetComboBoxInfo(&info));
   EXPECT_TRUE(::IsWindow(info.hwndItem));

@@ -1,4 +1,5 @@
 #include "editors_util.h"
+#include <gtest/gtest.h>
 
 namespace edtest {
 
@@ -61,10 +62,61 @@ LRESULT CALLBACK HostWindow::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
       r.cchTextMax = info->item.cchTextMax;
     }
     self->notifications.push_back(r);
-    if (self->onNotify != nullptr) self->onNotify(r, self->context);
+    if (self->onNotify != nullptr && hdr->code == LVN_ENDLABELEDITW) self->onNotify(r, self->context);
     return 0;
   }
   return ::DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+std::vector<NotifyRecord> HostWindow::EndEdits() const {
+  std::vector<NotifyRecord> ends;
+  for (const NotifyRecord& r : notifications)
+    if (r.code == LVN_ENDLABELEDITW) ends.push_back(r);
+  return ends;
+}
+
+namespace {
+
+HostWindow* g_host = nullptr;
+CWnd* g_frameworkHost = nullptr;
+
+class HostEnvironment : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    delete g_host;
+    g_host = nullptr;
+    if (g_frameworkHost != nullptr) g_frameworkHost->DestroyWindow();
+    delete g_frameworkHost;
+    g_frameworkHost = nullptr;
+    PumpMessages();
+  }
+};
+::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new HostEnvironment);
+
+}  // namespace
+
+HostWindow& Host() {
+  if (g_host == nullptr) g_host = new HostWindow;
+  return *g_host;
+}
+
+CWnd& FrameworkHost() {
+  if (g_frameworkHost == nullptr) {
+    g_frameworkHost = new CWnd;
+    g_frameworkHost->CreateEx(0, AfxRegisterWndClass(0), L"controls", WS_POPUP | WS_VISIBLE,
+                              CRect(40, 40, 640, 440), NULL, 0);
+  }
+  return *g_frameworkHost;
+}
+
+void ResetHosts() {
+  Host().notifications.clear();
+  Host().onNotify = nullptr;
+  Host().context = nullptr;
+  FrameworkHost();
+  ::SetForegroundWindow(Host().hwnd());
+  ::SetFocus(Host().hwnd());
+  PumpMessages();
 }
 
 void TypeChar(HWND hWnd, wchar_t ch) {

@@ -33,6 +33,9 @@ class HostWindow {
   HWND hwnd() const { return m_hWnd; }
   CWnd* wnd() const { return CWnd::FromHandle(m_hWnd); }
   std::vector<NotifyRecord> notifications;
+  // The end-of-label-edit notifications among them.
+  std::vector<NotifyRecord> EndEdits() const;
+  // Called for each end-of-label-edit notification.
   void (*onNotify)(const NotifyRecord&, void* context) = nullptr;
   void* context = nullptr;
 
@@ -40,6 +43,15 @@ class HostWindow {
   static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
   HWND m_hWnd = NULL;
 };
+
+// The top-level windows the tests share: closing a visible top-level window costs seconds under
+// a display without a window manager, so they live for the whole program. Host() is a plain
+// recording window, FrameworkHost() a window of the framework (its children's owner-draw and
+// notification messages are reflected to them). Both are reset for each test: no
+// notifications, no callback, the focus on them.
+HostWindow& Host();
+CWnd& FrameworkHost();
+void ResetHosts();
 
 // Key down, the character and key up, as the keyboard and TranslateMessage deliver them.
 void TypeChar(HWND hWnd, wchar_t ch);

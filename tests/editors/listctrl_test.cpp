@@ -10,8 +10,9 @@ namespace {
 class ListCtrlTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetHosts();
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS,
-                            CRect(0, 0, 400, 300), host.wnd(), 200));
+                            CRect(0, 0, 400, 300), Host().wnd(), 200));
     EXPECT_EQ(0, list.InsertColumn(0, L"Name", LVCFMT_LEFT, 150));
     EXPECT_EQ(1, list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 100, 1));
     const wchar_t* names[] = {L"delta", L"alpha", L"charlie", L"bravo"};
@@ -23,7 +24,6 @@ class ListCtrlTest : public ::testing::Test {
       EXPECT_TRUE(list.SetItemData(i, 100 + i));
     }
   }
-  HostWindow host;
   CListCtrl list;
 };
 

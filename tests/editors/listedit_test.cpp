@@ -31,8 +31,9 @@ int CountedListEdit::live = 0;
 class ListEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetHosts();
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS,
-                            CRect(10, 10, 410, 310), host.wnd(), kListId));
+                            CRect(10, 10, 410, 310), Host().wnd(), kListId));
     list.InsertColumn(0, L"Name", LVCFMT_LEFT, 120);
     list.InsertColumn(1, L"Value", LVCFMT_LEFT, 80);
     for (int i = 0; i < 5; ++i) {
@@ -67,7 +68,6 @@ class ListEditTest : public ::testing::Test {
     return rc;
   }
 
-  HostWindow host;
   CListCtrl list;
   CQInPlaceLIstEdit* editor = nullptr;
   HWND editorWindow = NULL;
@@ -81,7 +81,7 @@ TEST_F(ListEditTest, OpensWithTheTextSelectedAndFocused) {
   EXPECT_EQ(std::make_pair(0, 2), SelOf(h));
   EXPECT_EQ(h, ::GetFocus());
   EXPECT_EQ(::SendMessageW(list.GetSafeHwnd(), WM_GETFONT, 0, 0), ::SendMessageW(h, WM_GETFONT, 0, 0));
-  EXPECT_TRUE(host.notifications.empty());
+  EXPECT_TRUE(Host().EndEdits().empty());
 }
 
 // Return ends the edit: the focus goes to the list and its parent gets one end-of-label-edit
@@ -93,8 +93,8 @@ TEST_F(ListEditTest, ReturnReportsTheText) {
   PressCharKey(h, VK_RETURN, L'\r');
   EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
   EXPECT_EQ(L"x9", TextOf(h));  // Return is not inserted
-  ASSERT_EQ(1u, host.notifications.size());
-  const NotifyRecord& r = host.notifications[0];
+  ASSERT_EQ(1u, Host().EndEdits().size());
+  const NotifyRecord r = Host().EndEdits()[0];
   EXPECT_EQ(kListId, r.wParam);
   EXPECT_EQ(list.GetSafeHwnd(), r.hwndFrom);
   EXPECT_EQ(kEditId, r.idFrom);
@@ -114,8 +114,8 @@ TEST_F(ListEditTest, EscapeReportsNoText) {
   TypeText(h, L"changed");
   PressCharKey(h, VK_ESCAPE, 0x1b);
   EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
-  ASSERT_EQ(1u, host.notifications.size());
-  const NotifyRecord& r = host.notifications[0];
+  ASSERT_EQ(1u, Host().EndEdits().size());
+  const NotifyRecord r = Host().EndEdits()[0];
   EXPECT_EQ(-176, r.code);
   EXPECT_EQ(1, r.iItem);
   EXPECT_EQ(0, r.iSubItem);
@@ -128,10 +128,10 @@ TEST_F(ListEditTest, FocusLossReportsTheText) {
   HWND h = Open(0, 0, L"item 0", 0, ES_AUTOHSCROLL);
   PressKey(h, VK_END);
   TypeText(h, L"!");
-  ::SetFocus(host.hwnd());
-  ASSERT_EQ(1u, host.notifications.size());
-  EXPECT_EQ(L"item 0!", host.notifications[0].text);
-  EXPECT_EQ(7, host.notifications[0].cchTextMax);
+  ::SetFocus(Host().hwnd());
+  ASSERT_EQ(1u, Host().EndEdits().size());
+  EXPECT_EQ(L"item 0!", Host().EndEdits()[0].text);
+  EXPECT_EQ(7, Host().EndEdits()[0].cchTextMax);
 }
 
 // A whole-number editor refuses the point, a decimal one takes exactly one; signs only first.
@@ -164,8 +164,8 @@ TEST_F(ListEditTest, UnknownKindRefusesEverything) {
   TypeText(h, L"1a.-");
   EXPECT_EQ(L"", TextOf(h));
   PressCharKey(h, VK_RETURN, L'\r');
-  ASSERT_EQ(1u, host.notifications.size());
-  EXPECT_EQ(L"", host.notifications[0].text);
+  ASSERT_EQ(1u, Host().EndEdits().size());
+  EXPECT_EQ(L"", Host().EndEdits()[0].text);
 }
 
 // A single-line editor widens with its text, up to two pixels inside the list's right edge;
@@ -189,19 +189,34 @@ TEST_F(ListEditTest, SingleLineGrowsToTheRight) {
 // A multi-line editor grows down to two pixels above the list's bottom and then shows its
 // vertical scroll bar.
 TEST_F(ListEditTest, MultiLineGrowsDownThenScrolls) {
-  HWND h = Open(0, 0, L"", 0, ES_MULTILINE | ES_AUTOVSCROLL);
-  CRect start = RectInList(h);
-  TypeText(h, L"one two three four five six seven eight nine ten eleven twelve");
-  CRect grown = RectInList(h);
-  EXPECT_GE(grown.right, start.right);
-  EXPECT_FALSE(::GetWindowLongW(h, GWL_STYLE) & WS_VSCROLL);
-  for (int i = 0; i < 40; ++i) TypeText(h, L"lorem ipsum dolor sit amet ");
+  CString words;
+  for (int i = 0; i < 20; ++i) words += L"lorem ipsum dolor sit amet ";
+  CRect row;
+  list.GetSubItemRect(0, 0, LVIR_LABEL, row);
+  HWND h = Open(0, 0, words, 0, ES_MULTILINE | ES_AUTOVSCROLL);
   CRect client;
   list.GetClientRect(&client);
-  CRect tall = RectInList(h);
-  EXPECT_GT(tall.Height(), start.Height());
-  EXPECT_EQ(client.bottom - 2, tall.bottom);
-  EXPECT_LE(tall.right, client.right - 2);
+  // Fitted at creation: as wide as the list allows, several lines tall, above the bottom.
+  CRect opened = RectInList(h);
+  EXPECT_EQ(client.right - 2, opened.right);
+  EXPECT_GT(opened.Height(), 3 * row.Height());
+  EXPECT_LT(opened.bottom, client.bottom - 2);
+  EXPECT_FALSE(::GetWindowLongW(h, GWL_STYLE) & WS_VSCROLL);
+
+  // Typing at the end adds lines and the editor follows them down.
+  PressKey(h, VK_END);
+  CRect typed = opened;
+  for (int i = 0; i < 6; ++i) TypeText(h, L"consectetur ");
+  typed = RectInList(h);
+  EXPECT_GT(typed.bottom, opened.bottom);
+  EXPECT_EQ(opened.top, typed.top);
+
+  // More text than the list can show: two pixels above its bottom, with a scroll bar.
+  for (int i = 0; i < 4; ++i) words += words;
+  ::SetWindowTextW(h, words);
+  PressKey(h, VK_END);
+  TypeText(h, L"x");
+  EXPECT_EQ(client.bottom - 2, RectInList(h).bottom);
   EXPECT_TRUE(::GetWindowLongW(h, GWL_STYLE) & WS_VSCROLL);
 }
 
@@ -217,8 +232,8 @@ TEST_F(ListEditTest, PreTranslateKeepsEditingKeys) {
   msg = {h, WM_KEYDOWN, VK_RETURN, 1 | (::MapVirtualKeyW(VK_RETURN, 0) << 16)};
   EXPECT_TRUE(editor->PreTranslateMessage(&msg));
   PumpMessages();  // the translated Return character ends the edit
-  ASSERT_EQ(1u, host.notifications.size());
-  EXPECT_TRUE(host.notifications[0].hasText);
+  ASSERT_EQ(1u, Host().EndEdits().size());
+  EXPECT_TRUE(Host().EndEdits()[0].hasText);
 }
 
 // A multi-line editor swallows the Escape key-down itself; its character still cancels.
@@ -227,26 +242,26 @@ TEST_F(ListEditTest, MultiLineSwallowsEscapeKeyDown) {
   MSG msg = {h, WM_KEYDOWN, VK_ESCAPE, 1 | (::MapVirtualKeyW(VK_ESCAPE, 0) << 16)};
   EXPECT_TRUE(editor->PreTranslateMessage(&msg));
   PumpMessages();
-  ASSERT_EQ(1u, host.notifications.size());
-  EXPECT_FALSE(host.notifications[0].hasText);
+  ASSERT_EQ(1u, Host().EndEdits().size());
+  EXPECT_FALSE(Host().EndEdits()[0].hasText);
 }
 
 // Many edits, ended with Return or Escape and destroyed when the parent hears the end, leave
 // no editor object, no window and no GDI object behind.
 TEST_F(ListEditTest, ManyEditsLeaveNothingBehind) {
   // The parent destroys the editor on the notification, as a list view does with its own.
-  host.onNotify = [](const NotifyRecord&, void* context) {
+  Host().onNotify = [](const NotifyRecord&, void* context) {
     HWND* editorWindow = (HWND*)context;
     ::PostMessageW(*editorWindow, WM_CLOSE, 0, 0);
   };
   HWND current = NULL;
-  host.context = &current;
+  Host().context = &current;
   int windows = CountThreadWindows();
   DWORD gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
   DWORD user = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 120; ++i) {
     current = Open(i % 5, i % 2, L"text", i % 3, (i % 4 == 0) ? ES_MULTILINE : ES_AUTOHSCROLL, true);
-    TypeText(current, L"12.5 long enough to grow");
+    TypeText(current, L"12.5 wider");
     PressCharKey(current, (i % 2) ? VK_RETURN : VK_ESCAPE, (i % 2) ? L'\r' : 0x1b);
     PumpMessages();
     ASSERT_FALSE(::IsWindow(current)) << "edit " << i;
@@ -254,7 +269,7 @@ TEST_F(ListEditTest, ManyEditsLeaveNothingBehind) {
   }
   editor = nullptr;
   EXPECT_EQ(0, CountedListEdit::live);
-  EXPECT_EQ(200u, host.notifications.size());
+  EXPECT_EQ(120u, Host().EndEdits().size());
   EXPECT_EQ(windows, CountThreadWindows());
   EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
   EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), user + 2);

@@ -15,8 +15,9 @@ namespace {
 class NumEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetHosts();
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                            CRect(10, 10, 300, 34), host.wnd(), 102));
+                            CRect(10, 10, 300, 34), Host().wnd(), 102));
     h = edit.GetSafeHwnd();
     edit.SetFocus();
   }
@@ -34,7 +35,6 @@ class NumEditTest : public ::testing::Test {
     return true;
   }
 
-  HostWindow host;
   CQNumEdit edit{7};
   HWND h = NULL;
 };
