@@ -45,8 +45,10 @@
 #define AFX_STATIC static
 #define AFX_STATIC_DATA static
 
-inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
-#define TRACE ::AfxTrace
+// Tracing is compiled out; the arguments are not evaluated.
+inline void AFX_CDECL AfxTrace(LPCWSTR, ...) {}
+inline void AFX_CDECL AfxTrace(LPCSTR, ...) {}
+#define TRACE(...) ((void)0)
 #define TRACE0(sz) ((void)0)
 #define TRACE1(sz, p1) ((void)0)
 #define TRACE2(sz, p1, p2) ((void)0)

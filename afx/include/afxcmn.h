@@ -1,5 +1,6 @@
-// The common controls: image lists, header controls and list views as thin wrappers over
-// comctl32. Each control's Create registers its window class with InitCommonControlsEx first.
+// Common controls of the framework layer: image lists, header controls and list views as thin
+// wrappers over comctl32. Each control's Create registers its window class with
+// InitCommonControlsEx first.
 //
 // Not done here: drag-and-drop helpers of CListCtrl beyond CreateDragImage, the group and tile
 // views, work areas, insertion marks, the Vista-only messages.
@@ -35,8 +36,8 @@ class AFX_CORE_CLASS CImageList : public CObject {
 
   // Attributes
   HIMAGELIST m_hImageList;  // the image list, NULL when none is attached
-  operator HIMAGELIST() const;
-  HIMAGELIST GetSafeHandle() const;
+  operator HIMAGELIST() const { return m_hImageList; }
+  HIMAGELIST GetSafeHandle() const { return m_hImageList; }
 
   static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
   static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);

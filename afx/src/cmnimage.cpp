@@ -60,9 +60,6 @@ BOOL CImageList::Create(CImageList* pImageList) {
   return Attach(ImageList_Duplicate(pImageList->m_hImageList));
 }
 
-CImageList::operator HIMAGELIST() const { return m_hImageList; }
-HIMAGELIST CImageList::GetSafeHandle() const { return this != NULL ? m_hImageList : NULL; }
-
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
   if (hImageList == NULL) return NULL;
   CImageList* pList = FromHandlePermanent(hImageList);

@@ -1,0 +1,309 @@
+// CQGridCtrl: the cell store and item access. A cell is two array look-ups away (row array, then
+// slot), so every single-property access takes constant time. Outside the grid the getters return
+// 0 (GetItemImage -1), the setters FALSE; none of them repaints.
+#include "grid/QGridCtrl.h"
+
+CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol) const
+{
+    if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols)
+        return NULL;
+    // An allocation failure in the middle of a shape change may leave rows without arrays.
+    if (nRow >= m_RowData.GetSize())
+        return NULL;
+    GRID_ROW* pRow = m_RowData[nRow];
+    if (pRow == NULL || nCol >= pRow->GetSize())
+        return NULL;
+    return pRow->GetAt(nCol);
+}
+
+BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
+{
+    if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols || nRow >= m_RowData.GetSize())
+        return FALSE;
+    GRID_ROW* pRow = m_RowData[nRow];
+    if (pRow == NULL || nCol >= pRow->GetSize())
+        return FALSE;
+    pRow->SetAt(nCol, pCell);
+    return TRUE;
+}
+
+// A new cell copies the format of the cell above it, except in row 0 and column 0, and takes the
+// grid's font description.
+CQGridCell* CQGridCtrl::CreateCell(int nRow, int nCol)
+{
+    CQGridCell* pCell = new CQGridCell;
+    if (nRow > 0 && nCol > 0 && nCol < m_nCols)
+    {
+        if (CQGridCell* pAbove = GetCell(nRow - 1, nCol))
+            pCell->m_nFormat = pAbove->m_nFormat;
+    }
+    memcpy(&pCell->m_lfFont, &m_Logfont, sizeof(LOGFONTW));
+    return pCell;
+}
+
+// Called on every cell just before it is deleted: it leaves the selected set and drops its text.
+void CQGridCtrl::EmptyCell(CQGridCell* cell, int nRow, int nCol)
+{
+    SetItemState(nRow, nCol, 0);
+    if (cell)
+        cell->m_strText.Empty();
+}
+
+// --- the item record ----------------------------------------------------------------------------
+
+BOOL CQGridCtrl::GetItem(GV_ITEM* pItem)
+{
+    if (pItem == NULL)
+        return FALSE;
+    CQGridCell* pCell = GetCell(pItem->row, pItem->col);
+    if (pCell == NULL)
+        return FALSE;
+
+    // The text goes through the virtual accessor so that a derived grid can supply it.
+    if (pItem->mask & GV_MASK_TEXT)
+        pItem->text = GetItemText(pItem->row, pItem->col);
+    if (pItem->mask & GV_MASK_DATA)
+        pItem->data = pCell->m_lParam;
+    if (pItem->mask & GV_MASK_IMAGE)
+        pItem->image = pCell->m_nImage;
+    if (pItem->mask & GV_MASK_STATE)
+        pItem->state = pCell->m_nState;
+    if (pItem->mask & GV_MASK_FORMAT)
+        pItem->format = pCell->m_nFormat;
+    if (pItem->mask & GV_MASK_BKCOLOUR)
+        pItem->bkColour = pCell->m_crBkClr;
+    if (pItem->mask & GV_MASK_FGCOLOUR)
+        pItem->fgColour = pCell->m_crFgClr;
+    if (pItem->mask & GV_MASK_FONT)
+        memcpy(&pItem->font, &pCell->m_lfFont, sizeof(LOGFONTW));
+    return TRUE;
+}
+
+// The state is written as it is, without the selected-set upkeep of SetItemState.
+BOOL CQGridCtrl::SetItem(const GV_ITEM* pItem)
+{
+    if (pItem == NULL)
+        return FALSE;
+    CQGridCell* pCell = GetCell(pItem->row, pItem->col);
+    if (pCell == NULL)
+        return FALSE;
+
+    if (pItem->mask & GV_MASK_TEXT)
+        pCell->m_strText = pItem->text;
+    if (pItem->mask & GV_MASK_DATA)
+        pCell->m_lParam = pItem->data;
+    if (pItem->mask & GV_MASK_IMAGE)
+        pCell->m_nImage = pItem->image;
+    if (pItem->mask & GV_MASK_STATE)
+        pCell->m_nState = pItem->state;
+    if (pItem->mask & GV_MASK_FORMAT)
+        pCell->m_nFormat = pItem->format;
+    if (pItem->mask & GV_MASK_BKCOLOUR)
+        pCell->m_crBkClr = pItem->bkColour;
+    if (pItem->mask & GV_MASK_FGCOLOUR)
+        pCell->m_crFgClr = pItem->fgColour;
+    if (pItem->mask & GV_MASK_FONT)
+        memcpy(&pCell->m_lfFont, &pItem->font, sizeof(LOGFONTW));
+    return TRUE;
+}
+
+// --- single properties --------------------------------------------------------------------------
+
+CString CQGridCtrl::GetItemText(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return CString();
+    return pCell->m_strText;
+}
+
+BOOL CQGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+    pCell->m_strText = str;
+    return TRUE;
+}
+
+BOOL CQGridCtrl::SetItemData(int nRow, int nCol, LPARAM lParam)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+    pCell->m_lParam = lParam;
+    return TRUE;
+}
+
+LPARAM CQGridCtrl::GetItemData(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_lParam : 0;
+}
+
+BOOL CQGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+    pCell->m_nImage = iImage;
+    return TRUE;
+}
+
+int CQGridCtrl::GetItemImage(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_nImage : -1;
+}
+
+// Keeps the selected set equal to the cells whose state has GV_STATE_SELECTED.
+BOOL CQGridCtrl::SetItemState(int nRow, int nCol, UINT state)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+
+    if ((pCell->m_nState & GV_STATE_SELECTED) && !(state & GV_STATE_SELECTED))
+    {
+        m_SelectedCellMap.RemoveKey(GridCellKey(nRow, nCol));
+    }
+    else if (!(pCell->m_nState & GV_STATE_SELECTED) && (state & GV_STATE_SELECTED))
+    {
+        CQCellID cell(nRow, nCol);
+        m_SelectedCellMap.SetAt(GridCellKey(nRow, nCol), cell);
+    }
+    pCell->m_nState = state;
+    return TRUE;
+}
+
+UINT CQGridCtrl::GetItemState(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_nState : 0;
+}
+
+BOOL CQGridCtrl::SetItemFormat(int nRow, int nCol, UINT nFormat)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+    pCell->m_nFormat = nFormat;
+    return TRUE;
+}
+
+UINT CQGridCtrl::GetItemFormat(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_nFormat : 0;
+}
+
+BOOL CQGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+    pCell->m_crBkClr = cr;
+    return TRUE;
+}
+
+COLORREF CQGridCtrl::GetItemBkColour(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_crBkClr : 0;
+}
+
+BOOL CQGridCtrl::SetItemFgColour(int nRow, int nCol, COLORREF cr)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return FALSE;
+    pCell->m_crFgClr = cr;
+    return TRUE;
+}
+
+COLORREF CQGridCtrl::GetItemFgColour(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_crFgClr : 0;
+}
+
+BOOL CQGridCtrl::SetItemFont(int nRow, int nCol, LOGFONTW* lf)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL || lf == NULL)
+        return FALSE;
+    memcpy(&pCell->m_lfFont, lf, sizeof(LOGFONTW));
+    return TRUE;
+}
+
+LOGFONTW* CQGridCtrl::GetItemFont(int nRow, int nCol)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? &pCell->m_lfFont : NULL;
+}
+
+// --- editor style and choices -------------------------------------------------------------------
+
+void CQGridCtrl::SetCellStyle(int nRow, int nCol, UINT nStyle)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return;
+    pCell->m_nStyle = nStyle > 8 ? 0 : nStyle;
+}
+
+UINT CQGridCtrl::GetCellStyle(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->m_nStyle : 0;
+}
+
+void CQGridCtrl::SetCellListType(int nRow, int nCol, CString strType)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return;
+    pCell->m_strListType = strType;
+}
+
+CString CQGridCtrl::GetCellListType(int nRow, int nCol) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return CString();
+    return pCell->m_strListType;
+}
+
+void CQGridCtrl::SetCellListArray(int nRow, int nCol, CStringArray& arItems)
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return;
+    if (&pCell->m_arListItems != &arItems)
+        pCell->m_arListItems.Copy(arItems);
+    if (pCell->m_arListItems.GetSize() > 0)
+        pCell->m_strText = pCell->m_arListItems[0];
+    else
+        pCell->m_strText.Empty();
+}
+
+void CQGridCtrl::GetCellListArray(int nRow, int nCol, CStringArray& arItems) const
+{
+    CQGridCell* pCell = GetCell(nRow, nCol);
+    if (pCell == NULL)
+        return;
+    if (&pCell->m_arListItems == &arItems)
+        return;
+    arItems.RemoveAll();
+    arItems.Copy(pCell->m_arListItems);
+}
+
+BOOL CQGridCtrl::IsCellEditable(int nRow, int nCol) const
+{
+    return m_bEditable && !(GetItemState(nRow, nCol) & GV_STATE_READONLY);
+}
+
+BOOL CQGridCtrl::IsCellEditable(CQCellID& cell) const
+{
+    return IsCellEditable(cell.row, cell.col);
+}
