@@ -14,6 +14,7 @@
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
 #include "grid/QGridCtrl.h"
+#include "grid/QMemDC.h"
 #include "grid/QInPlaceListEdit.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"
