@@ -73,3 +73,11 @@ protected:
 };
 
 using Log = std::vector<std::vector<int>>;
+
+// Test output shows texts as UTF-8.
+inline void PrintTo(const CString& str, std::ostream* os)
+{
+    char buf[4096] = {0};
+    ::WideCharToMultiByte(CP_UTF8, 0, (LPCWSTR)str, -1, buf, sizeof(buf) - 1, NULL, NULL);
+    *os << '"' << buf << '"';
+}
