@@ -246,6 +246,12 @@ BEGIN_MESSAGE_MAP(CQGridCtrl, CWnd)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
     // void OnUpdateEditSelectAll(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
+    // void OnPaint()
+    ON_WM_PAINT()
+    // BOOL OnEraseBkgnd(CDC* pDC)
+    ON_WM_ERASEBKGND()
+    // void OnSysColorChange()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 // --- coordinates judged against the grid --------------------------------------------------------

@@ -1,7 +1,6 @@
-// CQGridCtrl: header clicks. A click on a fixed-row cell selects its column (the corner selects
-// everything); a click on a fixed-column cell selects its row. In list mode a click on a fixed-row
-// cell sorts by its column instead, which comes with the sorting feature. The mouse and key
-// handlers are in GridMouse.cpp and GridKeys.cpp.
+// CQGridCtrl: header clicks. In list mode a click on a fixed-row cell sorts by its column
+// (ascending on a new column, the other way on the same one); otherwise header clicks select
+// columns, rows or everything. The mouse and key handlers are in GridMouse.cpp and GridKeys.cpp.
 #include "grid/QGridCtrl.h"
 
 void CQGridCtrl::OnFixedColumnClick(CQCellID& cell)
@@ -18,8 +17,26 @@ void CQGridCtrl::OnFixedRowClick(CQCellID& cell)
         return;
 
     if (GetListMode())
-        return;
-
-    m_MouseMode = (cell.col >= GetFixedColumnCount()) ? MOUSE_SELECT_COL : MOUSE_SELECT_ALL;
-    OnSelecting(cell);
+    {
+        if (!GetHeaderSort())
+            return;
+        CWaitCursor waiter;
+        if (cell.col != m_SortColumn)
+        {
+            m_SortColumn = cell.col;
+            m_bAscending = TRUE;
+        }
+        else
+        {
+            m_bAscending = !m_bAscending;
+        }
+        SortTextItems(m_SortColumn, m_bAscending);
+        if (::IsWindow(m_hWnd))
+            Invalidate();
+    }
+    else
+    {
+        m_MouseMode = (cell.col >= GetFixedColumnCount()) ? MOUSE_SELECT_COL : MOUSE_SELECT_ALL;
+        OnSelecting(cell);
+    }
 }

@@ -591,4 +591,5 @@ class AFX_CORE_CLASS CScrollBar : public CWnd {
 #include <afxstat_.h>
 #include <afxapp_.h>
 #include <afxdll_.h>
+#include <afxctl_.h>
 #include <afxdd_.h>

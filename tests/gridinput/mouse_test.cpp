@@ -322,3 +322,37 @@ TEST_F(GridInputTest, NotificationsGoToTheParentAndNeedAWindow)
     EXPECT_EQ(0, noWindow.SendMessageToParent(1, 1, GVN_SELCHANGED));
     EXPECT_EQ(Log(), Notes());
 }
+
+TEST_F(GridInputTest, ListModeHeaderClicksSortAscendingThenDescending)
+{
+    m_pGrid->SetRowCount(4);
+    m_pGrid->SetListMode(TRUE);
+    const wchar_t* col1[] = {L"b", L"c", L"a"};
+    const wchar_t* col2[] = {L"2", L"1", L"3"};
+    for (int i = 0; i < 3; i++)
+    {
+        m_pGrid->SetItemText(i + 1, 1, col1[i]);
+        m_pGrid->SetItemText(i + 1, 2, col2[i]);
+    }
+    auto column = [this](int nCol) {
+        CString out;
+        for (int r = 1; r < 4; r++)
+            out += m_pGrid->GetItemText(r, nCol);
+        return out;
+    };
+    Click(Mid(0, 1));
+    EXPECT_EQ(CString(L"abc"), column(1));
+    Click(Mid(0, 1));
+    EXPECT_EQ(CString(L"cba"), column(1));
+    Click(Mid(0, 2));
+    EXPECT_EQ(CString(L"123"), column(2));
+    Click(Mid(0, 1));
+    EXPECT_EQ(CString(L"abc"), column(1));
+    // rows travel whole
+    EXPECT_EQ(CString(L"321"), column(2));
+
+    // with header sorting off a header click changes nothing
+    m_pGrid->SetHeaderSort(FALSE);
+    Click(Mid(0, 1));
+    EXPECT_EQ(CString(L"abc"), column(1));
+}
