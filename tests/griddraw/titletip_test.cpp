@@ -26,8 +26,7 @@ protected:
     void SetUp() override
     {
         GridDrawTest::SetUp();
-        m_parent.SetForegroundWindow();
-        m_grid->SetFocus();
+        Refocus();
         m_grid->SetItemText(2, 1, L"a text much longer than the cell");
         m_grid->SetItemText(2, 2, L"x");
         qtest::PumpMessages();
@@ -40,9 +39,17 @@ protected:
         GridDrawTest::TearDown();
     }
 
+    // Tips show only while the application has the keyboard focus; test programs running at the
+    // same time on the display may take it away, so focus-dependent steps take it back first.
+    void Refocus()
+    {
+        m_parent.SetForegroundWindow();
+        m_grid->SetFocus();
+    }
     CQTitleTip& Tip() { return m_grid->TitleTip(); }
     void ShowTipOver(int row, int col)
     {
+        Refocus();
         Tip().Show(CellRect(row, col), m_grid->GetItemText(row, col), 0);
     }
     // The tip's window rectangle in the grid's client coordinates.
@@ -130,7 +137,7 @@ TEST_F(TitleTipTest, NoTipWithoutKeyboardFocus)
 {
     ::SetFocus(NULL);
     ASSERT_EQ(NULL, ::GetFocus());
-    ShowTipOver(2, 1);
+    Tip().Show(CellRect(2, 1), m_grid->GetItemText(2, 1), 0);
     EXPECT_FALSE(Tip().IsWindowVisible());
 }
 
@@ -234,6 +241,7 @@ TEST_F(TitleTipTest, GridMovesShowTipsAndClicksOnThemReachTheCell)
     m_grid->SetItemText(2, 2, L"another text much longer than the cell");
     const CRect cell1 = CellRect(2, 1), cell2 = CellRect(2, 2);
 
+    Refocus();
     m_grid->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cell1.left + 10, cell1.top + 5));
     ASSERT_TRUE(Tip().IsWindowVisible());
     EXPECT_EQ(cell1.left, TipRect().left);
@@ -242,6 +250,7 @@ TEST_F(TitleTipTest, GridMovesShowTipsAndClicksOnThemReachTheCell)
     CPoint next(cell2.left + 10, cell2.top + 5);
     m_grid->ClientToScreen(&next);
     Tip().ScreenToClient(&next);
+    Refocus();
     Tip().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(next.x, next.y));
     EXPECT_FALSE(Tip().IsWindowVisible());
     qtest::PumpMessages();
