@@ -193,7 +193,9 @@ void CQGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
         {
             rect.top = rect.bottom + 1;
             rect.bottom = rect.top + GetRowHeight(nCurrPrintRow) - 1;
-            if (rect.bottom > m_nPageHeight)
+            // The page count's rule: the row fits while the rows' total height is within the page
+            // height (its inclusive bottom edge below it), so no row is printed on two pages.
+            if (rect.bottom >= m_nPageHeight)
                 break;
 
             rect.right = -1;
