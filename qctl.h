@@ -1,6 +1,13 @@
-// Umbrella header of the library.
+// QCtl: the umbrella header. Including it reaches every public header of the library.
 #pragma once
 
+#include <afxwin.h>
+#include <afxext.h>
+
+#include "util/QStringMgr.h"
+#include "util/QRecord.h"
+#include "util/QKeyOperate.h"
+#include "util/QFileOper.h"
 #include "grid/QCellRange.h"
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"

@@ -45,8 +45,10 @@
 #define AFX_STATIC static
 #define AFX_STATIC_DATA static
 
-inline void AFX_CDECL AfxTrace(LPCTSTR, ...) {}
-#define TRACE ::AfxTrace
+// Tracing is compiled out; the arguments are not evaluated.
+inline void AFX_CDECL AfxTrace(LPCWSTR, ...) {}
+inline void AFX_CDECL AfxTrace(LPCSTR, ...) {}
+#define TRACE(...) ((void)0)
 #define TRACE0(sz) ((void)0)
 #define TRACE1(sz, p1) ((void)0)
 #define TRACE2(sz, p1, p2) ((void)0)
@@ -481,9 +483,10 @@ class AFX_CORE_CLASS CFileFind : public CObject {
  protected:
   WIN32_FIND_DATAW* m_pFoundInfo;  // the current file, NULL before the first FindNextFile
   WIN32_FIND_DATAW* m_pNextInfo;   // the one after it, read ahead
-  HANDLE m_hContext;
-  CString m_strRoot;
-  TCHAR m_chDirSeparator;
+  HANDLE m_hContext;               // the search, NULL when none is open
+  CString m_strRoot;               // full path of the searched folder
+  TCHAR m_chDirSeparator;          // put between the root and a file name
+  BOOL m_bGotLast;                 // the current file is the last match
 };
 
 // The collections (CStringArray, CObArray, CMap...), as the framework's core header always offered.

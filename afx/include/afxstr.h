@@ -5,8 +5,8 @@
 // empty string points to one shared static buffer, so an empty CString never allocates.
 // The characters are always followed by a terminating NUL; embedded NULs are counted in the length.
 //
-// Pass a CString to printf-style functions as (LPCTSTR)s or s.GetString(): the object itself
-// cannot travel through "...".
+// Format takes CString arguments as they are; other printf-style functions need (LPCTSTR)s or
+// s.GetString(): the object itself cannot travel through "...".
 #pragma once
 
 #include <windows.h>
@@ -139,8 +139,15 @@ class AFX_CORE_CLASS CString {
   int FindOneOf(LPCWSTR lpszCharSet) const;
 
   // Formatting with the Windows C run-time's wide printf: %s is a wide string, %hs a narrow one.
-  void AFX_CDECL Format(LPCWSTR lpszFormat, ...);
-  void AFX_CDECL AppendFormat(LPCWSTR lpszFormat, ...);
+  // A CString argument is passed on as its characters, so Format(L"%s", str) works.
+  template <class... Args>
+  void Format(LPCWSTR lpszFormat, Args... args) {
+    FormatArgs(lpszFormat, FormatArg(args)...);
+  }
+  template <class... Args>
+  void AppendFormat(LPCWSTR lpszFormat, Args... args) {
+    AppendFormatArgs(lpszFormat, FormatArg(args)...);
+  }
   void FormatV(LPCWSTR lpszFormat, va_list argList);
   void AppendFormatV(LPCWSTR lpszFormat, va_list argList);
 
@@ -179,6 +186,12 @@ class AFX_CORE_CLASS CString {
   LPWSTR PrepareWriteGrow(int nLength);
   void SetLength(int nLength);
   static void ThrowIndexError();
+
+  void AFX_CDECL FormatArgs(LPCWSTR lpszFormat, ...);
+  void AFX_CDECL AppendFormatArgs(LPCWSTR lpszFormat, ...);
+  template <class T>
+  static T FormatArg(T arg) { return arg; }
+  static LPCWSTR FormatArg(const CString& str) { return str.m_pszData; }
 };
 
 typedef CString CStringW;

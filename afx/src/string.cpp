@@ -750,14 +750,14 @@ void CString::AppendFormatV(LPCWSTR lpszFormat, va_list argList) {
   Append(formatted);
 }
 
-void AFX_CDECL CString::Format(LPCWSTR lpszFormat, ...) {
+void AFX_CDECL CString::FormatArgs(LPCWSTR lpszFormat, ...) {
   va_list argList;
   va_start(argList, lpszFormat);
   FormatV(lpszFormat, argList);
   va_end(argList);
 }
 
-void AFX_CDECL CString::AppendFormat(LPCWSTR lpszFormat, ...) {
+void AFX_CDECL CString::AppendFormatArgs(LPCWSTR lpszFormat, ...) {
   va_list argList;
   va_start(argList, lpszFormat);
   AppendFormatV(lpszFormat, argList);

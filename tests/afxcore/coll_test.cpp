@@ -330,6 +330,25 @@ TEST(CollMaps, HashTableSizeAndBlockSizeAreHonoured) {
   EXPECT_TRUE(addrs[nBlock] < lo || addrs[nBlock] > hi);  // the 26th opened a new block
 }
 
+TEST(CollMaps, RemovingTheCurrentEntryWhileIterating) {
+  // The grid clears its selection this way: each visited entry leaves the map.
+  CMap<unsigned long, unsigned long, int, int> selected;
+  for (unsigned long key = 0; key < 200; key++) selected[key * 65537ul] = (int)key;
+  int visited = 0;
+  POSITION pos = selected.GetStartPosition();
+  while (pos != NULL) {
+    unsigned long key;
+    int value;
+    selected.GetNextAssoc(pos, key, value);
+    EXPECT_TRUE(selected.RemoveKey(key));
+    visited++;
+  }
+  EXPECT_EQ(200, visited);
+  EXPECT_TRUE(selected.IsEmpty());
+  selected[7] = 7;  // usable again after its blocks were freed
+  EXPECT_EQ(1, selected.GetCount());
+}
+
 TEST(CollMaps, StringMapsAndRemoval) {
   CMapStringToString m;
   m[L"alpha"] = L"1";

@@ -23,6 +23,12 @@ class CCircle : public CShape {
 };
 IMPLEMENT_DYNAMIC(CCircle, CShape)
 
+// Derived here from a class whose record lives in afx.dll.
+class CLogFile : public CStdioFile {
+  DECLARE_DYNCREATE(CLogFile)
+};
+IMPLEMENT_DYNCREATE(CLogFile, CStdioFile)
+
 }  // namespace
 
 TEST(RuntimeClass, IsKindOfAcrossAHierarchy) {
@@ -53,6 +59,13 @@ TEST(RuntimeClass, LayerClassesFromTheDllAreKnownHere) {
   EXPECT_FALSE(p->IsKindOf(RUNTIME_CLASS(CObArray)));
   EXPECT_TRUE(RUNTIME_CLASS(CMemoryException)->IsDerivedFrom(RUNTIME_CLASS(CException)));
   EXPECT_STREQ("CStringArray", p->GetRuntimeClass()->m_lpszClassName);
+  CObject* log = RUNTIME_CLASS(CLogFile)->CreateObject();
+  ASSERT_NE(nullptr, log);
+  EXPECT_TRUE(log->IsKindOf(RUNTIME_CLASS(CFile)));
+  EXPECT_TRUE(log->IsKindOf(RUNTIME_CLASS(CStdioFile)));
+  EXPECT_FALSE(log->IsKindOf(RUNTIME_CLASS(CFileFind)));
+  EXPECT_EQ(log, DYNAMIC_DOWNCAST(CFile, log));
+  delete log;
 }
 
 TEST(RuntimeClass, CreateObjectOfDynCreateClass) {

@@ -87,6 +87,15 @@ TEST(CStringFormat, RuntimeWidePrintfSemantics) {
   EXPECT_STREQ(L"0002.500|ff|FF|7|   42|42   |", s);
   s.Format(L"%s", L"");
   EXPECT_TRUE(s.IsEmpty());
+  CString name(L"cell"), empty;
+  s.Format(L"%s[%d]=%s.", name, 3, empty);  // CString arguments go in as they are
+  EXPECT_STREQ(L"cell[3]=.", s);
+  s.Format(L"%s+%s", s, name);
+  EXPECT_STREQ(L"cell[3]=.+cell", s);
+  s.AppendFormat(L"%s", name);
+  EXPECT_STREQ(L"cell[3]=.+cellcell", s);
+  s.Format(L"no arguments %%");
+  EXPECT_STREQ(L"no arguments %", s);
 }
 
 TEST(CStringFormat, LongOutputsAndSelfReference) {
@@ -283,6 +292,8 @@ TEST(CStringBuffer, GetBufferAndReleaseBuffer) {
   EXPECT_EQ((LPCWSTR)CString(), (LPCWSTR)e);  // empty again without a buffer of its own
   s = L"abcdef";
   s.Truncate(2);
+  EXPECT_STREQ(L"ab", s);
+  EXPECT_FALSE(s.LoadString(::GetModuleHandleW(NULL), 1));  // no string table: unchanged
   EXPECT_STREQ(L"ab", s);
   BSTR b = s.AllocSysString();
   EXPECT_EQ(2u, SysStringLen(b));

@@ -63,6 +63,7 @@ public:
     int DefaultRowHeight() const { return m_nDefCellHeight; }
     int DefaultColumnWidth() const { return m_nDefCellWidth; }
     UINT RowsPerWheelNotch() const { return m_nRowsPerWheelNotch; }
+    CQGridDropTarget& DropTarget() { return m_DropTarget; }
 
     int m_nCreated = 0;
     int m_nEmptied = 0;

@@ -99,3 +99,28 @@ TEST(GridOle, StartedOncePerGridAndBalanced)
     });
     worker.join();
 }
+
+TEST(GridOle, DataObjectReadsTheClipboardText)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    const char text[] = "a\tb";
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+    memcpy(::GlobalLock(hText), text, sizeof(text));
+    ::GlobalUnlock(hText);
+    ::SetClipboardData(CF_TEXT, hText);
+    ::CloseClipboard();
+
+    COleDataObject data;
+    ASSERT_TRUE(data.AttachClipboard());
+    EXPECT_TRUE(data.IsDataAvailable(CF_TEXT));
+    EXPECT_FALSE(data.IsDataAvailable(CF_BITMAP));
+    HGLOBAL hCopy = data.GetGlobalData(CF_TEXT);
+    ASSERT_NE(nullptr, hCopy);
+    EXPECT_STREQ(text, (const char*)::GlobalLock(hCopy));
+    ::GlobalUnlock(hCopy);
+    ::GlobalFree(hCopy);
+    EXPECT_EQ(nullptr, data.GetGlobalData(CF_BITMAP));
+    data.Release();
+    EXPECT_FALSE(data.IsDataAvailable(CF_TEXT));
+}

@@ -31,10 +31,18 @@ LRESULT CALLBACK RecordingParentProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
     return ::DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
+// Leaves nothing to repaint, frame included.
+void Validate(HWND hWnd)
+{
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_VALIDATE | RDW_NOERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
 class GridWindowTest : public testing::Test
 {
 protected:
-    void SetUp() override
+    // One parent for all tests: destroying a visible top-level window is slow on a display
+    // without a window manager.
+    static void SetUpTestSuite()
     {
         WNDCLASSW wc;
         memset(&wc, 0, sizeof(wc));
@@ -44,6 +52,11 @@ protected:
         ::RegisterClassW(&wc);
         m_hParent = ::CreateWindowExW(0, wc.lpszClassName, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
                                       400, NULL, NULL, wc.hInstance, NULL);
+    }
+    static void TearDownTestSuite() { ::DestroyWindow(m_hParent); }
+
+    void SetUp() override
+    {
         ASSERT_TRUE(::IsWindow(m_hParent));
         m_pGrid = new TestGrid(10, 6, 1, 1);
         ASSERT_TRUE(m_pGrid->Create(CRect(0, 0, 300, 200), CWnd::FromHandle(m_hParent), 1234));
@@ -54,7 +67,6 @@ protected:
     {
         g_pGrid = nullptr;
         delete m_pGrid;
-        ::DestroyWindow(m_hParent);
     }
     // code, row and column of every notification, then the log is emptied
     std::vector<std::vector<int>> Take()
@@ -67,9 +79,10 @@ protected:
     }
     using Log = std::vector<std::vector<int>>;
 
-    HWND m_hParent = NULL;
+    static HWND m_hParent;
     TestGrid* m_pGrid = nullptr;
 };
+HWND GridWindowTest::m_hParent = NULL;
 }  // namespace
 
 TEST_F(GridWindowTest, FocusChangesTellTheParentBeforeAndAfter)
@@ -206,17 +219,17 @@ TEST_F(GridWindowTest, ScrollRangesFollowTheVirtualSize)
 TEST_F(GridWindowTest, CountChangesAndGridLinesInvalidateTheClientArea)
 {
     HWND hGrid = m_pGrid->GetSafeHwnd();
-    ::ValidateRect(hGrid, NULL);
+    Validate(hGrid);
+    RECT update;
     m_pGrid->SetItemText(1, 1, L"no repaint");
     m_pGrid->SetRowHeight(1, 50);
-    RECT update;
     EXPECT_FALSE(::GetUpdateRect(hGrid, &update, FALSE));
     m_pGrid->SetGridLines(GVL_HORZ);
     EXPECT_TRUE(::GetUpdateRect(hGrid, &update, FALSE));
-    ::ValidateRect(hGrid, NULL);
+    Validate(hGrid);
     m_pGrid->SetColumnCount(7);
     EXPECT_TRUE(::GetUpdateRect(hGrid, &update, FALSE));
-    ::ValidateRect(hGrid, NULL);
+    Validate(hGrid);
     EXPECT_TRUE(m_pGrid->InvalidateCellRect(CQCellID(1, 1)));
     EXPECT_TRUE(::GetUpdateRect(hGrid, &update, FALSE));
     CRect cell;
@@ -234,4 +247,60 @@ TEST_F(GridWindowTest, DestructionDestroysTheWindow)
     m_pGrid = nullptr;
     EXPECT_FALSE(::IsWindow(hGrid));
     EXPECT_EQ(nLive - 60, CountedCell::s_nLive);
+}
+
+TEST_F(GridWindowTest, TheWindowIsADropTargetOnce)
+{
+    EXPECT_TRUE(m_pGrid->DropTarget().m_bRegistered);
+    EXPECT_EQ(m_pGrid, m_pGrid->DropTarget().m_pGridCtrl);
+    EXPECT_FALSE(m_pGrid->DropTarget().Register(m_pGrid));
+    struct Dummy : IDropTarget
+    {
+        STDMETHOD(QueryInterface)(REFIID, void** ppv) override { *ppv = this; return S_OK; }
+        STDMETHOD_(ULONG, AddRef)() override { return 1; }
+        STDMETHOD_(ULONG, Release)() override { return 1; }
+        STDMETHOD(DragEnter)(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
+        STDMETHOD(DragOver)(DWORD, POINTL, DWORD*) override { return S_OK; }
+        STDMETHOD(DragLeave)() override { return S_OK; }
+        STDMETHOD(Drop)(IDataObject*, DWORD, POINTL, DWORD*) override { return S_OK; }
+    } dummy;
+    EXPECT_EQ(DRAGDROP_E_ALREADYREGISTERED, ::RegisterDragDrop(m_pGrid->GetSafeHwnd(), &dummy));
+
+    // a grid without a window cannot be registered; after Revoke the platform forgets the window
+    TestGrid windowless(1, 1);
+    EXPECT_FALSE(windowless.DropTarget().Register(&windowless));
+    EXPECT_FALSE(windowless.DropTarget().Register(NULL));
+    m_pGrid->DropTarget().Revoke();
+    EXPECT_FALSE(m_pGrid->DropTarget().m_bRegistered);
+    EXPECT_EQ(DRAGDROP_E_NOTREGISTERED, ::RevokeDragDrop(m_pGrid->GetSafeHwnd()));
+}
+
+TEST_F(GridWindowTest, CellExtentCountsTextMarginsBoldFixedCellsAndImages)
+{
+    m_pGrid->SetItemText(0, 2, L"Header");
+    m_pGrid->SetItemText(2, 2, L"Header");
+    CDC* pDC = m_pGrid->GetDC();
+    ASSERT_NE(nullptr, pDC);
+    CSize plain = m_pGrid->GetCellExtent(2, 2, pDC);
+    CSize fixed = m_pGrid->GetCellExtent(0, 2, pDC);   // fixed cells are measured semi-bold
+    EXPECT_GE(fixed.cx, plain.cx);
+    EXPECT_EQ(plain.cy, fixed.cy);
+    CSize empty = m_pGrid->GetCellExtent(2, 3, pDC);
+    EXPECT_GT(plain.cx, empty.cx);
+
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 40, ILC_COLOR24, 1, 1));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(pDC, 16, 40));
+    ASSERT_EQ(0, images.Add(&bitmap, (CBitmap*)NULL));
+    m_pGrid->SetImageList(&images);
+    m_pGrid->SetItemImage(2, 2, 0);
+    CSize withImage = m_pGrid->GetCellExtent(2, 2, pDC);
+    // the image rectangle's right - left + 1 (and bottom - top + 1): one more than the image
+    EXPECT_EQ(plain.cx + 17, withImage.cx);
+    EXPECT_EQ(std::max<LONG>(plain.cy, 41), withImage.cy);
+    m_pGrid->SetItemImage(2, 2, 5);   // no such image: text only
+    EXPECT_EQ(plain.cx, m_pGrid->GetCellExtent(2, 2, pDC).cx);
+    m_pGrid->SetImageList(NULL);
+    m_pGrid->ReleaseDC(pDC);
 }

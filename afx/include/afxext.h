@@ -1,0 +1,5 @@
+// Framework extensions. The layer has no control bars, splitters or bitmap buttons; this header
+// exists so that code written for the framework finds it, and brings in the windowing core.
+#pragma once
+
+#include <afxwin.h>

@@ -1,1 +1,0 @@
-extern "C" __declspec(dllexport) int qctlVersion() { return 1; }
