@@ -7,10 +7,11 @@
 // and the column widths have column-count entries; every slot holds a cell made by CreateCell; the
 // fixed counts are not above the counts.
 //
-// The implementation is split by concern: GridCtrl.cpp (construction, window, message map),
-// GridCells.cpp (cell store and item access), GridShape.cpp (rows and columns), GridSelect.cpp
-// (selection and focus), GridGeometry.cpp (pixels, scrolling, invalidation), GridDraw.cpp,
-// GridClipboard.cpp, GridEdit.cpp, GridPrint.cpp, GridInput.cpp, GridSort.cpp, GridFile.cpp.
+// The implementation is split by concern, one file each: GridCtrl.cpp (construction, window class,
+// creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
+// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, scroll bars, measuring,
+// invalidation), GridDraw.cpp, GridInput.cpp, GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp;
+// sorting and file save and load get files of their own when they are written.
 #pragma once
 
 #include <afxwin.h>

@@ -62,6 +62,10 @@ start_wine() {
   WINESERVER_PID=$!
   step "wine prefix" 600 /usr/lib/wine/wine64 wineboot --init
   step "wine warm-up" 300 /usr/lib/wine/wine64 cmd /c exit 0
+  # No window manager runs on the private display: with managed windows Wine would wait two
+  # seconds for each top-level window to be withdrawn when it is hidden or destroyed.
+  step "wine unmanaged windows" 120 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
+    /v Managed /d N /f
 }
 
 cleanup() {

@@ -152,6 +152,9 @@ AFX_CORE_API BOOL AFXAPI AfxInitCommonControls();
 AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
 AFX_CORE_API void AFXAPI AfxPostQuitMessage(int nExitCode);
 
+// A message box whose text is the string resource nIDPrompt (looked up through the resource chain).
+AFX_CORE_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
 AFX_CORE_API HINSTANCE AFXAPI AfxLoadLibrary(LPCTSTR lpszModuleName);
 AFX_CORE_API BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib);
 

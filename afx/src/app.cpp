@@ -82,8 +82,11 @@ int CWinThread::Run() {
 }
 
 LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg) {
-  if (pMsg != NULL && pMsg->message == WM_CREATE) return -1;  // the window is not created
-  if (pMsg != NULL && pMsg->message == WM_PAINT) ::ValidateRect(pMsg->hwnd, NULL);  // no paint loop
+  if (pMsg != NULL && pMsg->message == WM_CREATE) return -1;  // the window is simply not created
+  if (pMsg != NULL && pMsg->message == WM_PAINT) {
+    ::ValidateRect(pMsg->hwnd, NULL);  // a report would paint again, and fail again
+    return 0;
+  }
   if (e != NULL) e->ReportError(MB_ICONEXCLAMATION);
   return 0;
 }

@@ -287,6 +287,12 @@ BOOL CString::LoadString(UINT nID) {
   return LoadString(hInst, nID);
 }
 
+int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
+  CString strPrompt;
+  strPrompt.LoadString(nIDPrompt);
+  return AfxMessageBox((LPCTSTR)strPrompt, nType, nIDHelp == (UINT)-1 ? nIDPrompt : nIDHelp);
+}
+
 HINSTANCE AFXAPI AfxLoadLibrary(LPCTSTR lpszModuleName) { return ::LoadLibraryW(lpszModuleName); }
 BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib) { return hInstLib != NULL && ::FreeLibrary(hInstLib); }
 

@@ -102,6 +102,7 @@ TEST(GridOle, StartedOncePerGridAndBalanced)
 
 TEST(GridOle, DataObjectReadsTheClipboardText)
 {
+    CQGridCtrl grid;   // OLE runs while a grid lives
     ASSERT_TRUE(::OpenClipboard(NULL));
     ::EmptyClipboard();
     const char text[] = "a\tb";
