@@ -13,3 +13,4 @@
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
 #include "grid/QGridCtrl.h"
+#include "grid/QMemDC.h"

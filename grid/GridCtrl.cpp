@@ -204,6 +204,12 @@ BEGIN_MESSAGE_MAP(CQGridCtrl, CWnd)
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     // LRESULT OnGetFont(WPARAM, LPARAM)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
+    // void OnPaint()
+    ON_WM_PAINT()
+    // BOOL OnEraseBkgnd(CDC* pDC)
+    ON_WM_ERASEBKGND()
+    // void OnSysColorChange()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 // --- coordinates judged against the grid --------------------------------------------------------

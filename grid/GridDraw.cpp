@@ -1,18 +1,448 @@
-// CQGridCtrl: drawing. The painting of cells, fixed cells, grid lines, selection and focus marks
-// through an off-screen buffer comes with the drawing feature; until then no cell is painted and
-// the drawing calls say so in their results.
+// CQGridCtrl: painting. The background is filled once per paint (EraseBkgnd), then the corner,
+// the fixed columns, the fixed rows, the ordinary cells and the grid lines are drawn, only as far
+// as they meet the clip box, through an off-screen buffer when double buffering is on. The same
+// cell routines serve RedrawCell and printing; a printing DC shows no focus, selection or
+// drop-target marks.
+//
+// Cost: the rows and columns walked are those on screen (the visible non-fixed range), so a paint
+// costs what is visible plus the geometry look-ups that find the first row and column on screen.
 #include "grid/QGridCtrl.h"
+#include "grid/QMemDC.h"
 
-void CQGridCtrl::OnDraw(CDC* /*pDC*/)
+#include <afxcmn.h>
+#include <algorithm>
+
+namespace
 {
+
+// Fills a rectangle given with exclusive right and bottom edges; an empty or inverted one fills
+// nothing (the DC's own fill would fill an inverted rectangle mirrored).
+void FillArea(CDC* pDC, const CRect& rect, COLORREF clr)
+{
+    if (rect.right > rect.left && rect.bottom > rect.top)
+        pDC->FillSolidRect(&rect, clr);
 }
 
-BOOL CQGridCtrl::DrawFixedCell(CDC* /*pDC*/, int /*nRow*/, int /*nCol*/, CRect /*rect*/, BOOL /*bEraseBk*/)
+void FillArea(CDC* pDC, const CRect& rect, CBrush* pBrush)
 {
-    return FALSE;
+    if (rect.right > rect.left && rect.bottom > rect.top)
+        pDC->FillRect(&rect, pBrush);
 }
 
-BOOL CQGridCtrl::DrawCell(CDC* /*pDC*/, int /*nRow*/, int /*nCol*/, CRect /*rect*/, BOOL /*bEraseBk*/)
+} // namespace
+
+// --- paint and erase ----------------------------------------------------------------------------
+
+// void OnPaint()
+void CQGridCtrl::OnPaint()
 {
-    return FALSE;
+    CPaintDC dc(this);
+    if (m_bDoubleBuffer)
+    {
+        CQMemDC MemDC(&dc);   // copied to the screen when it goes out of scope
+        OnDraw(&MemDC);
+    }
+    else
+    {
+        OnDraw(&dc);
+    }
+}
+
+// All erasing is done by EraseBkgnd while drawing.
+BOOL CQGridCtrl::OnEraseBkgnd(CDC* /*pDC*/)
+{
+    return TRUE;
+}
+
+// Fills what no cell paints over: the fixed bands left of the visible rows and above the visible
+// columns, the cell area, and the margins right of and below the last visible cell.
+void CQGridCtrl::EraseBkgnd(CDC* pDC)
+{
+    if (pDC == NULL)
+        return;
+
+    CBrush FixedBack(GetFixedBkColor()), TextBack(GetTextBkColor()), Back(GetBkColor());
+
+    CRect clipRect;
+    if (pDC->GetClipBox(&clipRect) == ERROR)
+        return;
+
+    CRect VisRect;
+    GetVisibleNonFixedCellRange(VisRect);
+    const int nFixedColumnWidth = GetFixedColumnWidth();
+    const int nFixedRowHeight = GetFixedRowHeight();
+
+    // left band
+    if (clipRect.left < nFixedColumnWidth && clipRect.top < VisRect.bottom)
+        FillArea(pDC, CRect(clipRect.left, clipRect.top, nFixedColumnWidth, VisRect.bottom), &FixedBack);
+
+    // top band
+    if (clipRect.top < nFixedRowHeight && clipRect.right > nFixedColumnWidth && clipRect.left < VisRect.right)
+        FillArea(pDC, CRect(nFixedColumnWidth - 1, clipRect.top, VisRect.right, nFixedRowHeight), &FixedBack);
+
+    // cell area
+    CRect rect;
+    if (rect.IntersectRect(VisRect, clipRect))
+    {
+        rect.left = std::max<int>(nFixedColumnWidth, rect.left);
+        rect.top = std::max<int>(nFixedRowHeight, rect.top);
+        FillArea(pDC, rect, &TextBack);
+    }
+
+    // right margin
+    if (VisRect.right < clipRect.right)
+        FillArea(pDC, CRect(VisRect.right, clipRect.top, clipRect.right, clipRect.bottom), &Back);
+
+    // bottom margin
+    if (VisRect.bottom < clipRect.bottom && clipRect.left < VisRect.right)
+        FillArea(pDC, CRect(clipRect.left, VisRect.bottom, VisRect.right, clipRect.bottom), &Back);
+}
+
+// --- the whole grid -----------------------------------------------------------------------------
+
+// Paints everything that meets pDC's clip box. Rectangles are built by running edges: each top is
+// the previous bottom + 1, each bottom top + height - 1 (inclusive), and likewise for columns.
+void CQGridCtrl::OnDraw(CDC* pDC)
+{
+    if (pDC == NULL)
+        return;
+
+    CRect clipRect;
+    if (pDC->GetClipBox(&clipRect) == ERROR)
+        return;
+
+    EraseBkgnd(pDC);
+
+    const int nFixedRowHeight = GetFixedRowHeight();
+    const int nFixedColWidth = GetFixedColumnWidth();
+
+    // The visible range starts at the top-left non-fixed cell.
+    CRect VisRect;
+    CQCellRange VisCellRange = GetVisibleNonFixedCellRange(VisRect);
+    const int minVisibleRow = VisCellRange.GetMinRow(), minVisibleCol = VisCellRange.GetMinCol();
+    const int maxVisibleRow = VisCellRange.GetMaxRow();
+    const int maxVisibleCol = VisCellRange.GetMaxCol();
+
+    CRect rect;
+    int row, col;
+
+    // corner: fixed rows and fixed columns, no clip test
+    rect.bottom = -1;
+    for (row = 0; row < m_nFixedRows; row++)
+    {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + GetRowHeight(row) - 1;
+        rect.right = -1;
+        for (col = 0; col < m_nFixedCols; col++)
+        {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + GetColumnWidth(col) - 1;
+            DrawFixedCell(pDC, row, col, rect);
+        }
+    }
+
+    // fixed columns beside the visible rows
+    rect.bottom = nFixedRowHeight - 1;
+    for (row = minVisibleRow; row <= maxVisibleRow; row++)
+    {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + GetRowHeight(row) - 1;
+        if (rect.top > clipRect.bottom)
+            break;
+        if (rect.bottom < clipRect.top)
+            continue;
+
+        rect.right = -1;
+        for (col = 0; col < m_nFixedCols; col++)
+        {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + GetColumnWidth(col) - 1;
+            if (rect.left > clipRect.right)
+                break;
+            if (rect.right < clipRect.left)
+                continue;
+            DrawFixedCell(pDC, row, col, rect);
+        }
+    }
+
+    // fixed rows above the visible columns
+    rect.bottom = -1;
+    for (row = 0; row < m_nFixedRows; row++)
+    {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + GetRowHeight(row) - 1;
+        if (rect.top > clipRect.bottom)
+            break;
+        if (rect.bottom < clipRect.top)
+            continue;
+
+        rect.right = nFixedColWidth - 1;
+        for (col = minVisibleCol; col <= maxVisibleCol; col++)
+        {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + GetColumnWidth(col) - 1;
+            if (rect.left > clipRect.right)
+                break;
+            if (rect.right < clipRect.left)
+                continue;
+            DrawFixedCell(pDC, row, col, rect);
+        }
+    }
+
+    // ordinary cells
+    rect.bottom = nFixedRowHeight - 1;
+    for (row = minVisibleRow; row <= maxVisibleRow; row++)
+    {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + GetRowHeight(row) - 1;
+        if (rect.top > clipRect.bottom)
+            break;
+        if (rect.bottom < clipRect.top)
+            continue;
+
+        rect.right = nFixedColWidth - 1;
+        for (col = minVisibleCol; col <= maxVisibleCol; col++)
+        {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + GetColumnWidth(col) - 1;
+            if (rect.left > clipRect.right)
+                break;
+            if (rect.right < clipRect.left)
+                continue;
+            DrawCell(pDC, row, col, rect);
+        }
+    }
+
+    // grid lines between the ordinary cells; the fixed cells draw their own edges
+    CPen pen;
+    if (pen.CreatePen(PS_SOLID, 0, m_crGridColour))
+    {
+        CPen* pOldPen = pDC->SelectObject(&pen);
+        if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_VERT)
+        {
+            int x = nFixedColWidth;
+            for (col = minVisibleCol; col <= maxVisibleCol; col++)
+            {
+                x += GetColumnWidth(col);
+                pDC->MoveTo(x - 1, nFixedRowHeight);
+                pDC->LineTo(x - 1, VisRect.bottom);
+            }
+        }
+        if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_HORZ)
+        {
+            int y = nFixedRowHeight;
+            for (row = minVisibleRow; row <= maxVisibleRow; row++)
+            {
+                y += GetRowHeight(row);
+                pDC->MoveTo(nFixedColWidth, y - 1);
+                pDC->LineTo(VisRect.right, y - 1);
+            }
+        }
+        if (pOldPen != NULL)
+            pDC->SelectObject(pOldPen);
+    }
+    pDC->SelectStockObject(NULL_PEN);
+}
+
+// --- one cell -----------------------------------------------------------------------------------
+
+// rect is the cell's inclusive rectangle. A focused cell keeps its own colours and gets a black
+// frame; a selected one shows the system highlight colours; a printing DC shows neither, nor the
+// drop-target frame.
+BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk)
+{
+    if (!m_bAllowDraw || pDC == NULL)
+        return FALSE;
+
+    GV_ITEM Item;
+    Item.mask = GV_MASK_TEXT | GV_MASK_IMAGE | GV_MASK_STATE | GV_MASK_BKCOLOUR | GV_MASK_FGCOLOUR |
+                GV_MASK_FORMAT;
+    Item.row = nRow;
+    Item.col = nCol;
+    if (!GetItem(&Item))
+        return FALSE;
+
+    COLORREF TextBkClr = (Item.bkColour == GV_CLR_DEFAULT) ? GetTextBkColor() : Item.bkColour;
+    COLORREF TextClr = (Item.fgColour == GV_CLR_DEFAULT) ? GetTextColor() : Item.fgColour;
+    // The grid's own colour of GV_CLR_DEFAULT means "no colour": then only an erase fills.
+    const BOOL bFill = (TextBkClr != GV_CLR_DEFAULT) || bEraseBk;
+    const BOOL bPrinting = pDC->IsPrinting();
+
+    CFont Font;   // outlives the saved state, which deselects it
+    int nSavedDC = pDC->SaveDC();
+    pDC->SetBkMode(TRANSPARENT);
+
+    if ((Item.state & GV_STATE_FOCUSED) && !bPrinting)
+    {
+        rect.right++;
+        rect.bottom++;
+        if (bFill)
+            FillArea(pDC, rect, TextBkClr);
+        rect.right--;
+        rect.bottom--;
+        pDC->SelectStockObject(BLACK_PEN);
+        pDC->SelectStockObject(NULL_BRUSH);
+        pDC->Rectangle(rect);
+        pDC->SetTextColor(TextClr);
+        rect.DeflateRect(1, 1);
+    }
+    else if ((Item.state & GV_STATE_SELECTED) && !bPrinting)
+    {
+        rect.right++;
+        rect.bottom++;
+        FillArea(pDC, rect, ::GetSysColor(COLOR_HIGHLIGHT));
+        rect.right--;
+        rect.bottom--;
+        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    else
+    {
+        rect.right++;
+        rect.bottom++;
+        if (bFill)
+            FillArea(pDC, rect, TextBkClr);
+        rect.right--;
+        rect.bottom--;
+        pDC->SetTextColor(TextClr);
+    }
+
+    if ((Item.state & GV_STATE_DROPTARGET) && !bPrinting)
+    {
+        pDC->SelectStockObject(BLACK_PEN);
+        pDC->SelectStockObject(NULL_BRUSH);
+        pDC->Rectangle(rect);
+    }
+
+    LOGFONTW* pLF = GetItemFont(nRow, nCol);
+    if (Font.CreateFontIndirect(pLF != NULL ? pLF : &m_Logfont))
+        pDC->SelectObject(&Font);
+
+    rect.DeflateRect(m_nMargin, 0);
+
+    DrawCellContent(pDC, rect, Item);
+
+    pDC->RestoreDC(nSavedDC);
+    return TRUE;
+}
+
+// Fixed (header) cells: flat 3-D framed, or raised and semi-bold when the focus cell lies in their
+// row or column. A printing DC never fills them.
+BOOL CQGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk)
+{
+    if (!m_bAllowDraw || pDC == NULL)
+        return FALSE;
+
+    GV_ITEM Item;
+    Item.mask = GV_MASK_TEXT | GV_MASK_IMAGE | GV_MASK_BKCOLOUR | GV_MASK_FGCOLOUR | GV_MASK_FORMAT;
+    Item.row = nRow;
+    Item.col = nCol;
+    if (!GetItem(&Item))
+        return FALSE;
+
+    if (!pDC->IsPrinting() && (Item.bkColour != GV_CLR_DEFAULT || bEraseBk))
+    {
+        COLORREF clr = (Item.bkColour == GV_CLR_DEFAULT) ? GetFixedBkColor() : Item.bkColour;
+        FillArea(pDC, rect, clr);
+    }
+    pDC->SetTextColor((Item.fgColour == GV_CLR_DEFAULT) ? GetFixedTextColor() : Item.fgColour);
+
+    CFont Font;   // outlives the saved state, which deselects it
+    int nSavedDC = pDC->SaveDC();
+
+    const CQCellID FocusCell = GetFocusCell();
+    const BOOL bInLineWithFocus = (FocusCell.row == nRow || FocusCell.col == nCol);
+
+    LOGFONTW* pLF = GetItemFont(nRow, nCol);
+    LOGFONTW lf = (pLF != NULL) ? *pLF : m_Logfont;
+    if (bInLineWithFocus)
+        lf.lfWeight = 600;
+    if (Font.CreateFontIndirect(&lf))
+        pDC->SelectObject(&Font);
+
+    if (IsValid(FocusCell) && bInLineWithFocus)
+    {
+        rect.right++;
+        rect.bottom++;
+        pDC->DrawEdge(rect, BDR_RAISEDINNER | BDR_RAISEDOUTER, BF_RECT);
+        rect.DeflateRect(1, 1);
+    }
+    else
+    {
+        CPen lightpen, darkpen;
+        lightpen.CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_3DHIGHLIGHT));
+        darkpen.CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_3DDKSHADOW));
+
+        CPen* pOldPen = pDC->SelectObject(&lightpen);
+        pDC->MoveTo(rect.right, rect.top);
+        pDC->LineTo(rect.left, rect.top);
+        pDC->LineTo(rect.left, rect.bottom);
+
+        pDC->SelectObject(&darkpen);
+        pDC->MoveTo(rect.right, rect.top);
+        pDC->LineTo(rect.right, rect.bottom);
+        pDC->LineTo(rect.left, rect.bottom);
+
+        if (pOldPen != NULL)
+            pDC->SelectObject(pOldPen);
+        rect.DeflateRect(1, 1);
+    }
+
+    pDC->SetBkMode(TRANSPARENT);
+    rect.DeflateRect(m_nMargin, 0);
+
+    DrawCellContent(pDC, rect, Item);
+
+    pDC->RestoreDC(nSavedDC);
+    return TRUE;
+}
+
+// The image (when an image list is set and the image can be read) at the top-left corner, then
+// the text with the cell's format flags in what is left of rect.
+void CQGridCtrl::DrawCellContent(CDC* pDC, CRect& rect, const GV_ITEM& Item)
+{
+    if (m_pImageList != NULL && Item.image >= 0)
+    {
+        IMAGEINFO Info;
+        if (m_pImageList->GetImageInfo(Item.image, &Info))
+        {
+            int nImageWidth = Info.rcImage.right - Info.rcImage.left + 1;
+            m_pImageList->Draw(pDC, Item.image, rect.TopLeft(), ILD_NORMAL);
+            rect.left += nImageWidth + m_nMargin;
+        }
+    }
+    pDC->DrawText(Item.text, -1, rect, Item.format);
+}
+
+// --- system colours -----------------------------------------------------------------------------
+
+// Each grid colour that still equals the system colour it was taken from follows the new one;
+// colours a caller has set are left alone.
+void CQGridCtrl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    FollowSystemColours();
+}
+
+void CQGridCtrl::FollowSystemColours()
+{
+    const COLORREF crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF cr3DFace = ::GetSysColor(COLOR_3DFACE);
+    const COLORREF crShadow = ::GetSysColor(COLOR_3DSHADOW);
+
+    if (GetTextColor() == m_crWindowText)
+        SetTextColor(crWindowText);
+    if (GetTextBkColor() == m_crWindowColour)
+        SetTextBkColor(crWindow);
+    if (GetBkColor() == m_crShadow)
+        SetBkColor(crShadow);
+    if (GetFixedTextColor() == m_crWindowText)
+        SetFixedTextColor(crWindowText);
+    if (GetFixedBkColor() == m_cr3DFace)
+        SetFixedBkColor(cr3DFace);
+
+    m_crWindowText = crWindowText;
+    m_crWindowColour = crWindow;
+    m_cr3DFace = cr3DFace;
+    m_crShadow = crShadow;
 }

@@ -1,12 +1,43 @@
-// CQGridCtrl: mouse and keyboard. Header clicks (selection by header, sorting in list mode) come
-// with the input feature together with the mouse and key handlers; until then a header click does
-// nothing.
+// CQGridCtrl: mouse and keyboard. So far the header clicks: in list mode a click on a fixed-row
+// cell sorts by its column (ascending on a new column, the other way on the same one); otherwise
+// header clicks select columns, rows or everything. The mouse and key handlers come with the
+// input feature.
 #include "grid/QGridCtrl.h"
 
-void CQGridCtrl::OnFixedColumnClick(CQCellID& /*cell*/)
+void CQGridCtrl::OnFixedColumnClick(CQCellID& cell)
 {
+    if (!IsValid(cell))
+        return;
+    m_MouseMode = (cell.row < GetFixedRowCount()) ? MOUSE_SELECT_ALL : MOUSE_SELECT_ROW;
+    OnSelecting(cell);
 }
 
-void CQGridCtrl::OnFixedRowClick(CQCellID& /*cell*/)
+void CQGridCtrl::OnFixedRowClick(CQCellID& cell)
 {
+    if (!IsValid(cell))
+        return;
+
+    if (GetListMode())
+    {
+        if (!GetHeaderSort())
+            return;
+        CWaitCursor waiter;
+        if (cell.col != m_SortColumn)
+        {
+            m_SortColumn = cell.col;
+            m_bAscending = TRUE;
+        }
+        else
+        {
+            m_bAscending = !m_bAscending;
+        }
+        SortTextItems(m_SortColumn, m_bAscending);
+        if (::IsWindow(m_hWnd))
+            Invalidate();
+    }
+    else
+    {
+        m_MouseMode = (cell.col >= GetFixedColumnCount()) ? MOUSE_SELECT_COL : MOUSE_SELECT_ALL;
+        OnSelecting(cell);
+    }
 }

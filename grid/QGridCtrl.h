@@ -358,6 +358,7 @@ protected:
 
     BOOL SortTextItems(int nCol, BOOL bAscending, int low, int high);
     BOOL SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
+    void SwapRows(int nRow1, int nRow2);   // row arrays and heights; nothing outside the grid
 
     // Size bookkeeping: called by every operation that changes row heights or column widths,
     // with the first index whose position may have moved.
@@ -365,6 +366,11 @@ protected:
     void ColumnSizesChanged(int nFirstCol);
 
     static UINT GetMouseScrollLines();   // rows per wheel notch from the desktop settings
+
+    // Drawing helpers: a cell's image and text inside rect; the grid colours that still equal the
+    // system colours they were taken from follow the current system colours.
+    void DrawCellContent(CDC* pDC, CRect& rect, const GV_ITEM& Item);
+    void FollowSystemColours();
 
     // Message handlers
     afx_msg void OnPaint();

@@ -1,0 +1,432 @@
+// Sorting rows by text and by item data: whole rows move with their heights and every property of
+// their cells, equal keys are never exchanged, the result is exactly that of the grid's quicksort
+// (checked against a model on random grids), and header clicks sort in list mode.
+#include "drawtest.h"
+
+#include <random>
+#include <string>
+
+namespace
+{
+
+// A grid whose rows carry their identity: column 0 holds "id<n>", the item data of column 0 is n
+// and the row's height is 10 + n.
+void Label(CQGridCtrl& grid, int row, int id)
+{
+    CString s;
+    s.Format(L"id%d", id);
+    grid.SetItemText(row, 0, s);
+    grid.SetItemData(row, 0, id);
+    grid.SetRowHeight(row, 10 + id);
+}
+
+int IdOf(CQGridCtrl& grid, int row)
+{
+    return (int)grid.GetItemData(row, 0);
+}
+
+std::vector<int> Ids(CQGridCtrl& grid)
+{
+    std::vector<int> ids;
+    for (int row = 0; row < grid.GetRowCount(); row++)
+        ids.push_back(IdOf(grid, row));
+    return ids;
+}
+
+std::vector<CString> Column(CQGridCtrl& grid, int col)
+{
+    std::vector<CString> texts;
+    for (int row = 0; row < grid.GetRowCount(); row++)
+        texts.push_back(grid.GetItemText(row, col));
+    return texts;
+}
+
+// The grid's quicksort on plain (key, id) pairs: what the rows must look like afterwards.
+void ModelSort(std::vector<std::pair<CString, int>>& v, bool bAscending, int low, int high)
+{
+    if (high <= low)
+        return;
+    const CString pivot = v[(low + high) / 2].first;
+    int lo = low, hi = high;
+    auto below = [&](const CString& s) { return bAscending ? s.Compare(pivot) < 0 : s.Compare(pivot) > 0; };
+    auto above = [&](const CString& s) { return bAscending ? s.Compare(pivot) > 0 : s.Compare(pivot) < 0; };
+    while (lo <= hi)
+    {
+        while (lo < high && below(v[lo].first))
+            ++lo;
+        while (hi > low && above(v[hi].first))
+            --hi;
+        if (lo <= hi)
+        {
+            if (v[lo].first.Compare(v[hi].first) != 0)
+                std::swap(v[lo], v[hi]);
+            ++lo;
+            --hi;
+        }
+    }
+    if (low < hi)
+        ModelSort(v, bAscending, low, hi);
+    if (lo < high)
+        ModelSort(v, bAscending, lo, high);
+}
+
+std::vector<std::tuple<LPARAM, LPARAM, LPARAM>> g_compares;
+
+int CALLBACK CompareData(LPARAM a, LPARAM b, LPARAM data)
+{
+    g_compares.emplace_back(a, b, data);
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+int CALLBACK CompareNothing(LPARAM, LPARAM, LPARAM)
+{
+    return 0;
+}
+
+// A grid that supplies its own texts: the stored text read backwards.
+class ReversingGrid : public DrawGrid
+{
+public:
+    using DrawGrid::DrawGrid;
+    CString GetItemText(int nRow, int nCol) const override
+    {
+        CString s = CQGridCtrl::GetItemText(nRow, nCol);
+        s.MakeReverse();
+        return s;
+    }
+};
+
+} // namespace
+
+// Every property of every cell of a row goes with the row, and its height too; fixed rows and the
+// column widths stay.
+TEST(GridSortTest, TextSortMovesWholeRowsBothWays)
+{
+    DrawGrid grid(4, 3, 1, 1);
+    const wchar_t* keys[] = {L"head", L"b", L"a", L"c"};
+    for (int row = 0; row < 4; row++)
+    {
+        Label(grid, row, row);
+        grid.SetItemText(row, 1, keys[row]);
+        for (int col = 1; col < 3; col++)
+        {
+            grid.SetItemData(row, col, row * 10 + col);
+            grid.SetItemImage(row, col, row);
+            grid.SetItemBkColour(row, col, RGB(row, col, 1));
+            grid.SetItemFgColour(row, col, RGB(row, col, 2));
+            grid.SetItemFormat(row, col, DT_RIGHT | (UINT)row);
+            grid.SetItemState(row, col, GV_STATE_READONLY | (row << 8));
+            grid.SetCellStyle(row, col, row + 1);
+            grid.SetCellListType(row, col, keys[row]);
+            CStringArray items;
+            items.Add(keys[row]);
+            items.Add(L"other");
+            grid.SetCellListArray(row, col, items);
+            grid.SetItemText(row, 1, keys[row]);
+            LOGFONTW lf = grid.FontDescription();
+            lf.lfWeight = 100 * (row + 1);
+            grid.SetItemFont(row, col, &lf);
+        }
+        grid.SetItemText(row, 2, CString(L"x") + keys[row]);
+    }
+    grid.SetColumnWidth(1, 77);
+    CQGridCell* pCellOfB = grid.GetCell(1, 2);
+
+    auto checkRow = [&](int row, int id) {
+        SCOPED_TRACE(testing::Message() << "row " << row << " should be id " << id);
+        EXPECT_EQ(id, IdOf(grid, row));
+        EXPECT_EQ(10 + id, grid.GetRowHeight(row));
+        EXPECT_EQ(CString(keys[id]), grid.GetItemText(row, 1));
+        EXPECT_EQ(CString(L"x") + keys[id], grid.GetItemText(row, 2));
+        for (int col = 1; col < 3; col++)
+        {
+            EXPECT_EQ(id * 10 + col, grid.GetItemData(row, col));
+            EXPECT_EQ(id, grid.GetItemImage(row, col));
+            EXPECT_EQ(RGB(id, col, 1), grid.GetItemBkColour(row, col));
+            EXPECT_EQ(RGB(id, col, 2), grid.GetItemFgColour(row, col));
+            EXPECT_EQ(DT_RIGHT | (UINT)id, grid.GetItemFormat(row, col));
+            EXPECT_EQ(GV_STATE_READONLY | (UINT)(id << 8), grid.GetItemState(row, col));
+            EXPECT_EQ((UINT)id + 1, grid.GetCellStyle(row, col));
+            EXPECT_EQ(CString(keys[id]), grid.GetCellListType(row, col));
+            CStringArray items;
+            grid.GetCellListArray(row, col, items);
+            ASSERT_EQ(2, items.GetSize());
+            EXPECT_EQ(CString(keys[id]), items[0]);
+            EXPECT_EQ(100 * (id + 1), grid.GetItemFont(row, col)->lfWeight);
+        }
+    };
+
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE));
+    checkRow(0, 0);
+    checkRow(1, 2);
+    checkRow(2, 1);
+    checkRow(3, 3);
+    EXPECT_EQ(pCellOfB, grid.GetCell(2, 2)) << "cells are moved, not copied";
+    EXPECT_EQ(77, grid.GetColumnWidth(1));
+    EXPECT_TRUE(grid.StoreIsConsistent());
+
+    EXPECT_TRUE(grid.SortTextItems(1, FALSE));
+    checkRow(0, 0);
+    checkRow(1, 3);
+    checkRow(2, 1);
+    checkRow(3, 2);
+    EXPECT_TRUE(grid.StoreIsConsistent());
+}
+
+// Ordinal, case-sensitive comparison: upper case before lower case, "10" before "9".
+TEST(GridSortTest, TextOrderIsOrdinalAndCaseSensitive)
+{
+    DrawGrid grid(7, 2, 1, 0);
+    const wchar_t* keys[] = {L"a", L"B", L"10", L"9", L"b", L"A"};
+    for (int i = 0; i < 6; i++)
+        grid.SetItemText(i + 1, 1, keys[i]);
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE));
+    std::vector<CString> expected = {L"", L"10", L"9", L"A", L"B", L"a", L"b"};
+    EXPECT_EQ(expected, Column(grid, 1));
+    EXPECT_TRUE(grid.SortTextItems(1, FALSE));
+    expected = {L"", L"b", L"a", L"B", L"A", L"9", L"10"};
+    EXPECT_EQ(expected, Column(grid, 1));
+}
+
+// Nothing to sort or no such column: FALSE, nothing moves, but the selection and focus are gone.
+TEST(GridSortTest, NothingToSortReturnsFalseAndStillClearsSelection)
+{
+    DrawGrid grid(2, 3, 1, 1);
+    Label(grid, 0, 0);
+    Label(grid, 1, 1);
+    grid.SetSelectedRange(1, 1, 1, 2);
+    grid.SetFocusCell(1, 1);
+    EXPECT_FALSE(grid.SortTextItems(1, TRUE));
+    EXPECT_EQ(0, grid.GetSelectedCount());
+    EXPECT_EQ(CQCellID(-1, -1), grid.GetFocusCell());
+    EXPECT_EQ(0u, grid.GetItemState(1, 1) & (GV_STATE_SELECTED | GV_STATE_FOCUSED));
+
+    DrawGrid grid2(5, 3, 1, 1);
+    for (int row = 0; row < 5; row++)
+    {
+        Label(grid2, row, 4 - row);
+        grid2.SetItemText(row, 1, CString(L"k") + (wchar_t)(L'0' + 4 - row));
+    }
+    EXPECT_FALSE(grid2.SortTextItems(3, TRUE));
+    EXPECT_FALSE(grid2.SortTextItems(4, TRUE));
+    EXPECT_FALSE(grid2.SortItems(CompareData, 3, TRUE, 0));
+    EXPECT_FALSE(grid2.SortItems(NULL, 0, TRUE, 0));
+    EXPECT_EQ((std::vector<int>{4, 3, 2, 1, 0}), Ids(grid2));
+
+    DrawGrid empty;
+    EXPECT_FALSE(empty.SortTextItems(0, TRUE));
+    DrawGrid onlyFixed(3, 2, 3, 0);
+    EXPECT_FALSE(onlyFixed.SortTextItems(0, TRUE));
+}
+
+// The protected form sorts only the rows it is given; bounds outside the grid are refused.
+TEST(GridSortTest, RangeSortTouchesOnlyItsRows)
+{
+    DrawGrid grid(7, 2, 1, 0);
+    const wchar_t* keys[] = {L"h", L"f", L"e", L"d", L"c", L"b", L"a"};
+    for (int row = 0; row < 7; row++)
+    {
+        Label(grid, row, row);
+        grid.SetItemText(row, 1, keys[row]);
+    }
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE, 2, 4));
+    EXPECT_EQ((std::vector<int>{0, 1, 4, 3, 2, 5, 6}), Ids(grid));
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE, 0, 2));   // fixed rows too when asked
+    EXPECT_EQ((std::vector<int>{4, 1, 0, 3, 2, 5, 6}), Ids(grid));
+    EXPECT_FALSE(grid.SortTextItems(1, TRUE, -1, 3));
+    EXPECT_FALSE(grid.SortTextItems(1, TRUE, 3, 7));
+    EXPECT_FALSE(grid.SortItems(CompareData, 1, TRUE, 0, 5, 5));
+    EXPECT_EQ((std::vector<int>{4, 1, 0, 3, 2, 5, 6}), Ids(grid));
+    EXPECT_TRUE(grid.StoreIsConsistent());
+}
+
+// Data sort: the caller's comparison on item data, its LPARAM passed unchanged to every call.
+TEST(GridSortTest, DataSortUsesTheCallersComparison)
+{
+    DrawGrid grid(8, 2, 1, 0);
+    const LPARAM values[] = {50, -3, 7, 7, 1000000000000LL, 0, -3};
+    for (int i = 0; i < 7; i++)
+    {
+        Label(grid, i + 1, i + 1);
+        grid.SetItemData(i + 1, 1, values[i]);
+    }
+    g_compares.clear();
+    EXPECT_TRUE(grid.SortItems(CompareData, 1, TRUE, 0x123456789ALL));
+    ASSERT_FALSE(g_compares.empty());
+    for (auto& c : g_compares)
+        EXPECT_EQ(0x123456789ALL, std::get<2>(c));
+
+    std::vector<LPARAM> order;
+    for (int row = 1; row < 8; row++)
+    {
+        order.push_back(grid.GetItemData(row, 1));
+        EXPECT_EQ(10 + IdOf(grid, row), grid.GetRowHeight(row));
+        EXPECT_EQ(values[IdOf(grid, row) - 1], grid.GetItemData(row, 1));
+    }
+    EXPECT_EQ((std::vector<LPARAM>{-3, -3, 0, 7, 7, 50, 1000000000000LL}), order);
+
+    EXPECT_TRUE(grid.SortItems(CompareData, 1, FALSE, 0));
+    order.clear();
+    for (int row = 1; row < 8; row++)
+        order.push_back(grid.GetItemData(row, 1));
+    EXPECT_EQ((std::vector<LPARAM>{1000000000000LL, 50, 7, 7, 0, -3, -3}), order);
+    EXPECT_TRUE(grid.StoreIsConsistent());
+}
+
+// A partition never exchanges two rows whose keys are equal: all-equal keys keep every row in place.
+TEST(GridSortTest, EqualKeysAreNeverExchanged)
+{
+    DrawGrid grid(40, 2, 1, 0);
+    for (int row = 0; row < 40; row++)
+    {
+        Label(grid, row, row);
+        grid.SetItemText(row, 1, L"same");
+    }
+    std::vector<int> before = Ids(grid);
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE));
+    EXPECT_EQ(before, Ids(grid));
+    EXPECT_TRUE(grid.SortTextItems(1, FALSE));
+    EXPECT_EQ(before, Ids(grid));
+    EXPECT_TRUE(grid.SortItems(CompareNothing, 1, TRUE, 0));
+    EXPECT_EQ(before, Ids(grid));
+}
+
+// The texts are read through GetItemText, so a derived grid sorts by the texts it supplies.
+TEST(GridSortTest, DerivedTextsDecideTheOrder)
+{
+    ReversingGrid grid(4, 2, 1, 0);
+    const wchar_t* keys[] = {L"za", L"ab", L"mc"};   // read backwards: "az", "ba", "cm"
+    for (int i = 0; i < 3; i++)
+    {
+        Label(grid, i + 1, i + 1);
+        grid.SetItemText(i + 1, 1, keys[i]);
+    }
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids(grid));
+    EXPECT_TRUE(grid.SortTextItems(1, FALSE));
+    EXPECT_EQ((std::vector<int>{0, 3, 2, 1}), Ids(grid));
+}
+
+// Random grids sorted by random keys from a small alphabet (many equal keys): the rows end exactly
+// where the grid's quicksort puts them, with their heights, and the store stays consistent.
+TEST(GridSortTest, RandomGridsMatchTheModel)
+{
+    for (unsigned seed = 1; seed <= 60; seed++)
+    {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        std::mt19937 rng(seed);
+        const int nRows = std::uniform_int_distribution<int>(0, 70)(rng);
+        const int nFixed = std::uniform_int_distribution<int>(0, std::min(2, nRows))(rng);
+        const int nKeyLen = std::uniform_int_distribution<int>(0, 2)(rng);
+        DrawGrid grid(nRows, 3, nFixed, 1);
+
+        std::vector<std::pair<CString, int>> model;
+        for (int row = 0; row < nRows; row++)
+        {
+            Label(grid, row, row);
+            CString key;
+            for (int i = 0; i < nKeyLen; i++)
+                key += (wchar_t)(L"aAb"[std::uniform_int_distribution<int>(0, 2)(rng)]);
+            grid.SetItemText(row, 2, key);
+            model.emplace_back(key, row);
+        }
+        if (nRows > nFixed)
+        {
+            grid.SetSelectedRange(nFixed, 1, nRows - 1, 2);
+            grid.SetFocusCell(nRows - 1, 1);
+        }
+
+        const bool bAscending = (seed % 2) == 1;
+        const BOOL bResult = grid.SortTextItems(2, bAscending);
+        EXPECT_EQ(nRows - 1 > nFixed, bResult != FALSE);
+        ModelSort(model, bAscending, nFixed, nRows - 1);
+
+        for (int row = 0; row < nRows; row++)
+        {
+            ASSERT_EQ(model[row].second, IdOf(grid, row)) << "row " << row;
+            ASSERT_EQ(model[row].first, grid.GetItemText(row, 2));
+            ASSERT_EQ(10 + model[row].second, grid.GetRowHeight(row));
+        }
+        for (int row = nFixed + 1; row < nRows; row++)
+            ASSERT_TRUE(bAscending ? grid.GetItemText(row - 1, 2).Compare(grid.GetItemText(row, 2)) <= 0
+                                   : grid.GetItemText(row - 1, 2).Compare(grid.GetItemText(row, 2)) >= 0);
+        EXPECT_TRUE(grid.StoreIsConsistent());
+        EXPECT_EQ(0, grid.GetSelectedCount());
+        EXPECT_EQ(CQCellID(-1, -1), grid.GetFocusCell());
+    }
+}
+
+// In list mode a header click sorts by its column: ascending first, then the other way, ascending
+// again on another column; the whole client area is then repainted.
+TEST_F(GridDrawTest, HeaderClicksSortInListMode)
+{
+    MakeGrid(5, 3, 1, 0);
+    const wchar_t* col1[] = {L"h1", L"b", L"d", L"a", L"c"};
+    const wchar_t* col2[] = {L"h2", L"3", L"1", L"4", L"2"};
+    for (int row = 0; row < 5; row++)
+    {
+        Label(*m_grid, row, row);
+        m_grid->SetItemText(row, 1, col1[row]);
+        m_grid->SetItemText(row, 2, col2[row]);
+    }
+    m_grid->SetListMode(TRUE);
+
+    CQCellID header(0, 1);
+    m_grid->ValidateRect(NULL);
+    m_grid->OnFixedRowClick(header);
+    EXPECT_EQ((std::vector<int>{0, 3, 1, 4, 2}), Ids(*m_grid));
+    EXPECT_EQ(1, m_grid->SortColumn());
+    EXPECT_TRUE(m_grid->SortAscending());
+    CRect update;
+    EXPECT_TRUE(m_grid->GetUpdateRect(update));
+    EXPECT_EQ(CRect(0, 0, kCx, kCy), update);
+
+    m_grid->OnFixedRowClick(header);
+    EXPECT_EQ((std::vector<int>{0, 2, 4, 1, 3}), Ids(*m_grid));
+    EXPECT_FALSE(m_grid->SortAscending());
+
+    CQCellID header2(0, 2);
+    m_grid->OnFixedRowClick(header2);
+    EXPECT_EQ((std::vector<int>{0, 2, 4, 1, 3}), Ids(*m_grid));
+    EXPECT_EQ(2, m_grid->SortColumn());
+    EXPECT_TRUE(m_grid->SortAscending());
+    m_grid->OnFixedRowClick(header);
+    EXPECT_EQ((std::vector<int>{0, 3, 1, 4, 2}), Ids(*m_grid)) << "a new column sorts ascending";
+
+    // without header sort, or for a cell outside the grid, nothing happens
+    m_grid->SetHeaderSort(FALSE);
+    m_grid->OnFixedRowClick(header);
+    EXPECT_EQ((std::vector<int>{0, 3, 1, 4, 2}), Ids(*m_grid));
+    EXPECT_EQ(1, m_grid->SortColumn());
+    m_grid->SetHeaderSort(TRUE);
+    CQCellID outside(0, 7);
+    m_grid->OnFixedRowClick(outside);
+    EXPECT_EQ(1, m_grid->SortColumn());
+}
+
+// Outside list mode header clicks select: a column header selects columns, the corner everything,
+// a row header rows.
+TEST_F(GridDrawTest, HeaderClicksSelectOutsideListMode)
+{
+    CQCellID cell(0, 2);
+    m_grid->SetSelectionStart(cell);
+    m_grid->OnFixedRowClick(cell);
+    EXPECT_EQ(MOUSE_SELECT_COL, m_grid->GetMouseMode());
+    EXPECT_EQ(CQCellRange(1, 2, 4, 2), m_grid->GetSelectedCellRange());
+    EXPECT_EQ(-1, m_grid->SortColumn());
+
+    CQCellID corner(0, 0);
+    m_grid->OnFixedRowClick(corner);
+    EXPECT_EQ(MOUSE_SELECT_ALL, m_grid->GetMouseMode());
+    EXPECT_EQ(12, m_grid->GetSelectedCount());
+
+    CQCellID rowHeader(3, 0);
+    m_grid->SetSelectionStart(CQCellID(2, 0));
+    m_grid->OnFixedColumnClick(rowHeader);
+    EXPECT_EQ(MOUSE_SELECT_ROW, m_grid->GetMouseMode());
+    EXPECT_EQ(CQCellRange(2, 1, 3, 3), m_grid->GetSelectedCellRange());
+
+    m_grid->OnFixedColumnClick(corner);
+    EXPECT_EQ(MOUSE_SELECT_ALL, m_grid->GetMouseMode());
+    EXPECT_EQ(12, m_grid->GetSelectedCount());
+}
