@@ -494,3 +494,49 @@ TEST_F(GridPrintTest, PrintWithoutAPrinterOrWhenCancelledPrintsNothing)
     ::UnhookWindowsHookEx(g_hPrintHook);
     EXPECT_EQ(0, m_grid.m_nBegins);
 }
+
+// With the grid's own cell drawing, a printed page shows the cells' texts, and a selected cell
+// keeps its own colours on paper.
+TEST_F(GridPrintTest, TheGridsOwnDrawingPrintsTextsWithoutSelectionColours)
+{
+    CQGridCtrl grid(3, 3, 1, 0);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_holder, 12));
+    for (int col = 0; col < 3; col++)
+        grid.SetColumnWidth(col, 100);
+    for (int row = 0; row < 3; row++)
+        grid.SetRowHeight(row, 20);
+    grid.SetItemText(1, 1, L"WWWW");
+    grid.SetSelectedRange(1, 2, 1, 2);
+    ASSERT_EQ(1, grid.GetSelectedCount());
+
+    grid.OnBeginPrinting(&m_dc, &m_info);
+    ASSERT_EQ(1u, m_info.GetMaxPage());
+    m_dc.NewPage();
+    m_info.m_nCurPage = 1;
+    grid.OnPrint(&m_dc, &m_info);
+
+    // Where the rows' logical rectangles lie on the page: origin (-4 characters, -(header, gap and
+    // headings)), scaled from the logical page to the paper.
+    CFont font;
+    font.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
+    CDC screen;
+    screen.CreateCompatibleDC(NULL);
+    CFont* pOld = screen.SelectObject(&font);
+    CSize ch = screen.GetTextExtent(L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ", 52);
+    screen.SelectObject(pOld);
+    ch.cx /= 52;
+    const double sx = (double)m_dc.m_cx / (300 + 8 * ch.cx);
+    const double sy = (double)m_dc.m_cy / ((300 + 8 * ch.cx) * m_dc.m_cy / m_dc.m_cx);
+    auto Cell = [&](int col) {
+        int left = 100 * col + 2, top = 2, right = 100 * col + 97, bottom = 17;
+        int dy = 3 * ch.cy + 20;
+        return CRect((int)((left + 4 * ch.cx) * sx), (int)((top + dy) * sy), (int)((right + 4 * ch.cx) * sx),
+                     (int)((bottom + dy) * sy));
+    };
+    const COLORREF text = grid.GetTextColor();
+    EXPECT_GT(m_dc.Count(Cell(1), text), 20);
+    EXPECT_EQ(0, m_dc.Count(Cell(2), text));
+    EXPECT_EQ(0, m_dc.Count(Cell(2), ::GetSysColor(COLOR_HIGHLIGHT)));
+    grid.OnEndPrinting(&m_dc, &m_info);
+}
