@@ -3,6 +3,7 @@
 
 #include <afxwin.h>
 #include <afxext.h>
+#include <afxcmn.h>
 
 #include "util/QStringMgr.h"
 #include "util/QRecord.h"
@@ -12,5 +13,9 @@
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
+#include "grid/QGridSizeIndex.h"
 #include "grid/QGridCtrl.h"
 #include "grid/QMemDC.h"
+#include "grid/QInPlaceListEdit.h"
+#include "dialogs/QMaskEdit.h"
+#include "dialogs/QNumEdit.h"

@@ -198,6 +198,10 @@ LRESULT CQGridCtrl::SendMessageToParent(int nRow, int nCol, int nMessage)
     return ::SendMessageW(hOwner, WM_NOTIFY, nmgv.hdr.idFrom, (LPARAM)&nmgv);
 }
 
+#ifndef ID_EDIT_SELECT_ALL
+#define ID_EDIT_SELECT_ALL 0xE12A   // the platform's standard select-all command (57642)
+#endif
+
 // Handlers of the other concerns join the map as their features are implemented.
 BEGIN_MESSAGE_MAP(CQGridCtrl, CWnd)
     // LRESULT OnSetFont(WPARAM hFont, LPARAM bRedraw)
@@ -210,6 +214,20 @@ BEGIN_MESSAGE_MAP(CQGridCtrl, CWnd)
     ON_WM_ERASEBKGND()
     // void OnSysColorChange()
     ON_WM_SYSCOLORCHANGE()
+    // void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+    ON_WM_HSCROLL()
+    // void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+    ON_WM_VSCROLL()
+    // void OnSize(UINT nType, int cx, int cy)
+    ON_WM_SIZE()
+    // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+    ON_WM_MOUSEWHEEL()
+    // void OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+    ON_WM_SETTINGCHANGE()
+    // void OnEditSelectAll()
+    ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+    // void OnUpdateEditSelectAll(CCmdUI* pCmdUI)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
 END_MESSAGE_MAP()
 
 // --- coordinates judged against the grid --------------------------------------------------------

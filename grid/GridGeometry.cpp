@@ -1,101 +1,84 @@
-// CQGridCtrl: geometry. Rows and columns turned into client-area pixels (fixed rows and columns never
-// scroll; the scroll positions count pixels of non-fixed rows and columns scrolled out of view), the
-// scroll-bar ranges, text measuring with the grid font, and invalidation or immediate repaint of
-// cells. While drawing is not allowed nothing here touches the scroll bars or the screen.
+// CQGridCtrl: geometry. Rows and columns turned into client-area pixels and back: fixed rows and
+// columns never scroll; the scroll positions count the pixels of non-fixed rows and columns that
+// are scrolled out of view. Every position is a difference of two running sums of the sizes
+// (m_RowPositions, m_ColPositions), and the row or column under a pixel is found by binary search
+// in them, so no query walks the rows or columns one by one.
+//
+// Scrolling and the scroll bars are in GridScroll.cpp, measuring and sizing in GridAutoSize.cpp.
 #include "grid/QGridCtrl.h"
 
-#include <afxcmn.h>
 #include <algorithm>
+
+namespace
+{
+// Lengths are summed in 64 bits and handed out as the 32-bit values the interface has.
+inline int Px(long long v)
+{
+    return (int)v;
+}
+}  // namespace
 
 // --- size bookkeeping ---------------------------------------------------------------------------
 
-// Positions are computed by walking the size arrays, so nothing is cached yet that a size change
-// would have to refresh.
-void CQGridCtrl::RowSizesChanged(int /*nFirstRow*/)
+void CQGridCtrl::RowSizesChanged(int nFirstRow)
 {
+    m_RowPositions.Invalidate(nFirstRow);
 }
 
-void CQGridCtrl::ColumnSizesChanged(int /*nFirstCol*/)
+void CQGridCtrl::ColumnSizesChanged(int nFirstCol)
 {
+    m_ColPositions.Invalidate(nFirstCol);
 }
 
-// The user's "WheelScrollLines" desktop setting; 3 when it cannot be read.
-UINT CQGridCtrl::GetMouseScrollLines()
-{
-    UINT nScrollLines = 3;
-    HKEY hKey;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &hKey) ==
-        ERROR_SUCCESS)
-    {
-        wchar_t szData[128];
-        DWORD dwKeyDataType;
-        DWORD dwDataBufSize = sizeof(szData);   // 256 bytes
-        if (::RegQueryValueExW(hKey, L"WheelScrollLines", NULL, &dwKeyDataType, (LPBYTE)szData,
-                               &dwDataBufSize) == ERROR_SUCCESS)
-        {
-            szData[std::min<DWORD>(dwDataBufSize / sizeof(wchar_t), 127)] = L'\0';
-            nScrollLines = (UINT)wcstoul(szData, NULL, 10);
-        }
-        ::RegCloseKey(hKey);
-    }
-    return nScrollLines;
-}
-
-// --- sums and positions -------------------------------------------------------------------------
+// --- sums ---------------------------------------------------------------------------------------
 
 int CQGridCtrl::GetFixedRowHeight() const
 {
-    int nHeight = 0;
-    for (int i = 0; i < m_nFixedRows; i++)
-        nHeight += GetRowHeight(i);
-    return nHeight;
+    return Px(m_RowPositions.Sum(m_nFixedRows));
 }
 
 int CQGridCtrl::GetFixedColumnWidth() const
 {
-    int nWidth = 0;
-    for (int i = 0; i < m_nFixedCols; i++)
-        nWidth += GetColumnWidth(i);
-    return nWidth;
+    return Px(m_ColPositions.Sum(m_nFixedCols));
 }
 
 long CQGridCtrl::GetVirtualWidth() const
 {
-    long lVirtualWidth = 0;
-    for (int i = 0; i < m_nCols; i++)
-        lVirtualWidth += (long)m_arColWidths[i];
-    return lVirtualWidth;
+    return (long)m_ColPositions.Sum(m_nCols);
 }
 
 long CQGridCtrl::GetVirtualHeight() const
 {
-    long lVirtualHeight = 0;
-    for (int i = 0; i < m_nRows; i++)
-        lVirtualHeight += (long)m_arRowHeights[i];
-    return lVirtualHeight;
+    return (long)m_RowPositions.Sum(m_nRows);
 }
 
-// The first non-fixed row and column on screen; a partly scrolled-out one is never the top-left one.
+// --- positions ----------------------------------------------------------------------------------
+
+// The first non-fixed row and column on screen: the first one whose start lies at or past the
+// scroll position, so a partly scrolled-out one is never the top-left one. The last row or column
+// is as far as it goes.
 CQCellID CQGridCtrl::GetTopleftNonFixedCell() const
 {
     int nVertScroll = 0, nHorzScroll = 0;
     if (::IsWindow(m_hWnd))
     {
-        nVertScroll = ::GetScrollPos(m_hWnd, SB_VERT);
-        nHorzScroll = ::GetScrollPos(m_hWnd, SB_HORZ);
+        nVertScroll = GetScrollPos(SB_VERT);
+        nHorzScroll = GetScrollPos(SB_HORZ);
     }
 
-    int nColumn = m_nFixedCols, nRight = 0;
-    while (nRight < nHorzScroll && nColumn < (m_nCols - 1))
-        nRight += GetColumnWidth(nColumn++);
-
-    int nRow = m_nFixedRows, nTop = 0;
-    while (nTop < nVertScroll && nRow < (m_nRows - 1))
-        nTop += GetRowHeight(nRow++);
-
+    int nColumn = m_nFixedCols;
+    if (nColumn < m_nCols - 1)
+        nColumn = m_ColPositions.FirstSumAtLeast(m_nFixedCols, m_nCols - 1,
+                                                 m_ColPositions.Sum(m_nFixedCols) + nHorzScroll);
+    int nRow = m_nFixedRows;
+    if (nRow < m_nRows - 1)
+        nRow = m_RowPositions.FirstSumAtLeast(m_nFixedRows, m_nRows - 1,
+                                              m_RowPositions.Sum(m_nFixedRows) + nVertScroll);
     return CQCellID(nRow, nColumn);
 }
 
+// Top-left pixel of the cell. A non-fixed cell scrolled out above or to the left has none; a cell
+// below or right of the client area gets one past the edge.
 BOOL CQGridCtrl::GetCellOrigin(int nRow, int nCol, LPPOINT p) const
 {
     if (p == NULL || !IsValid(nRow, nCol))
@@ -105,37 +88,18 @@ BOOL CQGridCtrl::GetCellOrigin(int nRow, int nCol, LPPOINT p) const
     if (nCol >= m_nFixedCols || nRow >= m_nFixedRows)
         idTopLeft = GetTopleftNonFixedCell();
 
-    // scrolled out above or to the left
     if ((nRow >= m_nFixedRows && nRow < idTopLeft.row) || (nCol >= m_nFixedCols && nCol < idTopLeft.col))
         return FALSE;
 
-    p->x = 0;
     if (nCol < m_nFixedCols)
-    {
-        for (int i = 0; i < nCol; i++)
-            p->x += GetColumnWidth(i);
-    }
+        p->x = Px(m_ColPositions.Sum(nCol));
     else
-    {
-        for (int i = 0; i < m_nFixedCols; i++)
-            p->x += GetColumnWidth(i);
-        for (int i = idTopLeft.col; i < nCol; i++)
-            p->x += GetColumnWidth(i);
-    }
+        p->x = Px(m_ColPositions.Sum(m_nFixedCols) + m_ColPositions.Sum(idTopLeft.col, nCol));
 
-    p->y = 0;
     if (nRow < m_nFixedRows)
-    {
-        for (int i = 0; i < nRow; i++)
-            p->y += GetRowHeight(i);
-    }
+        p->y = Px(m_RowPositions.Sum(nRow));
     else
-    {
-        for (int i = 0; i < m_nFixedRows; i++)
-            p->y += GetRowHeight(i);
-        for (int i = idTopLeft.row; i < nRow; i++)
-            p->y += GetRowHeight(i);
-    }
+        p->y = Px(m_RowPositions.Sum(m_nFixedRows) + m_RowPositions.Sum(idTopLeft.row, nRow));
     return TRUE;
 }
 
@@ -162,6 +126,8 @@ BOOL CQGridCtrl::GetCellRect(const CQCellID& cell, LPRECT pRect) const
     return GetCellRect(cell.row, cell.col, pRect);
 }
 
+// From the top-left corner of the range's first cell to the inclusive bottom-right corner of its
+// last cell.
 BOOL CQGridCtrl::GetCellRangeRect(const CQCellRange& cellRange, LPRECT lpRect) const
 {
     CPoint MinOrigin, MaxOrigin;
@@ -175,9 +141,93 @@ BOOL CQGridCtrl::GetCellRangeRect(const CQCellRange& cellRange, LPRECT lpRect) c
     return TRUE;
 }
 
+// The cell under a client point; either coordinate may be -1. A point on the boundary between two
+// columns or rows belongs to the right-hand or lower one.
+CQCellID CQGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) const
+{
+    CQCellID cellID;   // (-1, -1)
+    CQCellID idTopLeft = GetTopleftNonFixedCell();
+
+    // column: the first whose running right edge passes x
+    const long long fixedColWidth = m_ColPositions.Sum(m_nFixedCols);
+    if (point.x < 0)
+        cellID.col = -1;
+    else if (bAllowFixedCellCheck && point.x < fixedColWidth)
+        cellID.col = m_ColPositions.FirstSumAtLeast(1, m_nFixedCols + 1, (long long)point.x + 1) - 1;
+    else if (point.x >= fixedColWidth)
+    {
+        int k = m_ColPositions.FirstSumAtLeast(idTopLeft.col + 1, m_nCols + 1,
+                                               (long long)point.x - fixedColWidth +
+                                                   m_ColPositions.Sum(idTopLeft.col) + 1);
+        cellID.col = (k > m_nCols) ? -1 : k - 1;
+    }
+    else
+        cellID.col = -1;
+
+    // row, likewise
+    const long long fixedRowHeight = m_RowPositions.Sum(m_nFixedRows);
+    if (point.y < 0)
+        cellID.row = -1;
+    else if (bAllowFixedCellCheck && point.y < fixedRowHeight)
+        cellID.row = m_RowPositions.FirstSumAtLeast(1, m_nFixedRows + 1, (long long)point.y + 1) - 1;
+    else if (point.y >= fixedRowHeight)
+    {
+        int k = m_RowPositions.FirstSumAtLeast(idTopLeft.row + 1, m_nRows + 1,
+                                               (long long)point.y - fixedRowHeight +
+                                                   m_RowPositions.Sum(idTopLeft.row) + 1);
+        cellID.row = (k > m_nRows) ? -1 : k - 1;
+    }
+    else
+        cellID.row = -1;
+
+    return cellID;
+}
+
 // --- what is on screen --------------------------------------------------------------------------
 
-// Non-fixed cells at least partly on screen; pRect gets (0, 0, reached right, reached bottom).
+namespace
+{
+// Where the rows (or columns) from nFirst on reach the client edge. Walking from nFirst with the
+// running edge starting at nStart, the last entry is the first one whose far edge reaches nLimit;
+// nEdge is that far edge. When the entries run out first, the last entry is nCount (one past the
+// end) and nEdge is the edge after all of them.
+struct Reach
+{
+    int nLast;
+    long long nEdge;
+    bool bReached;
+};
+
+Reach ReachEdge(const CQGridSizeIndex& index, int nCount, int nFirst, long long nStart, long long nLimit)
+{
+    Reach r;
+    if (nFirst >= nCount)
+    {
+        r.nLast = nFirst;
+        r.nEdge = nStart;
+        r.bReached = false;
+        return r;
+    }
+    const long long base = index.Sum(nFirst);
+    int k = index.FirstSumAtLeast(nFirst + 1, nCount + 1, nLimit - nStart + base);
+    if (k <= nCount)
+    {
+        r.nLast = k - 1;
+        r.nEdge = nStart + index.Sum(k) - base;
+        r.bReached = true;
+    }
+    else
+    {
+        r.nLast = nCount;
+        r.nEdge = nStart + index.Sum(nCount) - base;
+        r.bReached = false;
+    }
+    return r;
+}
+}  // namespace
+
+// Non-fixed cells at least partly on screen; pRect gets (0, 0, reached right, reached bottom), the
+// reached edges clipped to the client area.
 CQCellRange CQGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
 {
     CRect rect(0, 0, 0, 0);
@@ -185,30 +235,13 @@ CQCellRange CQGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
         ::GetClientRect(m_hWnd, &rect);
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
-    int bottom = GetFixedRowHeight();
-    int i;
-    for (i = idTopLeft.row; i < m_nRows; i++)
-    {
-        bottom += GetRowHeight(i);
-        if (bottom >= rect.bottom)
-        {
-            bottom = rect.bottom;
-            break;
-        }
-    }
-    int maxVisibleRow = std::min(i, m_nRows - 1);
+    Reach rows = ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
+    int bottom = rows.bReached ? rect.bottom : Px(rows.nEdge);
+    int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
 
-    int right = GetFixedColumnWidth();
-    for (i = idTopLeft.col; i < m_nCols; i++)
-    {
-        right += GetColumnWidth(i);
-        if (right >= rect.right)
-        {
-            right = rect.right;
-            break;
-        }
-    }
-    int maxVisibleCol = std::min(i, m_nCols - 1);
+    Reach cols = ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
+    int right = cols.bReached ? rect.right : Px(cols.nEdge);
+    int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
 
     if (pRect)
     {
@@ -219,7 +252,7 @@ CQCellRange CQGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
     return CQCellRange(idTopLeft.row, idTopLeft.col, maxVisibleRow, maxVisibleCol);
 }
 
-// Non-fixed cells wholly on screen.
+// Non-fixed cells wholly on screen: the visible range less a last row or column that sticks out.
 CQCellRange CQGridCtrl::GetUnobstructedNonFixedCellRange() const
 {
     CRect rect(0, 0, 0, 0);
@@ -227,34 +260,23 @@ CQCellRange CQGridCtrl::GetUnobstructedNonFixedCellRange() const
         ::GetClientRect(m_hWnd, &rect);
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
-    int bottom = GetFixedRowHeight();
-    int i;
-    for (i = idTopLeft.row; i < m_nRows; i++)
-    {
-        bottom += GetRowHeight(i);
-        if (bottom >= rect.bottom)
-            break;
-    }
-    int maxVisibleRow = std::min(i, m_nRows - 1);
-    if (maxVisibleRow > 0 && bottom > rect.bottom)
+    Reach rows = ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
+    int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
+    if (maxVisibleRow > 0 && rows.nEdge > rect.bottom)
         maxVisibleRow--;
 
-    int right = GetFixedColumnWidth();
-    for (i = idTopLeft.col; i < m_nCols; i++)
-    {
-        right += GetColumnWidth(i);
-        if (right >= rect.right)
-            break;
-    }
-    int maxVisibleCol = std::min(i, m_nCols - 1);
-    if (maxVisibleCol > 0 && right > rect.right)
+    Reach cols = ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
+    int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
+    if (maxVisibleCol > 0 && cols.nEdge > rect.right)
         maxVisibleCol--;
 
     int minRow = (idTopLeft.row >= 0 && idTopLeft.row < m_nRows) ? idTopLeft.row : 0;
     return CQCellRange(minRow, idTopLeft.col, maxVisibleRow, maxVisibleCol);
 }
 
-// A cell is visible when any part of it is inside the client area.
+// A cell is visible when any part of it is inside the client area: walking from the first column
+// on screen (or column 0 for a fixed one) up to the cell's own, no left edge may reach the client
+// right; rows likewise against the client bottom.
 BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
 {
     if (!::IsWindow(m_hWnd) || !IsValid(nRow, nCol))
@@ -273,243 +295,32 @@ BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
     CRect rect;
     ::GetClientRect(m_hWnd, &rect);
 
-    int x = 0, first = 0;
+    // a left edge at or past the client right among columns [first, nCol]
+    int first = 0;
+    long long start = 0;
     if (nCol >= m_nFixedCols)
     {
-        x = GetFixedColumnWidth();
         first = TopLeft.col;
+        start = m_ColPositions.Sum(m_nFixedCols);
     }
-    for (int i = first; i <= nCol; i++)
-    {
-        if (x >= rect.right)
-            return FALSE;
-        x += GetColumnWidth(i);
-    }
+    if (m_ColPositions.FirstSumAtLeast(first, nCol + 1, rect.right - start + m_ColPositions.Sum(first)) <= nCol)
+        return FALSE;
 
-    int y = 0;
     first = 0;
+    start = 0;
     if (nRow >= m_nFixedRows)
     {
-        y = GetFixedRowHeight();
         first = TopLeft.row;
+        start = m_RowPositions.Sum(m_nFixedRows);
     }
-    for (int i = first; i <= nRow; i++)
-    {
-        if (y >= rect.bottom)
-            return FALSE;
-        y += GetRowHeight(i);
-    }
+    if (m_RowPositions.FirstSumAtLeast(first, nRow + 1, rect.bottom - start + m_RowPositions.Sum(first)) <= nRow)
+        return FALSE;
     return TRUE;
 }
 
 BOOL CQGridCtrl::IsCellVisible(CQCellID cell) const
 {
     return IsCellVisible(cell.row, cell.col);
-}
-
-// --- scroll bars --------------------------------------------------------------------------------
-
-void CQGridCtrl::ResetScrollBars()
-{
-    if (!m_bAllowDraw || !::IsWindow(m_hWnd))
-        return;
-
-    CRect rect;
-    ::GetClientRect(m_hWnd, &rect);
-    const int nFixedWidth = GetFixedColumnWidth(), nFixedHeight = GetFixedRowHeight();
-    rect.left += nFixedWidth;
-    rect.top += nFixedHeight;
-    if (rect.left >= rect.right || rect.top >= rect.bottom)
-        return;
-
-    CQCellRange visibleCells = GetUnobstructedNonFixedCellRange();
-    if (!visibleCells.IsValid())
-        return;
-
-    SCROLLINFO si;
-    memset(&si, 0, sizeof(si));
-    si.cbSize = sizeof(SCROLLINFO);
-    si.fMask = SIF_PAGE;
-    si.nPage = (UINT)(rect.right - nFixedWidth);
-    ::SetScrollInfo(m_hWnd, SB_HORZ, &si, FALSE);
-    si.nPage = (UINT)(rect.bottom - nFixedHeight);
-    ::SetScrollInfo(m_hWnd, SB_VERT, &si, FALSE);
-
-    long nScrollHeight = GetVirtualHeight() - nFixedHeight;
-    long nScrollWidth = GetVirtualWidth() - nFixedWidth;
-    m_nVScrollMax = (rect.bottom - nFixedHeight >= nScrollHeight) ? 0 : (int)(nScrollHeight - 1);
-    m_nHScrollMax = (rect.right - nFixedWidth >= nScrollWidth) ? 0 : (int)(nScrollWidth - 1);
-
-    ::SetScrollRange(m_hWnd, SB_VERT, 0, m_nVScrollMax, TRUE);
-    ::SetScrollRange(m_hWnd, SB_HORZ, 0, m_nHScrollMax, TRUE);
-}
-
-int CQGridCtrl::GetScrollPos32(int nBar, BOOL bGetTrackPos) const
-{
-    if (!::IsWindow(m_hWnd))
-        return 0;
-    SCROLLINFO si;
-    memset(&si, 0, sizeof(si));
-    si.cbSize = sizeof(SCROLLINFO);
-    si.fMask = bGetTrackPos ? SIF_TRACKPOS : SIF_POS;
-    if (!::GetScrollInfo(m_hWnd, nBar, &si))
-        return 0;
-    return bGetTrackPos ? si.nTrackPos : si.nPos;
-}
-
-BOOL CQGridCtrl::SetScrollPos32(int nBar, int nPos, BOOL bRedraw)
-{
-    if (!::IsWindow(m_hWnd))
-        return FALSE;
-    SCROLLINFO si;
-    memset(&si, 0, sizeof(si));
-    si.cbSize = sizeof(SCROLLINFO);
-    si.fMask = SIF_POS;
-    si.nPos = nPos;
-    return ::SetScrollInfo(m_hWnd, nBar, &si, bRedraw);
-}
-
-// Turning drawing back on repaints everything; bResetScrollBars resets the bars either way.
-void CQGridCtrl::SetRedraw(BOOL bAllowDraw, BOOL bResetScrollBars)
-{
-    if (bAllowDraw && !m_bAllowDraw && ::IsWindow(m_hWnd))
-        Invalidate();
-    m_bAllowDraw = bAllowDraw;
-    if (bResetScrollBars)
-        ResetScrollBars();
-}
-
-// --- measuring ----------------------------------------------------------------------------------
-
-// Text size plus the margin on each side, in the grid font or its semi-bold form; (0, 0) without
-// a window device context.
-CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
-{
-    if (!::IsWindow(m_hWnd))
-        return CSize(0, 0);
-    HDC hDC = ::GetDC(m_hWnd);
-    if (hDC == NULL)
-        return CSize(0, 0);
-
-    HFONT hBold = NULL;
-    HGDIOBJ hOldFont = NULL;
-    if (bUseSelectedFont)
-    {
-        LOGFONTW lf = m_Logfont;
-        lf.lfWeight = 600;
-        hBold = ::CreateFontIndirectW(&lf);
-        if (hBold)
-            hOldFont = ::SelectObject(hDC, hBold);
-    }
-    else if (m_Font.GetSafeHandle())
-    {
-        hOldFont = ::SelectObject(hDC, m_Font.GetSafeHandle());
-    }
-
-    SIZE size = {0, 0};
-    if (str)
-        ::GetTextExtentPoint32W(hDC, str, (int)wcslen(str), &size);
-    else
-        ::GetTextExtentPoint32W(hDC, L"", 0, &size);
-
-    if (hOldFont)
-        ::SelectObject(hDC, hOldFont);
-    if (hBold)
-        ::DeleteObject(hBold);
-    ::ReleaseDC(m_hWnd, hDC);
-    return CSize(size.cx + 2 * m_nMargin, size.cy + 2 * m_nMargin);
-}
-
-CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
-{
-    if (pDC == NULL || pDC->GetSafeHdc() == NULL)
-        return CSize(0, 0);
-    HDC hDC = pDC->GetSafeHdc();
-
-    LOGFONTW lf;
-    if (LOGFONTW* pLF = GetItemFont(nRow, nCol))
-        lf = *pLF;
-    else
-        lf = m_Logfont;
-    if (nRow < m_nFixedRows || nCol < m_nFixedCols)
-        lf.lfWeight = 600;
-
-    HFONT hFont = ::CreateFontIndirectW(&lf);
-    HGDIOBJ hOldFont = hFont ? ::SelectObject(hDC, hFont) : NULL;
-    CString text = GetItemText(nRow, nCol);
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32W(hDC, (LPCWSTR)text, text.GetLength(), &size);
-    if (hOldFont)
-        ::SelectObject(hDC, hOldFont);
-    if (hFont)
-        ::DeleteObject(hFont);
-
-    size.cx += 4 * m_nMargin;
-    size.cy += 2 * m_nMargin;
-
-    int nImage = GetItemImage(nRow, nCol);
-    if (m_pImageList && nImage >= 0)
-    {
-        IMAGEINFO Info;
-        if (m_pImageList->GetImageInfo(nImage, &Info))
-        {
-            int nImageWidth = Info.rcImage.right - Info.rcImage.left + 1;
-            int nImageHeight = Info.rcImage.bottom - Info.rcImage.top + 1;
-            size.cx += nImageWidth;
-            size.cy = std::max<LONG>(size.cy, nImageHeight);
-        }
-    }
-    return CSize(size.cx, size.cy);
-}
-
-// --- fonts --------------------------------------------------------------------------------------
-
-// WM_SETFONT: the font becomes the grid's font description and every cell's font; with a window
-// device context the grid font is rebuilt and the margin and default sizes follow it. Existing rows
-// and columns keep their sizes.
-LRESULT CQGridCtrl::OnSetFont(WPARAM hFont, LPARAM lParam)
-{
-    LRESULT result = 0;
-    if (::IsWindow(m_hWnd))
-        result = ::DefWindowProcW(m_hWnd, WM_SETFONT, hFont, lParam);
-
-    LOGFONTW lf;
-    if (hFont == 0 || ::GetObjectW((HFONT)hFont, sizeof(LOGFONTW), &lf) != sizeof(LOGFONTW))
-        return result;
-
-    m_Logfont = lf;
-    for (int row = 0; row < m_nRows; row++)
-        for (int col = 0; col < m_nCols; col++)
-            SetItemFont(row, col, &m_Logfont);
-
-    if (!::IsWindow(m_hWnd))
-        return result;
-
-    if (HDC hDC = ::GetDC(m_hWnd))
-    {
-        m_Font.DeleteObject();
-        m_Font.CreateFontIndirect(&m_Logfont);
-        HGDIOBJ hOldFont = m_Font.GetSafeHandle() ? ::SelectObject(hDC, m_Font.GetSafeHandle()) : NULL;
-        TEXTMETRICW tm;
-        memset(&tm, 0, sizeof(tm));
-        ::GetTextMetricsW(hDC, &tm);
-        SIZE space = {0, 0};
-        ::GetTextExtentPoint32W(hDC, L" ", 1, &space);
-        if (hOldFont)
-            ::SelectObject(hDC, hOldFont);
-        ::ReleaseDC(m_hWnd, hDC);
-
-        m_nMargin = space.cx;
-        m_nDefCellHeight = tm.tmHeight + tm.tmExternalLeading + 2 * m_nMargin;
-        m_nDefCellWidth = 2 * (m_nMargin + 6 * tm.tmAveCharWidth);
-    }
-    Invalidate();
-    return result;
-}
-
-LRESULT CQGridCtrl::OnGetFont(WPARAM /*hFont*/, LPARAM /*lParam*/)
-{
-    return (LRESULT)m_Font.GetSafeHandle();
 }
 
 // --- invalidation and immediate repaint ---------------------------------------------------------
@@ -530,6 +341,7 @@ BOOL CQGridCtrl::InvalidateCellRect(const CQCellID& cell)
     return TRUE;
 }
 
+// The part of the range inside the visible non-fixed range.
 BOOL CQGridCtrl::InvalidateCellRect(const CQCellRange& cellRange)
 {
     if (!::IsWindow(m_hWnd) || !m_bAllowDraw)
@@ -544,7 +356,8 @@ BOOL CQGridCtrl::InvalidateCellRect(const CQCellRange& cellRange)
     return TRUE;
 }
 
-// Paints the cell at once with its own grid lines; without a device context it is invalidated.
+// Paints the cell at once, with its own grid lines, through the drawing overridables; without a
+// device context to be had it is invalidated instead.
 BOOL CQGridCtrl::RedrawCell(int nRow, int nCol, CDC* pDC)
 {
     if (!m_bAllowDraw || !IsCellVisible(nRow, nCol))
@@ -559,8 +372,7 @@ BOOL CQGridCtrl::RedrawCell(int nRow, int nCol, CDC* pDC)
         pDC = GetDC();
         if (pDC == NULL)
         {
-            CRect invalid(rect.left, rect.top, rect.right + 1, rect.bottom + 1);
-            ::InvalidateRect(m_hWnd, &invalid, TRUE);
+            ::InvalidateRect(m_hWnd, &rect, TRUE);
             return TRUE;
         }
         bMustReleaseDC = TRUE;
@@ -572,21 +384,23 @@ BOOL CQGridCtrl::RedrawCell(int nRow, int nCol, CDC* pDC)
     else
         bResult = DrawCell(pDC, nRow, nCol, rect, TRUE);
 
-    HDC hDC = pDC->GetSafeHdc();
-    HPEN hPen = ::CreatePen(PS_SOLID, 0, m_crGridColour);
-    HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
-    if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_HORZ)
+    if (HDC hDC = pDC->GetSafeHdc())
     {
-        ::MoveToEx(hDC, rect.left, rect.bottom, NULL);
-        ::LineTo(hDC, rect.right + 1, rect.bottom);
+        HPEN hPen = ::CreatePen(PS_SOLID, 0, m_crGridColour);
+        HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+        if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_HORZ)
+        {
+            ::MoveToEx(hDC, rect.left, rect.bottom, NULL);
+            ::LineTo(hDC, rect.right + 1, rect.bottom);
+        }
+        if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_VERT)
+        {
+            ::MoveToEx(hDC, rect.right, rect.top, NULL);
+            ::LineTo(hDC, rect.right, rect.bottom + 1);
+        }
+        ::SelectObject(hDC, hOldPen);
+        ::DeleteObject(hPen);
     }
-    if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_VERT)
-    {
-        ::MoveToEx(hDC, rect.right, rect.top, NULL);
-        ::LineTo(hDC, rect.right, rect.bottom + 1);
-    }
-    ::SelectObject(hDC, hOldPen);
-    ::DeleteObject(hPen);
 
     if (bMustReleaseDC)
         ReleaseDC(pDC);
@@ -598,7 +412,7 @@ BOOL CQGridCtrl::RedrawCell(const CQCellID& cell, CDC* pDC)
     return RedrawCell(cell.row, cell.col, pDC);
 }
 
-// TRUE only when every cell of the row was drawn.
+// One device context for the whole row; TRUE only when every cell was drawn.
 BOOL CQGridCtrl::RedrawRow(int row)
 {
     BOOL bResult = TRUE;

@@ -9,9 +9,11 @@
 //
 // The implementation is split by concern, one file each: GridCtrl.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
-// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, scroll bars, measuring,
-// invalidation), GridDraw.cpp, GridInput.cpp, GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp;
-// sorting and file save and load get files of their own when they are written.
+// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) with
+// GridSizeIndex.cpp (running sums of the sizes), GridScroll.cpp (scroll bars, scrolling, the wheel),
+// GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp, GridInput.cpp,
+// GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp; sorting and file save and load get files of
+// their own when they are written.
 #pragma once
 
 #include <afxwin.h>
@@ -22,6 +24,7 @@
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
+#include "grid/QGridSizeIndex.h"
 
 class COleDataSource;
 class COleDataObject;
@@ -435,6 +438,8 @@ protected:
     int m_nDefCellHeight;           // height of new rows
     int m_nVScrollMax;              // largest scroll positions
     int m_nHScrollMax;
+    CQGridSizeIndex m_RowPositions{&m_arRowHeights};   // running sums of the row heights
+    CQGridSizeIndex m_ColPositions{&m_arColWidths};    // running sums of the column widths
 
     // fonts and images
     LOGFONTW m_Logfont;             // the grid's font description, given to every new cell

@@ -591,3 +591,4 @@ class AFX_CORE_CLASS CScrollBar : public CWnd {
 #include <afxstat_.h>
 #include <afxapp_.h>
 #include <afxdll_.h>
+#include <afxctl_.h>

@@ -307,7 +307,9 @@ class CFilterWnd : public CWnd {
   afx_msg LRESULT OnPing(WPARAM, LPARAM) {
     ++nPings;
     CWnd::FromHandle(hForeign);  // a temporary, to be freed when the loop is idle
-    SetTimer(1, 1, NULL);
+    // Timer messages come only when the queue is empty; the period leaves the loop ample time to
+    // go idle first even on a loaded machine.
+    SetTimer(1, 500, NULL);
     return 0;
   }
   afx_msg void OnTimer(UINT_PTR) {

@@ -1,0 +1,337 @@
+// CQGridCtrl: measuring and sizing. The grid font and the sizes taken from it (cell margin, default
+// row height and column width), the extent of texts and cells, rows and columns sized to their
+// contents or stretched to fill the window, and the desktop settings the grid follows.
+#include "grid/QGridCtrl.h"
+
+#include <afxcmn.h>
+#include <algorithm>
+
+// --- desktop settings ---------------------------------------------------------------------------
+
+// The user's "WheelScrollLines" desktop setting; 3 when it cannot be read.
+UINT CQGridCtrl::GetMouseScrollLines()
+{
+    UINT nScrollLines = 3;
+    HKEY hKey;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &hKey) ==
+        ERROR_SUCCESS)
+    {
+        wchar_t szData[128];
+        DWORD dwKeyDataType;
+        DWORD dwDataBufSize = sizeof(szData);   // 256 bytes
+        if (::RegQueryValueExW(hKey, L"WheelScrollLines", NULL, &dwKeyDataType, (LPBYTE)szData,
+                               &dwDataBufSize) == ERROR_SUCCESS)
+        {
+            szData[std::min<DWORD>(dwDataBufSize / sizeof(wchar_t), 127)] = L'\0';
+            nScrollLines = (UINT)wcstoul(szData, NULL, 10);
+        }
+        ::RegCloseKey(hKey);
+    }
+    return nScrollLines;
+}
+
+// Colours still equal to the system colour they were taken from follow the new system colours;
+// then the wheel setting is read again.
+void CQGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CWnd::OnSettingChange(uFlags, lpszSection);
+
+    const COLORREF crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF cr3DFace = ::GetSysColor(COLOR_3DFACE);
+    const COLORREF crShadow = ::GetSysColor(COLOR_3DSHADOW);
+    if (m_crTextColour == m_crWindowText)
+        m_crTextColour = crWindowText;
+    if (m_crTextBkColour == m_crWindowColour)
+        m_crTextBkColour = crWindow;
+    if (m_crBkColour == m_crShadow)
+        m_crBkColour = crShadow;
+    if (m_crFixedTextColour == m_crWindowText)
+        m_crFixedTextColour = crWindowText;
+    if (m_crFixedBkColour == m_cr3DFace)
+        m_crFixedBkColour = cr3DFace;
+    m_crWindowText = crWindowText;
+    m_crWindowColour = crWindow;
+    m_cr3DFace = cr3DFace;
+    m_crShadow = crShadow;
+
+    m_nRowsPerWheelNotch = GetMouseScrollLines();
+}
+
+// --- fonts --------------------------------------------------------------------------------------
+
+// WM_SETFONT: the font becomes the grid's font description and every cell's font; with a window
+// device context the grid font is rebuilt and the margin and default sizes follow it. Existing rows
+// and columns keep their sizes.
+LRESULT CQGridCtrl::OnSetFont(WPARAM hFont, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (::IsWindow(m_hWnd))
+        result = DefWindowProc(WM_SETFONT, hFont, lParam);
+
+    LOGFONTW lf;
+    if (hFont == 0 || ::GetObjectW((HFONT)hFont, sizeof(LOGFONTW), &lf) != sizeof(LOGFONTW))
+        return result;
+
+    m_Logfont = lf;
+    for (int row = 0; row < m_nRows; row++)
+        for (int col = 0; col < m_nCols; col++)
+            SetItemFont(row, col, &m_Logfont);
+
+    if (!::IsWindow(m_hWnd))
+        return result;
+
+    if (HDC hDC = ::GetDC(m_hWnd))
+    {
+        m_Font.DeleteObject();
+        m_Font.CreateFontIndirect(&m_Logfont);
+        HGDIOBJ hOldFont = m_Font.GetSafeHandle() ? ::SelectObject(hDC, m_Font.GetSafeHandle()) : NULL;
+        TEXTMETRICW tm;
+        memset(&tm, 0, sizeof(tm));
+        ::GetTextMetricsW(hDC, &tm);
+        SIZE space = {0, 0};
+        ::GetTextExtentPoint32W(hDC, L" ", 1, &space);
+        if (hOldFont)
+            ::SelectObject(hDC, hOldFont);
+        ::ReleaseDC(m_hWnd, hDC);
+
+        m_nMargin = space.cx;
+        m_nDefCellHeight = tm.tmHeight + tm.tmExternalLeading + 2 * m_nMargin;
+        m_nDefCellWidth = 2 * (m_nMargin + 6 * tm.tmAveCharWidth);
+    }
+    Invalidate();
+    return result;
+}
+
+LRESULT CQGridCtrl::OnGetFont(WPARAM /*hFont*/, LPARAM /*lParam*/)
+{
+    return (LRESULT)m_Font.GetSafeHandle();
+}
+
+// --- measuring ----------------------------------------------------------------------------------
+
+// Text size plus the margin on each side, in the grid font or its semi-bold form; (0, 0) without
+// a window device context.
+CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
+{
+    if (!::IsWindow(m_hWnd))
+        return CSize(0, 0);
+    HDC hDC = ::GetDC(m_hWnd);
+    if (hDC == NULL)
+        return CSize(0, 0);
+
+    HFONT hBold = NULL;
+    HGDIOBJ hOldFont = NULL;
+    if (bUseSelectedFont)
+    {
+        LOGFONTW lf = m_Logfont;
+        lf.lfWeight = 600;
+        hBold = ::CreateFontIndirectW(&lf);
+        if (hBold)
+            hOldFont = ::SelectObject(hDC, hBold);
+    }
+    else if (m_Font.GetSafeHandle())
+    {
+        hOldFont = ::SelectObject(hDC, m_Font.GetSafeHandle());
+    }
+
+    SIZE size = {0, 0};
+    if (str)
+        ::GetTextExtentPoint32W(hDC, str, (int)wcslen(str), &size);
+    else
+        ::GetTextExtentPoint32W(hDC, L"", 0, &size);
+
+    if (hOldFont)
+        ::SelectObject(hDC, hOldFont);
+    if (hBold)
+        ::DeleteObject(hBold);
+    ::ReleaseDC(m_hWnd, hDC);
+    return CSize(size.cx + 2 * m_nMargin, size.cy + 2 * m_nMargin);
+}
+
+// The room a cell's text (semi-bold in a fixed cell) and image need: the text plus two margins on
+// each side horizontally and one above and below; the image widens the cell and may heighten it.
+CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
+{
+    if (pDC == NULL || pDC->GetSafeHdc() == NULL)
+        return CSize(0, 0);
+    HDC hDC = pDC->GetSafeHdc();
+
+    LOGFONTW lf;
+    if (LOGFONTW* pLF = GetItemFont(nRow, nCol))
+        lf = *pLF;
+    else
+        lf = m_Logfont;
+    if (nRow < m_nFixedRows || nCol < m_nFixedCols)
+        lf.lfWeight = 600;
+
+    HFONT hFont = ::CreateFontIndirectW(&lf);
+    HGDIOBJ hOldFont = hFont ? ::SelectObject(hDC, hFont) : NULL;
+    CString text = GetItemText(nRow, nCol);
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32W(hDC, (LPCWSTR)text, text.GetLength(), &size);
+    if (hOldFont)
+        ::SelectObject(hDC, hOldFont);
+    if (hFont)
+        ::DeleteObject(hFont);
+
+    size.cx += 4 * m_nMargin;
+    size.cy += 2 * m_nMargin;
+
+    int nImage = GetItemImage(nRow, nCol);
+    if (m_pImageList && nImage >= 0)
+    {
+        IMAGEINFO Info;
+        if (m_pImageList->GetImageInfo(nImage, &Info))
+        {
+            int nImageWidth = Info.rcImage.right - Info.rcImage.left + 1;
+            int nImageHeight = Info.rcImage.bottom - Info.rcImage.top + 1;
+            size.cx += nImageWidth;
+            size.cy = std::max<LONG>(size.cy, nImageHeight);
+        }
+    }
+    return CSize(size.cx, size.cy);
+}
+
+// --- sizing to the contents ---------------------------------------------------------------------
+
+// Every row and column as large as its largest cell.
+void CQGridCtrl::AutoSize()
+{
+    if (!::IsWindow(m_hWnd))
+        return;
+    CDC* pDC = GetDC();
+    if (pDC == NULL)
+        return;
+
+    for (int col = 0; col < m_nCols; col++)
+        m_arColWidths[col] = 0;
+    for (int row = 0; row < m_nRows; row++)
+        m_arRowHeights[row] = 0;
+    for (int row = 0; row < m_nRows; row++)
+    {
+        for (int col = 0; col < m_nCols; col++)
+        {
+            CSize size = GetCellExtent(row, col, pDC);
+            if (size.cx > (int)m_arColWidths[col])
+                m_arColWidths[col] = (UINT)size.cx;
+            if (size.cy > (int)m_arRowHeights[row])
+                m_arRowHeights[row] = (UINT)size.cy;
+        }
+    }
+    RowSizesChanged(0);
+    ColumnSizesChanged(0);
+    ReleaseDC(pDC);
+
+    if (m_bAllowDraw)
+    {
+        ResetScrollBars();
+        Invalidate();
+    }
+}
+
+void CQGridCtrl::AutoSizeColumns()
+{
+    for (int col = 0; col < m_nCols; col++)
+        AutoSizeColumn(col);
+}
+
+void CQGridCtrl::AutoSizeRows()
+{
+    for (int row = 0; row < m_nRows; row++)
+        AutoSizeRow(row);
+}
+
+// The column as wide as its widest cell; no repaint, the scroll bars follow.
+BOOL CQGridCtrl::AutoSizeColumn(int nCol)
+{
+    if (nCol < 0 || nCol >= m_nCols || !::IsWindow(m_hWnd))
+        return FALSE;
+    CDC* pDC = GetDC();
+    if (pDC == NULL)
+        return FALSE;
+
+    int nWidth = 0;
+    for (int row = 0; row < m_nRows; row++)
+    {
+        CSize size = GetCellExtent(row, nCol, pDC);
+        if (size.cx > nWidth)
+            nWidth = size.cx;
+    }
+    m_arColWidths[nCol] = (UINT)nWidth;
+    ColumnSizesChanged(nCol);
+    ReleaseDC(pDC);
+    ResetScrollBars();
+    return TRUE;
+}
+
+BOOL CQGridCtrl::AutoSizeRow(int nRow)
+{
+    if (nRow < 0 || nRow >= m_nRows || !::IsWindow(m_hWnd))
+        return FALSE;
+    CDC* pDC = GetDC();
+    if (pDC == NULL)
+        return FALSE;
+
+    int nHeight = 0;
+    for (int col = 0; col < m_nCols; col++)
+    {
+        CSize size = GetCellExtent(nRow, col, pDC);
+        if (size.cy > nHeight)
+            nHeight = size.cy;
+    }
+    m_arRowHeights[nRow] = (UINT)nHeight;
+    RowSizesChanged(nRow);
+    ReleaseDC(pDC);
+    ResetScrollBars();
+    return TRUE;
+}
+
+// --- stretching to the window -------------------------------------------------------------------
+
+namespace
+{
+// Spreads diff pixels over the sizes: each gets diff / n (truncated toward zero), and the first
+// |diff| mod n get one pixel more in diff's direction. Sizes may shrink as well as grow.
+void SpreadDifference(CUIntArray& sizes, int n, long long diff)
+{
+    const long long adjustment = diff / n;
+    for (int i = 0; i < n; i++)
+        sizes[i] = (UINT)((long long)(int)sizes[i] + adjustment);
+    const int leftOver = (int)((diff > 0 ? diff : -diff) % n);
+    for (int i = 0; i < leftOver; i++)
+        sizes[i] = (UINT)((long long)(int)sizes[i] + (diff > 0 ? 1 : -1));
+}
+}  // namespace
+
+// Columns widened or narrowed so that together they fill the client width.
+void CQGridCtrl::ExpandColumnsToFit()
+{
+    if (m_nCols <= 0 || !::IsWindow(m_hWnd))
+        return;
+    CRect rect;
+    ::GetClientRect(m_hWnd, &rect);
+    SpreadDifference(m_arColWidths, m_nCols, (long long)rect.Width() - GetVirtualWidth());
+    ColumnSizesChanged(0);
+    if (m_bAllowDraw)
+        Invalidate();
+}
+
+void CQGridCtrl::ExpandRowsToFit()
+{
+    if (m_nRows <= 0 || !::IsWindow(m_hWnd))
+        return;
+    CRect rect;
+    ::GetClientRect(m_hWnd, &rect);
+    SpreadDifference(m_arRowHeights, m_nRows, (long long)rect.Height() - GetVirtualHeight());
+    RowSizesChanged(0);
+    if (m_bAllowDraw)
+        Invalidate();
+}
+
+void CQGridCtrl::ExpandToFit()
+{
+    ExpandColumnsToFit();
+    ExpandRowsToFit();
+    ExpandColumnsToFit();
+}

@@ -1,0 +1,222 @@
+// The layer's list view, header and image list wrappers over real comctl32 windows.
+#include <gtest/gtest.h>
+#include <afxcmn.h>
+#include "editors_util.h"
+
+using namespace edtest;
+
+namespace {
+
+class ListCtrlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetHosts();
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS,
+                            CRect(0, 0, 400, 300), Host().wnd(), 200));
+    EXPECT_EQ(0, list.InsertColumn(0, L"Name", LVCFMT_LEFT, 150));
+    EXPECT_EQ(1, list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 100, 1));
+    const wchar_t* names[] = {L"delta", L"alpha", L"charlie", L"bravo"};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(i, list.InsertItem(i, names[i]));
+      CString size;
+      size.Format(L"%d", (i + 1) * 10);
+      EXPECT_TRUE(list.SetItemText(i, 1, size));
+      EXPECT_TRUE(list.SetItemData(i, 100 + i));
+    }
+  }
+  CListCtrl list;
+};
+
+// Items, sub-item texts, data, columns and their widths.
+TEST_F(ListCtrlTest, ItemsColumnsAndTexts) {
+  EXPECT_EQ(4, list.GetItemCount());
+  EXPECT_STREQ(L"charlie", (LPCTSTR)list.GetItemText(2, 0));
+  EXPECT_STREQ(L"30", (LPCTSTR)list.GetItemText(2, 1));
+  EXPECT_STREQ(L"", (LPCTSTR)list.GetItemText(9, 0));
+  wchar_t buf[4];
+  EXPECT_EQ(3, list.GetItemText(0, 0, buf, 4));  // cut to the buffer
+  EXPECT_STREQ(L"del", buf);
+  EXPECT_EQ(0, list.GetItemText(0, 0, NULL, 4));
+  EXPECT_EQ(102u, list.GetItemData(2));
+  EXPECT_EQ(0u, list.GetItemData(42));
+
+  CString longText;
+  for (int i = 0; i < 100; ++i) longText += L"0123456789";
+  list.SetItemText(3, 1, longText);
+  EXPECT_EQ(1000, list.GetItemText(3, 1).GetLength());
+
+  EXPECT_EQ(150, list.GetColumnWidth(0));
+  EXPECT_TRUE(list.SetColumnWidth(1, 120));
+  EXPECT_EQ(120, list.GetColumnWidth(1));
+  wchar_t heading[32];
+  LVCOLUMN col = {LVCF_TEXT | LVCF_FMT};
+  col.pszText = heading;
+  col.cchTextMax = 32;
+  EXPECT_TRUE(list.GetColumn(1, &col));
+  EXPECT_STREQ(L"Size", heading);
+  EXPECT_EQ(LVCFMT_RIGHT, col.fmt & LVCFMT_JUSTIFYMASK);
+  col.mask = LVCF_TEXT;
+  col.pszText = (LPWSTR)L"Bytes";
+  EXPECT_TRUE(list.SetColumn(1, &col));
+  CHeaderCtrl* header = list.GetHeaderCtrl();
+  ASSERT_NE(nullptr, header);
+  EXPECT_EQ(2, header->GetItemCount());
+  HDITEM hdi = {HDI_TEXT};
+  hdi.pszText = heading;
+  hdi.cchTextMax = 32;
+  EXPECT_TRUE(header->GetItem(1, &hdi));
+  EXPECT_STREQ(L"Bytes", heading);
+  int order[2] = {};
+  EXPECT_TRUE(list.GetColumnOrderArray(order));
+  EXPECT_EQ(0, order[0]);
+  EXPECT_EQ(1, order[1]);
+
+  EXPECT_TRUE(list.DeleteColumn(1));
+  EXPECT_EQ(1, header->GetItemCount());
+  EXPECT_TRUE(list.DeleteItem(0));
+  EXPECT_FALSE(list.DeleteItem(10));
+  EXPECT_EQ(3, list.GetItemCount());
+  EXPECT_TRUE(list.DeleteAllItems());
+  EXPECT_EQ(0, list.GetItemCount());
+}
+
+// Selection and focus states, the next-item walk and the selected-item positions.
+TEST_F(ListCtrlTest, StatesAndSelection) {
+  EXPECT_TRUE(list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
+  EXPECT_TRUE(list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ((UINT)LVIS_SELECTED, list.GetItemState(1, LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ(2u, list.GetSelectedCount());
+  EXPECT_EQ(1, list.GetNextItem(-1, LVNI_SELECTED));
+  EXPECT_EQ(3, list.GetNextItem(1, LVNI_SELECTED));
+  EXPECT_EQ(-1, list.GetNextItem(3, LVNI_SELECTED));
+  EXPECT_EQ(3, list.GetNextItem(-1, LVNI_FOCUSED));
+  std::vector<int> selected;
+  for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != NULL;)
+    selected.push_back(list.GetNextSelectedItem(pos));
+  EXPECT_EQ((std::vector<int>{1, 3}), selected);
+
+  list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
+  EXPECT_EQ((DWORD)(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES), list.GetExtendedStyle());
+  EXPECT_FALSE(list.GetCheck(2));
+  EXPECT_TRUE(list.SetCheck(2));
+  EXPECT_TRUE(list.GetCheck(2));
+}
+
+// Rectangles and hit tests agree: the middle of a sub-item's rectangle hits that sub-item.
+TEST_F(ListCtrlTest, RectanglesAndHitTests) {
+  CRect item, sub;
+  ASSERT_TRUE(list.GetItemRect(2, &item, LVIR_BOUNDS));
+  ASSERT_TRUE(list.GetSubItemRect(2, 1, LVIR_BOUNDS, sub));
+  EXPECT_EQ(item.top, sub.top);
+  EXPECT_EQ(150, sub.left - item.left);
+  UINT flags = 0;
+  EXPECT_EQ(2, list.HitTest(CPoint(item.left + 20, item.CenterPoint().y), &flags));
+  EXPECT_TRUE(flags & LVHT_ONITEM);
+  LVHITTESTINFO hti = {};
+  hti.pt = sub.CenterPoint();
+  EXPECT_EQ(2, list.SubItemHitTest(&hti));
+  EXPECT_EQ(1, hti.iSubItem);
+  hti.pt = CPoint(5, 290);
+  EXPECT_EQ(-1, list.HitTest(&hti));
+  EXPECT_EQ(0, list.GetTopIndex());
+  EXPECT_GT(list.GetCountPerPage(), 4);
+  EXPECT_TRUE(list.EnsureVisible(3, FALSE));
+  EXPECT_TRUE(list.RedrawItems(0, 3));
+  EXPECT_TRUE(list.Update(1));
+}
+
+// Sorting with a compare function over the item data.
+TEST_F(ListCtrlTest, SortItemsByText) {
+  // Item data 100..103 name the original rows: compare their first-column texts.
+  static const wchar_t* names[] = {L"delta", L"alpha", L"charlie", L"bravo"};
+  EXPECT_TRUE(list.SortItems(
+      [](LPARAM a, LPARAM b, LPARAM) -> int { return wcscmp(names[a - 100], names[b - 100]); }, 0));
+  EXPECT_STREQ(L"alpha", (LPCTSTR)list.GetItemText(0, 0));
+  EXPECT_STREQ(L"bravo", (LPCTSTR)list.GetItemText(1, 0));
+  EXPECT_STREQ(L"delta", (LPCTSTR)list.GetItemText(3, 0));
+  EXPECT_STREQ(L"10", (LPCTSTR)list.GetItemText(3, 1));  // sub-items travel with their items
+  EXPECT_FALSE(list.SortItems(NULL, 0));
+}
+
+// The list view's own label editor is handed out as a CEdit of that window.
+TEST_F(ListCtrlTest, EditLabelGivesTheEditControl) {
+  list.SetFocus();
+  CEdit* edit = list.EditLabel(1);
+  ASSERT_NE(nullptr, edit);
+  EXPECT_EQ(edit->GetSafeHwnd(), list.GetEditControl()->GetSafeHwnd());
+  CString text;
+  edit->GetWindowText(text);
+  EXPECT_STREQ(L"alpha", (LPCTSTR)text);
+  PressCharKey(edit->GetSafeHwnd(), VK_ESCAPE, 0x1b);
+  PumpMessages();
+  EXPECT_EQ(nullptr, list.GetEditControl());
+}
+
+// Image lists: creation, adding, drawing pixels, attach and detach, the handle maps, and a list
+// view that does not destroy an image list its CImageList object owns.
+TEST_F(ListCtrlTest, ImageListsAndTheirOwners) {
+  CImageList images;
+  ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 0, 4));
+  EXPECT_EQ(&images, CImageList::FromHandle(images.GetSafeHandle()));
+  EXPECT_EQ(&images, CImageList::FromHandlePermanent(images));
+  // One red image.
+  HDC screen = ::GetDC(NULL);
+  HDC mem = ::CreateCompatibleDC(screen);
+  HBITMAP red = ::CreateCompatibleBitmap(screen, 16, 16);
+  HGDIOBJ old = ::SelectObject(mem, red);
+  RECT all = {0, 0, 16, 16};
+  HBRUSH brush = ::CreateSolidBrush(RGB(255, 0, 0));
+  ::FillRect(mem, &all, brush);
+  ::SelectObject(mem, old);
+  CBitmap* bitmap = CBitmap::FromHandle(red);
+  EXPECT_EQ(0, images.Add(bitmap, (CBitmap*)NULL));
+  EXPECT_EQ(1, images.Add(::LoadIconW(NULL, IDI_APPLICATION)));
+  EXPECT_EQ(2, images.GetImageCount());
+
+  // Drawn into a white memory bitmap, image 0 paints red pixels.
+  HBITMAP canvas = ::CreateCompatibleBitmap(screen, 32, 32);
+  old = ::SelectObject(mem, canvas);
+  RECT wide = {0, 0, 32, 32};
+  ::FillRect(mem, &wide, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+  CDC* dc = CDC::FromHandle(mem);
+  EXPECT_TRUE(images.Draw(dc, 0, CPoint(8, 8), ILD_NORMAL));
+  EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(mem, 10, 10));
+  EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(mem, 2, 2));
+  EXPECT_FALSE(images.Draw(NULL, 0, CPoint(0, 0), ILD_NORMAL));
+  ::SelectObject(mem, old);
+  ::DeleteObject(canvas);
+  ::DeleteObject(brush);
+  ::DeleteDC(mem);
+  ::ReleaseDC(NULL, screen);
+
+  // The list view hands back the same object; after the list view is gone the image list lives.
+  EXPECT_EQ(nullptr, list.SetImageList(&images, LVSIL_SMALL));
+  EXPECT_EQ(&images, list.GetImageList(LVSIL_SMALL));
+  list.DestroyWindow();
+  EXPECT_EQ(2, images.GetImageCount());
+
+  // A handle nobody owns gets a temporary wrapper that does not destroy it.
+  HIMAGELIST loose = ImageList_Create(8, 8, ILC_COLOR32, 1, 1);
+  CImageList* temp = CImageList::FromHandle(loose);
+  ASSERT_NE(nullptr, temp);
+  EXPECT_EQ(nullptr, CImageList::FromHandlePermanent(loose));
+  EXPECT_EQ(temp, CImageList::FromHandle(loose));
+  CImageList::DeleteTempMap();
+  EXPECT_EQ(0, ImageList_GetImageCount(loose));  // still a valid, empty image list
+  EXPECT_EQ(nullptr, CImageList::FromHandle(NULL));
+
+  // Attach and Detach move ownership.
+  CImageList owner;
+  EXPECT_TRUE(owner.Attach(loose));
+  EXPECT_FALSE(owner.Attach(loose));
+  EXPECT_EQ(loose, owner.Detach());
+  EXPECT_EQ(nullptr, CImageList::FromHandlePermanent(loose));
+  EXPECT_EQ(NULL, owner.GetSafeHandle());
+  EXPECT_TRUE(ImageList_Destroy(loose));
+
+  EXPECT_TRUE(images.DeleteImageList());
+  EXPECT_FALSE(images.DeleteImageList());
+  ::DeleteObject(red);
+}
+
+}  // namespace

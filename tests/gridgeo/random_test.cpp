@@ -1,0 +1,311 @@
+// Seeded random shapes, sizes and scroll positions: the grid's geometry, computed from running sums
+// and binary search, must give the answers of a plain walk over the sizes, written here the way the
+// operations are described (running sums from the first row or column on screen).
+#include "geotest.h"
+
+#include <random>
+
+namespace
+{
+// The plain walks, over GetRowHeight/GetColumnWidth, the scroll positions and the client area.
+struct Walk
+{
+    const CQGridCtrl& g;
+    CRect client;
+    int vpos, hpos;
+
+    explicit Walk(const CQGridCtrl& grid) : g(grid)
+    {
+        ::GetClientRect(g.GetSafeHwnd(), &client);
+        vpos = g.GetScrollPos(SB_VERT);
+        hpos = g.GetScrollPos(SB_HORZ);
+    }
+    int Rows() const { return g.GetRowCount(); }
+    int Cols() const { return g.GetColumnCount(); }
+    int H(int i) const { return g.GetRowHeight(i); }
+    int W(int i) const { return g.GetColumnWidth(i); }
+    int FixedH() const
+    {
+        int s = 0;
+        for (int i = 0; i < g.GetFixedRowCount(); i++)
+            s += H(i);
+        return s;
+    }
+    int FixedW() const
+    {
+        int s = 0;
+        for (int i = 0; i < g.GetFixedColumnCount(); i++)
+            s += W(i);
+        return s;
+    }
+
+    CQCellID TopLeft() const
+    {
+        int col = g.GetFixedColumnCount(), right = 0;
+        while (right < hpos && col < Cols() - 1)
+            right += W(col++);
+        int row = g.GetFixedRowCount(), top = 0;
+        while (top < vpos && row < Rows() - 1)
+            top += H(row++);
+        return CQCellID(row, col);
+    }
+
+    bool Origin(int row, int col, CPoint& pt) const
+    {
+        if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
+            return false;
+        CQCellID tl = TopLeft();
+        const int fr = g.GetFixedRowCount(), fc = g.GetFixedColumnCount();
+        if ((row >= fr && row < tl.row) || (col >= fc && col < tl.col))
+            return false;
+        pt.x = 0;
+        if (col < fc)
+            for (int i = 0; i < col; i++)
+                pt.x += W(i);
+        else
+        {
+            pt.x = FixedW();
+            for (int i = tl.col; i < col; i++)
+                pt.x += W(i);
+        }
+        pt.y = 0;
+        if (row < fr)
+            for (int i = 0; i < row; i++)
+                pt.y += H(i);
+        else
+        {
+            pt.y = FixedH();
+            for (int i = tl.row; i < row; i++)
+                pt.y += H(i);
+        }
+        return true;
+    }
+
+    // one axis of the cell under a point
+    static int Axis(int v, bool bAllowFixed, int nFixed, int nCount, int nFirst, int fixedLen,
+                    int (Walk::*size)(int) const, const Walk& w)
+    {
+        if (v < 0)
+            return -1;
+        if (bAllowFixed && v < fixedLen)
+        {
+            int pos = 0, i;
+            for (i = 0; i < nFixed; i++)
+            {
+                pos += (w.*size)(i);
+                if (pos > v)
+                    break;
+            }
+            return i;
+        }
+        if (v >= fixedLen)
+        {
+            int pos = fixedLen, i;
+            for (i = nFirst; i < nCount; i++)
+            {
+                pos += (w.*size)(i);
+                if (pos > v)
+                    break;
+            }
+            return i >= nCount ? -1 : i;
+        }
+        return -1;
+    }
+
+    CQCellID FromPt(CPoint pt, bool bAllowFixed) const
+    {
+        CQCellID tl = TopLeft();
+        int col = Axis(pt.x, bAllowFixed, g.GetFixedColumnCount(), Cols(), tl.col, FixedW(), &Walk::W, *this);
+        int row = Axis(pt.y, bAllowFixed, g.GetFixedRowCount(), Rows(), tl.row, FixedH(), &Walk::H, *this);
+        return CQCellID(row, col);
+    }
+
+    CQCellRange Visible(CRect& rc, bool bUnobstructed) const
+    {
+        CQCellID tl = TopLeft();
+        int bottom = FixedH(), i;
+        for (i = tl.row; i < Rows(); i++)
+        {
+            bottom += H(i);
+            if (bottom >= client.bottom)
+            {
+                if (!bUnobstructed)
+                    bottom = client.bottom;
+                break;
+            }
+        }
+        int maxRow = std::min(i, Rows() - 1);
+        if (bUnobstructed && maxRow > 0 && bottom > client.bottom)
+            maxRow--;
+        int right = FixedW();
+        for (i = tl.col; i < Cols(); i++)
+        {
+            right += W(i);
+            if (right >= client.right)
+            {
+                if (!bUnobstructed)
+                    right = client.right;
+                break;
+            }
+        }
+        int maxCol = std::min(i, Cols() - 1);
+        if (bUnobstructed && maxCol > 0 && right > client.right)
+            maxCol--;
+        rc = CRect(0, 0, right, bottom);
+        int minRow = bUnobstructed ? ((tl.row >= 0 && tl.row < Rows()) ? tl.row : 0) : tl.row;
+        return CQCellRange(minRow, tl.col, maxRow, maxCol);
+    }
+
+    bool IsVisible(int row, int col) const
+    {
+        if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
+            return false;
+        const int fr = g.GetFixedRowCount(), fc = g.GetFixedColumnCount();
+        CQCellID tl = TopLeft();
+        if ((col >= fc && col < tl.col) || (row >= fr && row < tl.row))
+            return false;
+        int x = col >= fc ? FixedW() : 0;
+        for (int i = col >= fc ? tl.col : 0; i <= col; i++)
+        {
+            if (x >= client.right)
+                return false;
+            x += W(i);
+        }
+        int y = row >= fr ? FixedH() : 0;
+        for (int i = row >= fr ? tl.row : 0; i <= row; i++)
+        {
+            if (y >= client.bottom)
+                return false;
+            y += H(i);
+        }
+        return true;
+    }
+};
+
+// Compares every answer of the grid with the walk; stops at the first difference.
+::testing::AssertionResult SameAsWalk(const CQGridCtrl& grid, std::mt19937& rng)
+{
+    Walk w(grid);
+    CQCellID a = grid.GetTopleftNonFixedCell(), b = w.TopLeft();
+    if (a != b)
+        return ::testing::AssertionFailure() << "top-left (" << a.row << ", " << a.col << ") walk (" << b.row << ", "
+                                             << b.col << ")";
+    CRect ra, rb;
+    CQCellRange va = grid.GetVisibleNonFixedCellRange(&ra), vb = w.Visible(rb, false);
+    if (va != vb || ra != rb)
+        return ::testing::AssertionFailure() << "visible range differs";
+    if (grid.GetUnobstructedNonFixedCellRange() != w.Visible(rb, true))
+        return ::testing::AssertionFailure() << "unobstructed range differs";
+    if (grid.GetFixedRowHeight() != w.FixedH() || grid.GetFixedColumnWidth() != w.FixedW())
+        return ::testing::AssertionFailure() << "fixed sizes differ";
+
+    for (int row = -1; row <= w.Rows(); row++)
+    {
+        for (int col = -1; col <= w.Cols(); col++)
+        {
+            CPoint pa, pb;
+            BOOL ba = grid.GetCellOrigin(row, col, &pa);
+            bool bb = w.Origin(row, col, pb);
+            if ((ba != FALSE) != bb || (bb && pa != pb))
+                return ::testing::AssertionFailure() << "origin of (" << row << ", " << col << ")";
+            if ((grid.IsCellVisible(row, col) != FALSE) != w.IsVisible(row, col))
+                return ::testing::AssertionFailure() << "visibility of (" << row << ", " << col << ")";
+        }
+    }
+
+    // points: random ones and those on every cell's origin and one pixel before it
+    std::vector<CPoint> points;
+    std::uniform_int_distribution<int> px(-5, w.client.right + 40), py(-5, w.client.bottom + 40);
+    for (int i = 0; i < 60; i++)
+        points.push_back(CPoint(px(rng), py(rng)));
+    for (int row = 0; row < w.Rows(); row++)
+        for (int col = 0; col < w.Cols(); col++)
+        {
+            CPoint pt;
+            if (w.Origin(row, col, pt))
+            {
+                points.push_back(pt);
+                points.push_back(CPoint(pt.x - 1, pt.y - 1));
+            }
+        }
+    for (const CPoint& pt : points)
+        for (BOOL bFixed : {TRUE, FALSE})
+        {
+            CQCellID ca = grid.GetCellFromPt(pt, bFixed), cb = w.FromPt(pt, bFixed != FALSE);
+            if (ca != cb)
+                return ::testing::AssertionFailure() << "cell at (" << pt.x << ", " << pt.y << ") fixed " << bFixed
+                                                     << ": (" << ca.row << ", " << ca.col << ") walk (" << cb.row
+                                                     << ", " << cb.col << ")";
+        }
+    return ::testing::AssertionSuccess();
+}
+}  // namespace
+
+TEST_F(GridWindow, RandomShapesSizesAndPositionsAgreeWithAPlainWalk)
+{
+    for (unsigned seed : {1u, 2u, 3u})
+    {
+        std::mt19937 rng(seed);
+        auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        for (int round = 0; round < 12; round++)
+        {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << " round " << round);
+            // a new shape (sizes of rows and columns made now take the defaults first)
+            m_pGrid->SetRowCount(pick(0, 40));
+            m_pGrid->SetColumnCount(pick(0, 14));
+            m_pGrid->SetFixedRowCount(pick(0, std::min(3, m_pGrid->GetRowCount())));
+            m_pGrid->SetFixedColumnCount(pick(0, std::min(3, m_pGrid->GetColumnCount())));
+            for (int row = 0; row < m_pGrid->GetRowCount(); row++)
+                m_pGrid->SetRowHeight(row, pick(0, 5) == 0 ? 0 : pick(1, 40));
+            for (int col = 0; col < m_pGrid->GetColumnCount(); col++)
+                m_pGrid->SetColumnWidth(col, pick(0, 5) == 0 ? 0 : pick(1, 90));
+            m_pGrid->ResetScrollBars();
+
+            // a few changes of single sizes, insertions and deletions, each followed by the check at
+            // random scroll positions
+            for (int step = 0; step < 6; step++)
+            {
+                switch (pick(0, 6))
+                {
+                case 0:
+                    m_pGrid->SetRowHeight(pick(0, m_pGrid->GetRowCount()), pick(0, 60));
+                    break;
+                case 1:
+                    m_pGrid->SetColumnWidth(pick(0, m_pGrid->GetColumnCount()), pick(0, 120));
+                    break;
+                case 2:
+                    if (m_pGrid->GetRowCount() > 0)
+                        m_pGrid->InsertRow(L"row", pick(0, m_pGrid->GetRowCount() - 1));
+                    break;
+                case 3:
+                    m_pGrid->DeleteRow(pick(0, m_pGrid->GetRowCount()));
+                    break;
+                case 4:
+                    m_pGrid->InsertColumn(L"column");
+                    break;
+                case 5:
+                    m_pGrid->DeleteColumn(pick(0, m_pGrid->GetColumnCount()));
+                    break;
+                default:
+                {
+                    const int n = m_pGrid->GetRowCount() + pick(-3, 3);
+                    m_pGrid->SetRowCount(n > 0 ? n : 0);
+                    break;
+                }
+                }
+                m_pGrid->ResetScrollBars();
+                ScrollTo(SB_VERT, pick(0, 900));
+                ScrollTo(SB_HORZ, pick(0, 900));
+                ASSERT_TRUE(SameAsWalk(*m_pGrid, rng));
+            }
+            // stretched or squeezed to the window: sizes may even turn negative
+            if (pick(0, 2) == 0)
+            {
+                m_pGrid->ExpandToFit();
+                ScrollTo(SB_VERT, pick(0, 300));
+                ScrollTo(SB_HORZ, pick(0, 300));
+                ASSERT_TRUE(SameAsWalk(*m_pGrid, rng));
+            }
+        }
+    }
+}
