@@ -202,8 +202,32 @@ LRESULT CQGridCtrl::SendMessageToParent(int nRow, int nCol, int nMessage)
 #define ID_EDIT_SELECT_ALL 0xE12A   // the platform's standard select-all command (57642)
 #endif
 
+#ifndef ID_EDIT_COPY
+#define ID_EDIT_COPY  0xE122   // the platform's standard edit commands (57634, 57635, 57637)
+#define ID_EDIT_CUT   0xE123
+#define ID_EDIT_PASTE 0xE125
+#endif
+
 // Handlers of the other concerns join the map as their features are implemented.
 BEGIN_MESSAGE_MAP(CQGridCtrl, CWnd)
+    // mouse and keyboard
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_TIMER()
+    ON_WM_GETDLGCODE()
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_WM_SETCURSOR()
+    ON_WM_CAPTURECHANGED()
+    // clipboard commands
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
     // LRESULT OnSetFont(WPARAM hFont, LPARAM bRedraw)
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     // LRESULT OnGetFont(WPARAM, LPARAM)

@@ -1,7 +1,6 @@
-// CQGridCtrl: mouse and keyboard. So far the header clicks: in list mode a click on a fixed-row
-// cell sorts by its column (ascending on a new column, the other way on the same one); otherwise
-// header clicks select columns, rows or everything. The mouse and key handlers come with the
-// input feature.
+// CQGridCtrl: header clicks. In list mode a click on a fixed-row cell sorts by its column
+// (ascending on a new column, the other way on the same one); otherwise header clicks select
+// columns, rows or everything. The mouse and key handlers are in GridMouse.cpp and GridKeys.cpp.
 #include "grid/QGridCtrl.h"
 
 void CQGridCtrl::OnFixedColumnClick(CQCellID& cell)

@@ -6,8 +6,8 @@
 // The keys of the rows being sorted (the texts through GetItemText, or the item data) are read once
 // at the start, one per row, and move with their rows; every comparison then compares these values
 // instead of walking the row store again, which on a large grid costs a chain of cache misses per
-// comparison. The comparisons, and so the exchanges and the result, are those of reading the
-// cells at each comparison.
+// comparison. For a text accessor that answers from the row's cells, the comparisons, and so the
+// exchanges and the result, are those of reading the cells at each comparison.
 //
 // The recursion of the quicksort runs on a heap stack of pending ranges, in the same order as the
 // recursive form (the lower part is sorted completely before the upper one), so a hostile order of

@@ -1,8 +1,8 @@
-// OLE data transfer of the framework layer: the receiving side of drag-and-drop.
+// OLE data transfer of the framework layer.
 // COleDataObject reads an IDataObject (a drop's or the clipboard's); COleDropTarget registers a
-// window with the platform's drag-and-drop and turns the platform's calls into its overridables.
-// (The sending side, COleDataSource, and the rest of the framework's OLE are not part of the layer
-// yet.)
+// window with the platform's drag-and-drop and turns the platform's calls into its overridables;
+// COleDataSource offers data in global memory to the clipboard or to the platform's drag loop.
+// (The rest of the framework's OLE is not part of the layer.)
 #pragma once
 
 #include <afxwin.h>
@@ -71,4 +71,80 @@ class AFX_CORE_CLASS COleDropTarget : public CCmdTarget {
     STDMETHOD(Drop)(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override;
   } m_xDropTarget;
   friend struct XDropTarget;
+};
+
+class COleDropSource;
+
+// Data offered to others: global-memory blocks, one per clipboard format. The object is counted:
+// it starts with one reference, its owner's. SetClipboard hands that reference to the clipboard,
+// which deletes the object when it lets go of it; otherwise the owner deletes it.
+class AFX_CORE_CLASS COleDataSource : public CCmdTarget {
+ public:
+  COleDataSource();
+  virtual ~COleDataSource();  // frees the cached blocks
+
+  // Takes hGlobal over (freed by Empty or the destructor); replaces an earlier block of the format.
+  void CacheGlobalData(CLIPFORMAT cfFormat, HGLOBAL hGlobal, LPFORMATETC lpFormatEtc = NULL);
+  void Empty();
+
+  // Runs the platform's modal drag loop; returns the effect the drop target chose (none when the
+  // drag was cancelled or refused).
+  DROPEFFECT DoDragDrop(DWORD dwEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
+                        LPCRECT lpRectStartDrag = NULL, COleDropSource* pDropSource = NULL);
+  // Puts the object on the clipboard; the clipboard owns it from now on (and deletes it at once
+  // when the platform refuses it).
+  void SetClipboard();
+  // Renders the clipboard's data and lets go of the object that offered it.
+  static void PASCAL FlushClipboard();
+
+  // The platform's view of the object (not referenced for the caller).
+  LPDATAOBJECT GetInterface() { return &m_xDataObject; }
+
+ protected:
+  struct Entry {
+    FORMATETC fe;
+    HGLOBAL hGlobal;
+  };
+  Entry* m_pEntries;  // m_nEntries blocks, new[]
+  int m_nEntries;
+  LONG m_dwRef;
+
+ private:
+  struct XDataObject : public IDataObject {
+    COleDataSource* m_pOwner;
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
+    STDMETHOD_(ULONG, AddRef)() override;
+    STDMETHOD_(ULONG, Release)() override;
+    STDMETHOD(GetData)(FORMATETC* pFormatEtc, STGMEDIUM* pMedium) override;
+    STDMETHOD(GetDataHere)(FORMATETC* pFormatEtc, STGMEDIUM* pMedium) override;
+    STDMETHOD(QueryGetData)(FORMATETC* pFormatEtc) override;
+    STDMETHOD(GetCanonicalFormatEtc)(FORMATETC* pFormatEtcIn, FORMATETC* pFormatEtcOut) override;
+    STDMETHOD(SetData)(FORMATETC* pFormatEtc, STGMEDIUM* pMedium, BOOL fRelease) override;
+    STDMETHOD(EnumFormatEtc)(DWORD dwDirection, IEnumFORMATETC** ppEnum) override;
+    STDMETHOD(DAdvise)(FORMATETC* pFormatEtc, DWORD advf, IAdviseSink* pSink, DWORD* pdwConnection) override;
+    STDMETHOD(DUnadvise)(DWORD dwConnection) override;
+    STDMETHOD(EnumDAdvise)(IEnumSTATDATA** ppEnum) override;
+  } m_xDataObject;
+  int Find(CLIPFORMAT cfFormat, DWORD tymed) const;
+  COleDataSource(const COleDataSource&) = delete;
+  COleDataSource& operator=(const COleDataSource&) = delete;
+  friend struct XDataObject;
+};
+
+// The dragging side's answers to the drag loop: drop when the left button is up, cancel on Escape.
+class AFX_CORE_CLASS COleDropSource : public CCmdTarget {
+ public:
+  COleDropSource();
+  virtual ~COleDropSource();
+  virtual SCODE QueryContinueDrag(BOOL bEscapePressed, DWORD dwKeyState);
+  virtual SCODE GiveFeedback(DROPEFFECT dropEffect);
+
+  struct XDropSource : public IDropSource {
+    COleDropSource* m_pOwner;
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;
+    STDMETHOD_(ULONG, AddRef)() override;
+    STDMETHOD_(ULONG, Release)() override;
+    STDMETHOD(QueryContinueDrag)(BOOL fEscapePressed, DWORD grfKeyState) override;
+    STDMETHOD(GiveFeedback)(DWORD dwEffect) override;
+  } m_xDropSource;
 };

@@ -592,3 +592,4 @@ class AFX_CORE_CLASS CScrollBar : public CWnd {
 #include <afxapp_.h>
 #include <afxdll_.h>
 #include <afxctl_.h>
+#include <afxdd_.h>

@@ -206,3 +206,21 @@ TEST_F(TitleTipTest, LosingTheFocusHidesTheTip)
     EXPECT_TRUE(Tip().PreTranslateMessage(&msg));
     EXPECT_FALSE(Tip().IsWindowVisible());
 }
+
+// Scrolling the grid either way hides the tip first.
+TEST_F(TitleTipTest, ScrollingHidesTheTip)
+{
+    MakeGrid(40, 12, 1, 1);
+    m_grid->SetFocus();
+    m_grid->SetItemText(2, 1, L"a text much longer than the cell");
+    for (UINT message : {(UINT)WM_VSCROLL, (UINT)WM_HSCROLL})
+    {
+        SCOPED_TRACE(message);
+        ShowTipOver(2, 1);
+        ASSERT_TRUE(Tip().IsWindowVisible());
+        m_grid->SendMessage(message, MAKEWPARAM(SB_LINEDOWN, 0));
+        EXPECT_FALSE(Tip().IsWindowVisible());
+        EXPECT_NE(Tip().m_hWnd, ::GetCapture());
+        m_grid->SendMessage(message, MAKEWPARAM(SB_TOP, 0));
+    }
+}

@@ -1,0 +1,358 @@
+// Clipboard through the real clipboard: the exact bytes a copy leaves, pastes of tab-, comma- and
+// CR LF-separated text, pastes that reach past the grid's edge, cut with read-only cells, round trips
+// between two grids, the update handlers and commands through the message map, and malformed or
+// huge clipboard texts.
+#include "inputtest.h"
+
+#include <afxole.h>
+
+#include <random>
+
+namespace
+{
+// The clipboard's CF_TEXT bytes up to and including the first NUL ("<none>" without text).
+std::string ClipboardText()
+{
+    std::string out = "<none>";
+    if (!::OpenClipboard(NULL))
+        return "<busy>";
+    if (HANDLE h = ::GetClipboardData(CF_TEXT))
+    {
+        const char* p = (const char*)::GlobalLock(h);
+        SIZE_T n = ::GlobalSize(h);
+        if (p)
+        {
+            const char* nul = (const char*)memchr(p, 0, n);
+            out = nul ? std::string(p, nul - p + 1) : std::string(p, n) + "<no NUL>";
+            ::GlobalUnlock(h);
+        }
+    }
+    ::CloseClipboard();
+    return out;
+}
+
+// Puts bytes on the clipboard as CF_TEXT exactly as given (no NUL is added).
+void SetClipboardBytes(const std::string& bytes)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() ? bytes.size() : 1);
+    memcpy(::GlobalLock(h), bytes.data(), bytes.size());
+    ::GlobalUnlock(h);
+    ::SetClipboardData(CF_TEXT, h);
+    ::CloseClipboard();
+}
+
+void SetClipboardString(const char* text)
+{
+    SetClipboardBytes(std::string(text, strlen(text) + 1));
+}
+
+class RecordingCmdUI : public CCmdUI
+{
+public:
+    void Enable(BOOL bOn) override
+    {
+        m_bEnableChanged = TRUE;
+        m_nEnabled = bOn ? 1 : 0;
+    }
+    int m_nEnabled = -1;
+};
+
+// 1 enabled, 0 disabled, -1 untouched, after the grid's update handler for the command ran
+int UpdateState(CCmdTarget* pTarget, UINT nID)
+{
+    RecordingCmdUI ui;
+    ui.m_nID = nID;
+    ui.DoUpdate(pTarget, FALSE);
+    return ui.m_nEnabled;
+}
+
+const UINT kCopy = 0xE122, kCut = 0xE123, kPaste = 0xE125;
+}  // namespace
+
+TEST_F(GridInputTest, CopyGivesTabsSpacesForEmptySelectedCellsLineFeedsAndANul)
+{
+    m_pGrid->SetItemText(1, 1, L"a");
+    m_pGrid->SetItemText(2, 1, L"unselected");
+    m_pGrid->SetItemText(2, 2, L"b");
+    m_pGrid->SetItemState(1, 1, GV_STATE_SELECTED);
+    m_pGrid->SetItemState(1, 2, GV_STATE_SELECTED);
+    m_pGrid->SetItemState(2, 2, GV_STATE_SELECTED);
+    m_pGrid->SetFocusCell(1, 1);
+    Key('C', false, true);
+    EXPECT_EQ(std::string("a\t \n\tb\0", 7), ClipboardText());
+
+    // the data source holds exactly the written bytes
+    COleDataSource* pSource = m_pGrid->CopyTextFromGrid();
+    ASSERT_NE(nullptr, pSource);
+    COleDataObject data;
+    data.Attach(pSource->GetInterface(), FALSE);
+    EXPECT_TRUE(data.IsDataAvailable(CF_TEXT));
+    EXPECT_FALSE(data.IsDataAvailable(CF_UNICODETEXT));
+    HGLOBAL h = data.GetGlobalData(CF_TEXT);
+    ASSERT_NE(nullptr, h);
+    EXPECT_EQ(7u, ::GlobalSize(h));
+    ::GlobalFree(h);
+    data.Release();
+    delete pSource;
+
+    // one cell: its text and the NUL
+    m_pGrid->ResetSelectedRange();
+    m_pGrid->SetItemText(3, 3, L"x");
+    m_pGrid->SetItemState(3, 3, GV_STATE_SELECTED);
+    m_pGrid->SendMessage(WM_COMMAND, kCopy, 0);
+    EXPECT_EQ(std::string("x\0", 2), ClipboardText());
+
+    // nothing selected: no data source and the clipboard stays as it was
+    m_pGrid->ResetSelectedRange();
+    EXPECT_EQ(nullptr, m_pGrid->CopyTextFromGrid());
+    Key('C', false, true);
+    EXPECT_EQ(std::string("x\0", 2), ClipboardText());
+}
+
+TEST_F(GridInputTest, CopyConvertsToTheAnsiCodePage)
+{
+    m_pGrid->SetItemText(1, 1, L"caf\u00e9 \u4e2d");
+    m_pGrid->SetItemState(1, 1, GV_STATE_SELECTED);
+    m_pGrid->SendMessage(WM_COMMAND, kCopy, 0);
+    char expected[64] = {0};
+    int n = ::WideCharToMultiByte(CP_ACP, 0, L"caf\u00e9 \u4e2d", -1, expected, sizeof(expected), NULL, NULL);
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(std::string(expected, n), ClipboardText());
+}
+
+TEST_F(GridInputTest, PasteSplitsAtTabsCommasAndLineEndsAndTrims)
+{
+    m_pGrid->SetFocusCell(1, 1);
+    SetClipboardString("1\t2\r\n3\t4");
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"1"), m_pGrid->GetItemText(1, 1));
+    EXPECT_EQ(CString(L"2"), m_pGrid->GetItemText(1, 2));
+    EXPECT_EQ(CString(L"3"), m_pGrid->GetItemText(2, 1));
+    EXPECT_EQ(CString(L"4"), m_pGrid->GetItemText(2, 2));
+    EXPECT_TRUE(m_pGrid->GetModified());
+
+    SetClipboardString("a,b");
+    m_pGrid->SetFocusCell(3, 1);
+    m_pGrid->SendMessage(WM_COMMAND, kPaste, 0);
+    EXPECT_EQ(CString(L"a"), m_pGrid->GetItemText(3, 1));
+    EXPECT_EQ(CString(L"b"), m_pGrid->GetItemText(3, 2));
+
+    // runs of delimiters count as one: no empty cells
+    m_pGrid->SetItemText(4, 2, L"kept?");
+    SetClipboardString("a\t\tb");
+    m_pGrid->SetFocusCell(4, 1);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"a"), m_pGrid->GetItemText(4, 1));
+    EXPECT_EQ(CString(L"b"), m_pGrid->GetItemText(4, 2));
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(4, 3));
+
+    // an empty line between empties its first cell; a trailing line feed writes nothing
+    m_pGrid->SetItemText(6, 1, L"old");
+    m_pGrid->SetItemText(8, 1, L"below");
+    SetClipboardString("x\n\ny\n");
+    m_pGrid->SetFocusCell(5, 1);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"x"), m_pGrid->GetItemText(5, 1));
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(6, 1));
+    EXPECT_EQ(CString(L"y"), m_pGrid->GetItemText(7, 1));
+    EXPECT_EQ(CString(L"below"), m_pGrid->GetItemText(8, 1));
+
+    // surrounding white space goes
+    SetClipboardString("  padded \t\v tab\r");
+    m_pGrid->SetFocusCell(9, 1);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"padded"), m_pGrid->GetItemText(9, 1));
+    EXPECT_EQ(CString(L"tab"), m_pGrid->GetItemText(9, 2));
+}
+
+TEST_F(GridInputTest, PasteNeverGrowsTheGridAndUnselectsWrittenCells)
+{
+    m_pGrid->SetItemState(11, 5, GV_STATE_SELECTED);
+    m_pGrid->SetItemState(10, 5, GV_STATE_SELECTED);
+    m_pGrid->SetFocusCell(10, 5);
+    SetClipboardString("p\tq\tr\ns\tt\nu\tv");
+    Key('V', false, true);
+    EXPECT_EQ(12, m_pGrid->GetRowCount());
+    EXPECT_EQ(6, m_pGrid->GetColumnCount());
+    EXPECT_EQ(CString(L"p"), m_pGrid->GetItemText(10, 5));
+    EXPECT_EQ(CString(L"s"), m_pGrid->GetItemText(11, 5));
+    EXPECT_FALSE(m_pGrid->Selected(10, 5));
+    EXPECT_FALSE(m_pGrid->Selected(11, 5));
+    EXPECT_EQ(0, m_pGrid->GetSelectedCount());
+}
+
+TEST_F(GridInputTest, PasteNeedsAnEditableStartCellAndText)
+{
+    m_pGrid->SetItemText(2, 2, L"keep");
+    m_pGrid->SetItemState(2, 2, GV_STATE_READONLY);
+    m_pGrid->SetFocusCell(2, 2);
+    SetClipboardString("new\tmore");
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"keep"), m_pGrid->GetItemText(2, 2));
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(2, 3));
+    EXPECT_FALSE(m_pGrid->GetModified());
+
+    // only the start cell is checked: a read-only cell further on is written
+    m_pGrid->SetFocusCell(2, 1);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"new"), m_pGrid->GetItemText(2, 1));
+    EXPECT_EQ(CString(L"more"), m_pGrid->GetItemText(2, 2));
+
+    // a read-only grid pastes nothing
+    m_pGrid->SetEditable(FALSE);
+    m_pGrid->SetFocusCell(3, 1);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(3, 1));
+    m_pGrid->SetEditable(TRUE);
+
+    // without a focus cell the paste command is disabled, so the command does nothing; the
+    // operation itself starts at the top-left non-fixed cell on screen
+    m_pGrid->SetFocusCell(-1, -1);
+    m_pGrid->SendMessage(WM_COMMAND, kPaste, 0);
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(1, 1));
+    m_pGrid->OnEditPaste();
+    EXPECT_EQ(CString(L"new"), m_pGrid->GetItemText(1, 1));
+
+    // a clipboard without text changes nothing
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    m_pGrid->SetFocusCell(4, 1);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(4, 1));
+
+    COleDataObject empty;
+    EXPECT_FALSE(m_pGrid->PasteTextToGrid(CQCellID(4, 1), &empty));
+    EXPECT_FALSE(m_pGrid->PasteTextToGrid(CQCellID(40, 1), &empty));
+}
+
+TEST_F(GridInputTest, CutEmptiesTheEditableSelectedCellsOnly)
+{
+    m_pGrid->SetItemText(1, 1, L"one");
+    m_pGrid->SetItemText(1, 2, L"two");
+    m_pGrid->SetItemText(2, 1, L"ro");
+    m_pGrid->SetItemState(1, 1, GV_STATE_SELECTED);
+    m_pGrid->SetItemState(1, 2, GV_STATE_SELECTED);
+    m_pGrid->SetItemState(2, 1, GV_STATE_SELECTED | GV_STATE_READONLY);
+    m_pGrid->SetFocusCell(1, 1);
+    Key('X', false, true);
+    EXPECT_EQ(std::string("one\ttwo\nro\t\0", 12), ClipboardText());
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(1, 1));
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(1, 2));
+    EXPECT_EQ(CString(L"ro"), m_pGrid->GetItemText(2, 1));
+    EXPECT_TRUE(m_pGrid->Selected(2, 1));
+    EXPECT_EQ(1, m_pGrid->GetSelectedCount());
+    EXPECT_TRUE(m_pGrid->GetModified());
+
+    // a read-only grid copies nothing and cuts nothing
+    m_pGrid->SetEditable(FALSE);
+    m_pGrid->SendMessage(WM_COMMAND, kCut, 0);
+    EXPECT_EQ(CString(L"ro"), m_pGrid->GetItemText(2, 1));
+    EXPECT_EQ(std::string("one\ttwo\nro\t\0", 12), ClipboardText());
+}
+
+TEST_F(GridInputTest, CopyFromOneGridPastesIntoAnother)
+{
+    InputGrid* pSource = m_pGrid;
+    InputGrid* pTarget = MakeGrid(12, 6, 101, 320);
+    ASSERT_NE(nullptr, pTarget);
+    pSource->SetItemText(2, 1, L"r2c1");
+    pSource->SetItemText(2, 2, L"r2c2");
+    pSource->SetItemText(3, 2, L"r3c2");
+    pSource->SetSelectedRange(2, 1, 3, 2);
+    pSource->SendMessage(WM_COMMAND, kCopy, 0);
+
+    pTarget->SetFocusCell(5, 3);
+    pTarget->SendMessage(WM_COMMAND, kPaste, 0);
+    EXPECT_EQ(CString(L"r2c1"), pTarget->GetItemText(5, 3));
+    EXPECT_EQ(CString(L"r2c2"), pTarget->GetItemText(5, 4));
+    // the empty selected cell travelled as a space, which trims to an empty text
+    EXPECT_EQ(CString(L""), pTarget->GetItemText(6, 3));
+    EXPECT_EQ(CString(L"r3c2"), pTarget->GetItemText(6, 4));
+    EXPECT_TRUE(pTarget->GetModified());
+    EXPECT_FALSE(pSource->GetModified());
+}
+
+TEST_F(GridInputTest, UpdateHandlersEnableTheEditCommands)
+{
+    EXPECT_EQ(0, UpdateState(m_pGrid, kCopy));
+    EXPECT_EQ(0, UpdateState(m_pGrid, kCut));
+    m_pGrid->SetItemState(2, 2, GV_STATE_SELECTED);
+    EXPECT_EQ(1, UpdateState(m_pGrid, kCopy));
+    EXPECT_EQ(1, UpdateState(m_pGrid, kCut));
+    m_pGrid->SetEditable(FALSE);
+    EXPECT_EQ(1, UpdateState(m_pGrid, kCopy));
+    EXPECT_EQ(0, UpdateState(m_pGrid, kCut));
+    m_pGrid->SetEditable(TRUE);
+
+    SetClipboardString("t");
+    EXPECT_EQ(0, UpdateState(m_pGrid, kPaste));   // no focus cell
+    m_pGrid->SetFocusCell(2, 2);
+    EXPECT_EQ(1, UpdateState(m_pGrid, kPaste));
+    m_pGrid->SetItemState(2, 2, GV_STATE_READONLY);
+    EXPECT_EQ(0, UpdateState(m_pGrid, kPaste));
+    m_pGrid->SetItemState(2, 2, 0);
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_EQ(0, UpdateState(m_pGrid, kPaste));
+}
+
+TEST_F(GridInputTest, MalformedAndHugeClipboardTextsPasteWithoutHarm)
+{
+    m_pGrid->SetFocusCell(1, 1);
+    // no NUL at all: the text ends with the block
+    COleDataSource* pSource = new COleDataSource;
+    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, 7);
+    memcpy(::GlobalLock(hBlock), "abc\tdef", 7);
+    ::GlobalUnlock(hBlock);
+    pSource->CacheGlobalData(CF_TEXT, hBlock);
+    COleDataObject data;
+    data.Attach(pSource->GetInterface(), FALSE);
+    EXPECT_TRUE(m_pGrid->PasteTextToGrid(CQCellID(1, 1), &data));
+    data.Release();
+    delete pSource;
+    EXPECT_EQ(CString(L"abc"), m_pGrid->GetItemText(1, 1));
+    EXPECT_EQ(CString(L"def"), m_pGrid->GetItemText(1, 2));
+    SetClipboardBytes("abc\tdef");
+    Key('V', false, true);
+    // only delimiters, only NULs, an empty block
+    SetClipboardBytes("\t\t,,\n\n\n");
+    Key('V', false, true);
+    SetClipboardBytes(std::string(64, '\0'));
+    Key('V', false, true);
+    SetClipboardBytes("");
+    Key('V', false, true);
+    // text after the first NUL is ignored
+    SetClipboardBytes(std::string("left\0right", 10));
+    m_pGrid->SetFocusCell(11, 4);
+    Key('V', false, true);
+    EXPECT_EQ(CString(L"left"), m_pGrid->GetItemText(11, 4));
+    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(11, 5));
+
+    // random bytes, high ones included, and a block of 4 MB with long lines and many rows
+    std::mt19937 rng(20261205);
+    const char alphabet[] = "ab \t,\n\r\x80\xff\xe4";
+    for (int round = 0; round < 20; round++)
+    {
+        std::string bytes(1 + rng() % 3000, 'x');
+        for (char& c : bytes)
+            c = (rng() % 4 == 0) ? (char)(rng() % 256) : alphabet[rng() % (sizeof(alphabet) - 1)];
+        SetClipboardBytes(bytes);
+        m_pGrid->SetFocusCell(1 + rng() % 11, 1 + rng() % 5);
+        Key('V', false, true);
+    }
+    std::string huge;
+    huge.reserve(4 << 20);
+    while (huge.size() < (4u << 20))
+        huge += std::string(5000, 'w') + "\t" + std::to_string(huge.size()) + ",z\n";
+    SetClipboardBytes(huge + '\0');
+    m_pGrid->SetFocusCell(1, 1);
+    Key('V', false, true);
+    EXPECT_EQ(5000, m_pGrid->GetItemText(1, 1).GetLength());
+    EXPECT_EQ(CString(L"0"), m_pGrid->GetItemText(1, 2));
+    EXPECT_EQ(CString(L"z"), m_pGrid->GetItemText(1, 3));
+    EXPECT_EQ(12, m_pGrid->GetRowCount());
+}
