@@ -127,8 +127,9 @@ protected:
         if (!::IsWindow(m_parent.m_hWnd))
         {
             ASSERT_TRUE(m_parent.CreateTop(kCx + 100, kCy + 100));
-            // away from where other test programs put their windows
-            m_parent.SetWindowPos(NULL, 640, 480, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // Away from where other test programs put their windows, and above them: the title-tip
+            // tests find the grid by its place on the screen.
+            m_parent.SetWindowPos(&CWnd::wndTopMost, 860, 660, 0, 0, SWP_NOSIZE);
         }
         m_grid.reset(new DrawGrid(nRows, nCols, nFixedRows, nFixedCols));
         ASSERT_TRUE(m_grid->Create(CRect(0, 0, kCx, kCy), &m_parent, 100, WS_CHILD | WS_VISIBLE));

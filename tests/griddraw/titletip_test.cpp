@@ -26,8 +26,7 @@ protected:
     void SetUp() override
     {
         GridDrawTest::SetUp();
-        m_parent.SetForegroundWindow();
-        m_grid->SetFocus();
+        Refocus();
         m_grid->SetItemText(2, 1, L"a text much longer than the cell");
         m_grid->SetItemText(2, 2, L"x");
         qtest::PumpMessages();
@@ -40,9 +39,17 @@ protected:
         GridDrawTest::TearDown();
     }
 
+    // Tips show only while the application has the keyboard focus; test programs running at the
+    // same time on the display may take it away, so focus-dependent steps take it back first.
+    void Refocus()
+    {
+        m_parent.SetForegroundWindow();
+        m_grid->SetFocus();
+    }
     CQTitleTip& Tip() { return m_grid->TitleTip(); }
     void ShowTipOver(int row, int col)
     {
+        Refocus();
         Tip().Show(CellRect(row, col), m_grid->GetItemText(row, col), 0);
     }
     // The tip's window rectangle in the grid's client coordinates.
@@ -130,7 +137,7 @@ TEST_F(TitleTipTest, NoTipWithoutKeyboardFocus)
 {
     ::SetFocus(NULL);
     ASSERT_EQ(NULL, ::GetFocus());
-    ShowTipOver(2, 1);
+    Tip().Show(CellRect(2, 1), m_grid->GetItemText(2, 1), 0);
     EXPECT_FALSE(Tip().IsWindowVisible());
 }
 
@@ -154,6 +161,7 @@ TEST_F(TitleTipTest, AClickIsPassedOnToTheGrid)
     EXPECT_EQ(CPoint(client.left + 5, client.top + 4), point);
     EXPECT_TRUE(CellRect(2, 1).PtInRect(point));
     EXPECT_EQ((WPARAM)MK_LBUTTON, m_grid->m_received.back().wParam);
+    m_grid->SendMessage(WM_LBUTTONUP, 0, lParam);
 }
 
 // A key pressed while the tip is up hides it and reaches the grid unchanged.
@@ -223,4 +231,40 @@ TEST_F(TitleTipTest, ScrollingHidesTheTip)
         EXPECT_NE(Tip().m_hWnd, ::GetCapture());
         m_grid->SendMessage(message, MAKEWPARAM(SB_TOP, 0));
     }
+}
+
+// The whole road through the grid's own mouse handling: a move over a clipped cell shows its tip;
+// moving on to the next clipped cell hides it, and the re-posted move shows the next cell's tip;
+// a click on the tip becomes an ordinary click of the grid on the cell below.
+TEST_F(TitleTipTest, GridMovesShowTipsAndClicksOnThemReachTheCell)
+{
+    m_grid->SetItemText(2, 2, L"another text much longer than the cell");
+    const CRect cell1 = CellRect(2, 1), cell2 = CellRect(2, 2);
+
+    Refocus();
+    m_grid->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cell1.left + 10, cell1.top + 5));
+    ASSERT_TRUE(Tip().IsWindowVisible());
+    EXPECT_EQ(cell1.left, TipRect().left);
+
+    // over the tip, the next cell lies right of the title rectangle
+    CPoint next(cell2.left + 10, cell2.top + 5);
+    m_grid->ClientToScreen(&next);
+    Tip().ScreenToClient(&next);
+    Refocus();
+    Tip().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(next.x, next.y));
+    EXPECT_FALSE(Tip().IsWindowVisible());
+    qtest::PumpMessages();
+    ASSERT_TRUE(Tip().IsWindowVisible());
+    EXPECT_EQ(cell2.left, TipRect().left);
+    EXPECT_EQ(cell2.top, TipRect().top);
+
+    // a click on the tip makes the cell below the focus cell
+    CPoint click(cell2.left + 10, cell2.top + 5);
+    m_grid->ClientToScreen(&click);
+    Tip().ScreenToClient(&click);
+    Tip().PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x, click.y));
+    qtest::PumpMessages();
+    EXPECT_FALSE(Tip().IsWindowVisible());
+    EXPECT_EQ(CQCellID(2, 2), m_grid->GetFocusCell());
+    m_grid->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(cell2.left + 10, cell2.top + 5));
 }
