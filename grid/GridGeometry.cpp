@@ -128,16 +128,16 @@ BOOL CQGridCtrl::GetCellRect(const CQCellID& cell, LPRECT pRect) const
 
 // From the top-left corner of the range's first cell to the inclusive bottom-right corner of its
 // last cell.
-BOOL CQGridCtrl::GetCellRangeRect(const CQCellRange& cellRange, LPRECT lpRect) const
+BOOL CQGridCtrl::GetCellRangeRect(const CQCellRange& range, LPRECT lpRect) const
 {
     CPoint MinOrigin, MaxOrigin;
-    if (lpRect == NULL || !GetCellOrigin(cellRange.GetMinRow(), cellRange.GetMinCol(), &MinOrigin) ||
-        !GetCellOrigin(cellRange.GetMaxRow(), cellRange.GetMaxCol(), &MaxOrigin))
+    if (lpRect == NULL || !GetCellOrigin(range.GetMinRow(), range.GetMinCol(), &MinOrigin) ||
+        !GetCellOrigin(range.GetMaxRow(), range.GetMaxCol(), &MaxOrigin))
         return FALSE;
     lpRect->left = MinOrigin.x;
     lpRect->top = MinOrigin.y;
-    lpRect->right = MaxOrigin.x + GetColumnWidth(cellRange.GetMaxCol()) - 1;
-    lpRect->bottom = MaxOrigin.y + GetRowHeight(cellRange.GetMaxRow()) - 1;
+    lpRect->right = MaxOrigin.x + GetColumnWidth(range.GetMaxCol()) - 1;
+    lpRect->bottom = MaxOrigin.y + GetRowHeight(range.GetMaxRow()) - 1;
     return TRUE;
 }
 
@@ -342,11 +342,11 @@ BOOL CQGridCtrl::InvalidateCellRect(const CQCellID& cell)
 }
 
 // The part of the range inside the visible non-fixed range.
-BOOL CQGridCtrl::InvalidateCellRect(const CQCellRange& cellRange)
+BOOL CQGridCtrl::InvalidateCellRect(const CQCellRange& range)
 {
     if (!::IsWindow(m_hWnd) || !m_bAllowDraw)
         return FALSE;
-    CQCellRange visibleCellRange = GetVisibleNonFixedCellRange().Intersect(cellRange);
+    CQCellRange visibleCellRange = GetVisibleNonFixedCellRange().Intersect(range);
     CRect rect;
     if (!GetCellRangeRect(visibleCellRange, rect))
         return FALSE;

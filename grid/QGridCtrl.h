@@ -7,13 +7,15 @@
 // and the column widths have column-count entries; every slot holds a cell made by CreateCell; the
 // fixed counts are not above the counts.
 //
-// The implementation is split by concern, one file each: GridCtrl.cpp (construction, window class,
+// The implementation is split by concern, one file each: GridWindow.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
 // columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) with
 // GridSizeIndex.cpp (running sums of the sizes), GridScroll.cpp (scroll bars, scrolling, the wheel),
-// GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp, GridInput.cpp,
-// GridEdit.cpp, GridClipboard.cpp and GridPrint.cpp; sorting and file save and load get files of
-// their own when they are written.
+// GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp (painting),
+// GridSort.cpp (sorting), GridMouse.cpp, GridKeys.cpp and GridInput.cpp (mouse, keyboard, header
+// clicks, notifications), GridClipboard.cpp, GridDrag.cpp and GridDropTarget.cpp (clipboard and
+// drag-and-drop), GridDDX.cpp (dialog data exchange), GridEdit.cpp (in-place editing) and
+// GridPrint.cpp (printing); file save and load get a file of their own.
 #pragma once
 
 #include <afxwin.h>
@@ -253,7 +255,7 @@ public:
     BOOL GetCellOrigin(const CQCellID& cell, LPPOINT p) const;
     BOOL GetCellRect(int nRow, int nCol, LPRECT pRect) const;
     BOOL GetCellRect(const CQCellID& cell, LPRECT pRect) const;
-    BOOL GetCellRangeRect(const CQCellRange& cellRange, LPRECT lpRect) const;
+    BOOL GetCellRangeRect(const CQCellRange& range, LPRECT lpRect) const;
     CQCellID GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck = TRUE) const;
     CQCellRange GetVisibleNonFixedCellRange(LPRECT pRect = NULL) const;
     CQCellRange GetUnobstructedNonFixedCellRange() const;
@@ -277,7 +279,7 @@ public:
 
     CSize GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont = TRUE);
     BOOL InvalidateCellRect(const CQCellID& cell);
-    BOOL InvalidateCellRect(const CQCellRange& cellRange);
+    BOOL InvalidateCellRect(const CQCellRange& range);
     BOOL RedrawCell(int nRow, int nCol, CDC* pDC = NULL);
     BOOL RedrawCell(const CQCellID& cell, CDC* pDC = NULL);
     BOOL RedrawRow(int row);

@@ -17,7 +17,7 @@ TEST(CellID, DefaultNamesNoCellAndValidityIgnoresAnyGrid)
     EXPECT_FALSE(CQCellID(2, 3) != CQCellID(2, 3));
 }
 
-TEST(CellRange, SpansCountAndInclusiveBounds)
+TEST(CellRanges, SpansCountAndInclusiveBounds)
 {
     CQCellRange range(1, 1, 3, 4);
     EXPECT_EQ(3, range.GetRowSpan());
@@ -38,7 +38,7 @@ TEST(CellRange, SpansCountAndInclusiveBounds)
     EXPECT_FALSE(none.InRange(0, 0));
 }
 
-TEST(CellRange, IntersectionOfOverlappingAndDisjointRanges)
+TEST(CellRanges, IntersectionOfOverlappingAndDisjointRanges)
 {
     EXPECT_TRUE(CQCellRange(0, 0, 5, 5).Intersect(CQCellRange(3, 3, 8, 8)) == CQCellRange(3, 3, 5, 5));
     CQCellRange disjoint = CQCellRange(0, 0, 1, 1).Intersect(CQCellRange(3, 3, 4, 4));
@@ -47,7 +47,7 @@ TEST(CellRange, IntersectionOfOverlappingAndDisjointRanges)
     EXPECT_EQ(1, disjoint.Count());   // (-1) * (-1): an inverted range may count positive
 }
 
-TEST(CellRange, SettersAndValidity)
+TEST(CellRanges, SettersAndValidity)
 {
     CQCellRange range;
     range.Set(2, 3, 4, 5);
@@ -66,7 +66,7 @@ TEST(CellRange, SettersAndValidity)
     EXPECT_EQ(0, range.GetMaxCol());
 }
 
-TEST(CellRange, ValidityAgainstTheGrid)
+TEST(CellRanges, ValidityAgainstTheGrid)
 {
     TestGrid grid(5, 4);
     EXPECT_TRUE(grid.IsValid(4, 3));
