@@ -284,11 +284,31 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
   return TRUE;
 }
 
+namespace {
+// Holds a stream's lock for a scope, so that the characters of a line are taken without locking
+// the stream for each byte.
+class CStreamLock {
+ public:
+  explicit CStreamLock(FILE* pStream) : m_pStream(pStream) {
+    if (m_pStream != NULL) _lock_file(m_pStream);
+  }
+  ~CStreamLock() {
+    if (m_pStream != NULL) _unlock_file(m_pStream);
+  }
+  CStreamLock(const CStreamLock&) = delete;
+  CStreamLock& operator=(const CStreamLock&) = delete;
+
+ private:
+  FILE* m_pStream;
+};
+}  // namespace
+
 // Decodes one character. Text mode: the C run-time locale's multibyte encoding, bytes that do
-// not form a character become U+FFFD. Binary mode: one UTF-16 unit.
+// not form a character become U+FFFD. Binary mode: one UTF-16 unit. The caller holds the
+// stream's lock (CStreamLock).
 int CStdioFile::ReadChar(wchar_t& ch) {
   if (m_pStream == NULL) ::AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
-  int b = getc(m_pStream);
+  int b = _getc_nolock(m_pStream);
   if (b == EOF) {
     if (ferror(m_pStream)) {
       clearerr(m_pStream);
@@ -297,7 +317,7 @@ int CStdioFile::ReadChar(wchar_t& ch) {
     return 0;
   }
   if (!m_bText) {
-    int b2 = getc(m_pStream);
+    int b2 = _getc_nolock(m_pStream);
     ch = (b2 == EOF) ? (wchar_t)0xFFFD : (wchar_t)(b | (b2 << 8));
     return 1;
   }
@@ -308,7 +328,7 @@ int CStdioFile::ReadChar(wchar_t& ch) {
   char buf[2] = {(char)b, 0};
   int nBytes = 1;
   if (MB_CUR_MAX > 1 && isleadbyte(b)) {
-    int b2 = getc(m_pStream);
+    int b2 = _getc_nolock(m_pStream);
     if (b2 == EOF) {
       ch = 0xFFFD;
       return 1;
@@ -334,6 +354,7 @@ int CStdioFile::ReadChar(wchar_t& ch) {
 
 BOOL CStdioFile::ReadString(CString& rString) {
   rString.Empty();
+  CStreamLock lock(m_pStream);
   wchar_t chunk[256];
   int n = 0;
   BOOL bAny = FALSE;
@@ -353,6 +374,7 @@ BOOL CStdioFile::ReadString(CString& rString) {
 
 LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
   if (lpsz == NULL || nMax == 0) ::AfxThrowInvalidArgException();
+  CStreamLock lock(m_pStream);
   UINT n = 0;
   wchar_t ch;
   while (n + 1 < nMax && ReadChar(ch)) {

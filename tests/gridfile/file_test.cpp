@@ -1,0 +1,546 @@
+// Grid files: the bytes Save writes, what Load makes of hand-made and random files, round trips,
+// and bad input (missing files, folders, stray bytes, long lines, read and write errors).
+#include "gridfiletest.h"
+
+#include <process.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <random>
+
+using namespace gridfile;
+
+namespace
+{
+class GridFileTest : public testing::Test
+{
+protected:
+    CTempDir m_dir;
+};
+
+// One saved line per row as the file holds it.
+std::string Lines(std::initializer_list<const char*> lines)
+{
+    std::string s;
+    for (const char* p : lines)
+        (s += p) += "\r\n";
+    return s;
+}
+}  // namespace
+
+// --- saving -------------------------------------------------------------------------------------
+
+TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero)
+{
+    FileGrid grid(2, 2);
+    grid.SetItemText(0, 0, L"A");
+    grid.SetItemText(0, 1, L"B");
+    grid.SetItemText(1, 0, L"c");
+    grid.SetItemText(1, 1, L"d");
+    ASSERT_TRUE(grid.Save(m_dir.Path(L"two.csv")));
+    EXPECT_EQ(Lines({"A,B", "A,B", "c,d"}), ReadBytes(m_dir.Path(L"two.csv")));
+
+    // Fixed rows are rows like the others; empty texts give empty fields; a one-column grid has
+    // no commas.
+    FileGrid fixed(3, 3, 1, 1);
+    fixed.SetItemText(0, 1, L"x");
+    fixed.SetItemText(2, 2, L"z z");
+    ASSERT_TRUE(fixed.Save(m_dir.Path(L"fixed.csv")));
+    EXPECT_EQ(Lines({",x,", ",x,", ",,", ",,z z"}), ReadBytes(m_dir.Path(L"fixed.csv")));
+
+    FileGrid single(2, 1);
+    single.SetItemText(1, 0, L"only");
+    ASSERT_TRUE(single.Save(m_dir.Path(L"single.csv")));
+    EXPECT_EQ(Lines({"", "", "only"}), ReadBytes(m_dir.Path(L"single.csv")));
+}
+
+TEST_F(GridFileTest, SaveOfAGridWithoutColumnsEmptiesTheFile)
+{
+    WriteBytes(m_dir.Path(L"old.csv"), "old contents\r\n");
+    FileGrid grid(5, 0);
+    ASSERT_TRUE(grid.Save(m_dir.Path(L"old.csv")));
+    EXPECT_EQ("", ReadBytes(m_dir.Path(L"old.csv")));
+
+    // Columns without rows: the headings line of texts outside the grid, no row lines.
+    FileGrid noRows(0, 3);
+    ASSERT_TRUE(noRows.Save(m_dir.Path(L"norows.csv")));
+    EXPECT_EQ(Lines({",,"}), ReadBytes(m_dir.Path(L"norows.csv")));
+}
+
+namespace
+{
+// A grid that shows texts of its own instead of the stored ones.
+class ShowingGrid : public FileGrid
+{
+public:
+    using FileGrid::FileGrid;
+    CString GetItemText(int nRow, int nCol) const override
+    {
+        CString str;
+        str.Format(L"<%d:%d>", nRow, nCol);
+        return str;
+    }
+};
+}  // namespace
+
+TEST_F(GridFileTest, SaveWritesTheTextsADerivedGridShows)
+{
+    ShowingGrid grid(2, 2);
+    grid.SetItemText(0, 0, L"stored");
+    ASSERT_TRUE(grid.Save(m_dir.Path(L"shown.csv")));
+    EXPECT_EQ(Lines({"<0:0>,<0:1>", "<0:0>,<0:1>", "<1:0>,<1:1>"}), ReadBytes(m_dir.Path(L"shown.csv")));
+}
+
+TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
+{
+    FileGrid grid(2, 4);
+    grid.SetItemText(0, 0, L"caf\u00E9");              // Latin-1: one byte in the C locale
+    grid.SetItemText(0, 1, L"\u8868\u683C");           // not in the C locale: '?'
+    grid.SetItemText(0, 2, L"a,b");                    // a comma is written as it is
+    grid.SetItemText(0, 3, L"\uD55C");                 // in neither locale
+    grid.SetItemText(1, 0, CString(L"be\0fore", 7));   // a text ends at an embedded NUL
+    grid.SetItemText(1, 2, L"line\nfeed");             // so does a line feed, on loading
+    ASSERT_TRUE(grid.Save(m_dir.Path(L"c.csv")));
+    EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,"}), ReadBytes(m_dir.Path(L"c.csv")));
+
+    CLocaleScope chinese(".936");
+    ASSERT_TRUE(chinese.Ok());
+    ASSERT_TRUE(grid.Save(m_dir.Path(L"936.csv")));
+    std::string bytes = ReadBytes(m_dir.Path(L"936.csv"));
+    EXPECT_EQ(0u, bytes.find("caf\xA8\xA6,\xB1\xED\xB8\xF1,a,b,?\r\n")) << bytes;
+
+    // Loading in the same locale gives the texts back; the comma in "a,b" made a fifth column.
+    FileGrid loaded;
+    ASSERT_TRUE(loaded.Load(m_dir.Path(L"936.csv")));
+    EXPECT_EQ(Texts({L"caf\u00E9", L"\u8868\u683C", L"a", L"b", L"?"}), loaded.Row(1));
+    EXPECT_EQ(Texts({L"be", L"", L"line", L"", L""}), loaded.Row(2));
+    EXPECT_EQ(Texts({L"feed", L"", L"", L"", L""}), loaded.Row(3));
+}
+
+// --- loading ------------------------------------------------------------------------------------
+
+TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine)
+{
+    WriteBytes(m_dir.Path(L"hand.csv"), "a,,b\r\n"
+                                        "1,2,3\r\n"
+                                        "x\r\n"
+                                        "\r\n"
+                                        ",\r\n"
+                                        "p,q,r,s,t\r\n"
+                                        "last,y");   // no line end
+    FileGrid grid;
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"hand.csv")));
+    ASSERT_EQ(3, grid.GetColumnCount());
+    ASSERT_EQ(7, grid.GetRowCount());
+    EXPECT_EQ(0, grid.GetFixedRowCount());
+    EXPECT_EQ(0, grid.GetFixedColumnCount());
+    EXPECT_EQ(Texts({L"a", L"", L"b"}), grid.Row(0));
+    EXPECT_EQ(Texts({L"1", L"2", L"3"}), grid.Row(1));
+    EXPECT_EQ(Texts({L"x", L"", L""}), grid.Row(2));
+    EXPECT_EQ(Texts({L"", L"", L""}), grid.Row(3));
+    EXPECT_EQ(Texts({L"", L"", L""}), grid.Row(4));
+    EXPECT_EQ(Texts({L"p", L"q", L"r"}), grid.Row(5));   // fields beyond the last column are dropped
+    EXPECT_EQ(Texts({L"last", L"y", L""}), grid.Row(6));
+    EXPECT_TRUE(grid.Consistent());
+
+    // Headings and their column are centred single-line text; appended rows follow the cell
+    // rule: the format of the cell above, column 0 excepted.
+    const UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    for (int col = 0; col < 3; col++)
+        EXPECT_EQ(kCentred, grid.GetItemFormat(0, col)) << col;
+    for (int row = 1; row < 7; row++)
+    {
+        EXPECT_EQ(0u, grid.GetItemFormat(row, 0)) << row;
+        EXPECT_EQ(kCentred, grid.GetItemFormat(row, 1)) << row;
+        EXPECT_EQ(kCentred, grid.GetItemFormat(row, 2)) << row;
+    }
+}
+
+TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld)
+{
+    WriteBytes(m_dir.Path(L"new.csv"), Lines({"h1,h2", "v1,v2"}));
+    FileGrid grid(6, 5, 2, 1);
+    grid.Fill();
+    grid.SetItemBkColour(3, 3, RGB(1, 2, 3));
+    grid.SetItemData(2, 1, 77);
+    grid.SetSelectedRange(2, 1, 4, 3);
+    ASSERT_GT(grid.GetSelectedCount(), 0);
+
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"new.csv")));
+    EXPECT_EQ(2, grid.GetRowCount());
+    EXPECT_EQ(2, grid.GetColumnCount());
+    EXPECT_EQ(0, grid.GetFixedRowCount());
+    EXPECT_EQ(0, grid.GetFixedColumnCount());
+    EXPECT_EQ(0, grid.GetSelectedCount());
+    EXPECT_FALSE(grid.GetFocusCell().IsValid());
+    EXPECT_EQ(GV_CLR_DEFAULT, grid.GetItemBkColour(1, 1));
+    EXPECT_EQ(0, grid.GetItemData(1, 1));
+    EXPECT_EQ(Texts({L"v1", L"v2"}), grid.Row(1));
+    EXPECT_TRUE(grid.Consistent());
+}
+
+TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters)
+{
+    // A headings line of 1500 characters: its first 1023 make the one column, the rest a row.
+    std::string header(1500, 'h');
+    // A data line whose first piece ends with a comma: the piece has an empty last field, and the
+    // rest of the line is a row of its own.
+    std::string data = std::string(1022, 'x') + ",yz,w";
+    WriteBytes(m_dir.Path(L"long.csv"), header + "\r\n" + data + "\r\n");
+    FileGrid grid;
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"long.csv")));
+    ASSERT_EQ(1, grid.GetColumnCount());
+    ASSERT_EQ(4, grid.GetRowCount());
+    EXPECT_EQ(CString(L'h', 1023), grid.GetItemText(0, 0));
+    EXPECT_EQ(CString(L'h', 477), grid.GetItemText(1, 0));
+    EXPECT_EQ(CString(L'x', 1022), grid.GetItemText(2, 0));
+    EXPECT_EQ(CString(L"yz"), grid.GetItemText(3, 0));
+
+    // Pieces count characters, not bytes: 1023 double-byte characters fill one piece.
+    CLocaleScope chinese(".936");
+    ASSERT_TRUE(chinese.Ok());
+    std::string wide;
+    for (int i = 0; i < 1100; i++)
+        wide += "\xB1\xED";
+    WriteBytes(m_dir.Path(L"wide.csv"), "k\r\n" + wide + "\r\n");
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"wide.csv")));
+    ASSERT_EQ(3, grid.GetRowCount());
+    EXPECT_EQ(CString(L'\u8868', 1023), grid.GetItemText(1, 0));
+    EXPECT_EQ(CString(L'\u8868', 77), grid.GetItemText(2, 0));
+}
+
+// A saved grid comes back with its columns and headings; every saved line becomes one row, all of
+// its fields in that row, so the texts of row r are found in row r + 1 below the headings. Saving
+// the loaded grid again gives the same file with the headings line once more.
+TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles)
+{
+    const wchar_t kAlphabet[] = L"abcXYZ 019.-_;:\"'\u00E9\u00FF\t";
+    for (unsigned seed = 1; seed <= 40; seed++)
+    {
+        std::mt19937 rng(seed);
+        int nRows = 1 + (int)(rng() % 25), nCols = 1 + (int)(rng() % 8);
+        FileGrid grid(nRows, nCols, (int)(rng() % 2), (int)(rng() % 2));
+        for (int row = 0; row < nRows; row++)
+            for (int col = 0; col < nCols; col++)
+            {
+                CString str;
+                for (int n = (int)(rng() % 12); n > 0; n--)
+                    str.AppendChar(kAlphabet[rng() % (_countof(kAlphabet) - 1)]);
+                grid.SetItemText(row, col, str);
+            }
+        CString strFirst = m_dir.Path(L"first.csv"), strSecond = m_dir.Path(L"second.csv");
+        ASSERT_TRUE(grid.Save(strFirst));
+
+        FileGrid loaded(3, 3);
+        ASSERT_TRUE(loaded.Load(strFirst));
+        ASSERT_EQ(nCols, loaded.GetColumnCount()) << seed;
+        ASSERT_EQ(nRows + 1, loaded.GetRowCount()) << seed;
+        EXPECT_EQ(grid.Row(0), loaded.Row(0)) << seed;
+        for (int row = 0; row < nRows; row++)
+            EXPECT_EQ(grid.Row(row), loaded.Row(row + 1)) << seed << " row " << row;
+        EXPECT_TRUE(loaded.Consistent());
+
+        ASSERT_TRUE(loaded.Save(strSecond));
+        std::string first = ReadBytes(strFirst), second = ReadBytes(strSecond);
+        std::string headings = first.substr(0, first.find("\r\n") + 2);
+        EXPECT_EQ(headings + first, second) << seed;
+    }
+}
+
+namespace
+{
+// What a file should load as, worked out line by line from the file's text: pieces of at most
+// 1023 characters, fields split at commas up to the line feed.
+std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text)
+{
+    std::vector<std::wstring> pieces;
+    size_t pos = 0;
+    while (pos < text.size())
+    {
+        size_t end = text.find(L'\n', pos);
+        size_t lineEnd = end == std::wstring::npos ? text.size() : end + 1;
+        size_t n = std::min<size_t>(lineEnd - pos, 1023);
+        pieces.push_back(text.substr(pos, n));
+        pos += n;
+    }
+    std::vector<std::vector<std::wstring>> rows;
+    size_t nCols = 0;
+    for (size_t i = 0; i < pieces.size(); i++)
+    {
+        std::wstring piece = pieces[i];
+        if (!piece.empty() && piece.back() == L'\n')
+            piece.pop_back();
+        std::vector<std::wstring> fields(1);
+        for (wchar_t ch : piece)
+        {
+            if (ch == L',')
+                fields.emplace_back();
+            else
+                fields.back() += ch;
+        }
+        if (i == 0)
+            nCols = fields.size();
+        fields.resize(nCols);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+}  // namespace
+
+TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay)
+{
+    const char kBytes[] = "ab,,,Z9 ,.\n";
+    for (unsigned seed = 1; seed <= 60; seed++)
+    {
+        std::mt19937 rng(seed);
+        std::string bytes;
+        int nLines = (int)(rng() % 30);
+        for (int line = 0; line < nLines; line++)
+        {
+            int nLength = (rng() % 8 == 0) ? 900 + (int)(rng() % 2500) : (int)(rng() % 20);
+            for (int i = 0; i < nLength; i++)
+                bytes += kBytes[rng() % (sizeof(kBytes) - 2)];   // no line feed inside a line
+            if (line < nLines - 1 || rng() % 2)
+                bytes += "\r\n";
+        }
+        WriteBytes(m_dir.Path(L"random.csv"), bytes);
+
+        std::wstring text;
+        for (size_t i = 0; i < bytes.size(); i++)
+            if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+                text += (wchar_t)(unsigned char)bytes[i];
+        std::vector<std::vector<std::wstring>> expected = ExpectedRows(text);
+
+        FileGrid grid(2, 2);
+        ASSERT_TRUE(grid.Load(m_dir.Path(L"random.csv"))) << seed;
+        ASSERT_EQ((int)expected.size(), grid.GetRowCount()) << seed;
+        for (int row = 0; row < grid.GetRowCount(); row++)
+        {
+            ASSERT_EQ(expected[row].size(), (size_t)grid.GetColumnCount()) << seed;
+            for (int col = 0; col < grid.GetColumnCount(); col++)
+                ASSERT_EQ(CString(expected[row][col].c_str()), grid.GetItemText(row, col))
+                    << seed << " cell " << row << ", " << col;
+        }
+        EXPECT_TRUE(grid.Consistent());
+    }
+}
+
+TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts)
+{
+    qtest::CRecordingWnd parent;
+    ASSERT_TRUE(parent.CreateTop(400, 300));
+    FileGrid grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 380, 280), &parent, 100));
+    WriteBytes(m_dir.Path(L"sized.csv"), Lines({"a,b", "short,a much longer text than the other", "s,t"}));
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"sized.csv")));
+    EXPECT_GT(grid.GetColumnWidth(1), grid.GetColumnWidth(0));
+    EXPECT_GT(grid.GetColumnWidth(0), grid.GetTextExtent(L"short", FALSE).cx / 2);
+    // Every row is as high as the text of its first field in the semi-bold font.
+    EXPECT_EQ(grid.GetTextExtent(L"short", TRUE).cy, grid.GetRowHeight(1));
+    EXPECT_TRUE(grid.Consistent());
+}
+
+// --- bad input ----------------------------------------------------------------------------------
+
+TEST_F(GridFileTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheGridAlone)
+{
+    ASSERT_TRUE(::CreateDirectoryW(m_dir.Path(L"folder.csv"), NULL));
+    FileGrid grid(3, 2, 1, 0);
+    grid.Fill();
+
+    qtest::CMessageBoxWatcher watcher;
+    EXPECT_FALSE(grid.Load(m_dir.Path(L"missing.csv")));
+    EXPECT_FALSE(grid.Load(m_dir.Path(L"folder.csv")));
+    EXPECT_FALSE(grid.Save(m_dir.Path(L"no such folder\\out.csv")));
+    ASSERT_EQ(3, watcher.Count());
+    // The platform's description of the failure, naming the file.
+    EXPECT_NE(-1, watcher.Texts()[0].Find(L"missing.csv")) << (LPCWSTR)watcher.Texts()[0];
+    EXPECT_NE(-1, watcher.Texts()[1].Find(L"folder.csv")) << (LPCWSTR)watcher.Texts()[1];
+    EXPECT_NE(-1, watcher.Texts()[2].Find(L"out.csv")) << (LPCWSTR)watcher.Texts()[2];
+
+    EXPECT_EQ(3, grid.GetRowCount());
+    EXPECT_EQ(1, grid.GetFixedRowCount());
+    EXPECT_EQ(Texts({L"t2.0", L"t2.1"}), grid.Row(2));
+}
+
+TEST_F(GridFileTest, AnEmptyFileGivesAnEmptyGrid)
+{
+    WriteBytes(m_dir.Path(L"empty.csv"), "");
+    FileGrid grid(4, 4, 1, 1);
+    EXPECT_TRUE(grid.Load(m_dir.Path(L"empty.csv")));
+    EXPECT_EQ(0, grid.GetRowCount());
+    EXPECT_EQ(0, grid.GetColumnCount());
+    EXPECT_TRUE(grid.Consistent());
+
+    // A file of one line end has one empty column heading.
+    WriteBytes(m_dir.Path(L"crlf.csv"), "\r\n");
+    EXPECT_TRUE(grid.Load(m_dir.Path(L"crlf.csv")));
+    EXPECT_EQ(1, grid.GetRowCount());
+    EXPECT_EQ(1, grid.GetColumnCount());
+}
+
+TEST_F(GridFileTest, StrayBytesNeverBreakALoad)
+{
+    // The C locale takes every byte as the character of that value. A NUL ends the text of its
+    // piece; Ctrl+Z ends a text-mode file; a lone carriage return is a character.
+    static const char kStray[] = "h\x80,\xFF\r\n"
+                                 "a\rb,c\r\n"
+                                 "nul\0lost,gone\r\n"
+                                 "x,y\r\n"
+                                 "end\x1A,after\r\nmore\r\n";
+    WriteBytes(m_dir.Path(L"stray.csv"), std::string(kStray, sizeof(kStray) - 1));
+    FileGrid grid;
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"stray.csv")));
+    ASSERT_EQ(2, grid.GetColumnCount());
+    ASSERT_EQ(5, grid.GetRowCount());
+    EXPECT_EQ(Texts({L"h\u0080", L"\u00FF"}), grid.Row(0));
+    EXPECT_EQ(Texts({L"a\rb", L"c"}), grid.Row(1));
+    EXPECT_EQ(Texts({L"nul", L""}), grid.Row(2));
+    EXPECT_EQ(Texts({L"x", L"y"}), grid.Row(3));
+    EXPECT_EQ(Texts({L"end", L""}), grid.Row(4));
+
+    // In a double-byte code page, bytes that form no character become U+FFFD; a lead byte before
+    // a line end or comma does not swallow it.
+    CLocaleScope chinese(".936");
+    ASSERT_TRUE(chinese.Ok());
+    WriteBytes(m_dir.Path(L"gbk.csv"), "ok,\xB1\xED\r\n"
+                                       "\xB1\r\n"
+                                       "\xB1,\x81\x7F\r\n"
+                                       "\x80x\r\n"
+                                       "tail\xB1");
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"gbk.csv")));
+    ASSERT_EQ(2, grid.GetColumnCount());
+    ASSERT_EQ(5, grid.GetRowCount());
+    EXPECT_EQ(Texts({L"ok", L"\u8868"}), grid.Row(0));
+    EXPECT_EQ(Texts({L"\uFFFD", L""}), grid.Row(1));
+    EXPECT_EQ(CString(L"\uFFFD"), grid.GetItemText(2, 0));
+    wchar_t pair = 0;   // no character of the code page: what the run-time makes of it
+    if (mbtowc(&pair, "\x81\x7F", 2) <= 0)
+        pair = 0xFFFD;
+    EXPECT_EQ(CString(pair), grid.GetItemText(2, 1).Left(1));
+    wchar_t euro[2] = L"";
+    ::MultiByteToWideChar(936, 0, "\x80", 1, euro, 1);   // a single byte of the code page's own
+    EXPECT_EQ(CString(euro) + L"x", grid.GetItemText(3, 0));
+    EXPECT_EQ(CString(L"tail\uFFFD"), grid.GetItemText(4, 0));
+    EXPECT_TRUE(grid.Consistent());
+}
+
+TEST_F(GridFileTest, AVeryLongLineAndAMillionLinesLoad)
+{
+    // One line of 2,000,000 characters: 1956 rows of one piece each.
+    std::string line(2000000, 'w');
+    WriteBytes(m_dir.Path(L"line.csv"), "c\r\n" + line);
+    FileGrid grid;
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"line.csv")));
+    EXPECT_EQ(1 + (2000000 + 1022) / 1023, grid.GetRowCount());
+    EXPECT_EQ(CString(L'w', 2000000 % 1023), grid.GetItemText(grid.GetRowCount() - 1, 0));
+
+    // 1,000,000 lines: the headings and 999,999 rows.
+    std::string big;
+    big.reserve(20000000);
+    char buf[64];
+    for (int i = 0; i < 1000000; i++)
+    {
+        int n = snprintf(buf, sizeof(buf), "r%d,%d\r\n", i, i % 97);
+        big.append(buf, (size_t)n);
+    }
+    WriteBytes(m_dir.Path(L"million.csv"), big);
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"million.csv")));
+    ASSERT_EQ(1000000, grid.GetRowCount());
+    ASSERT_EQ(2, grid.GetColumnCount());
+    EXPECT_EQ(Texts({L"r0", L"0"}), grid.Row(0));
+    EXPECT_EQ(Texts({L"r123456", L"72"}), grid.Row(123456));
+    EXPECT_EQ(Texts({L"r999999", L"26"}), grid.Row(999999));
+    EXPECT_TRUE(grid.Consistent());
+}
+
+namespace
+{
+// The server end of a pipe that a test reads or writes as a file: it sends the given bytes (or
+// swallows up to a few bytes) and then breaks the connection, so that the file's next read or
+// write fails.
+class CBreakingPipe
+{
+public:
+    CBreakingPipe(LPCWSTR pszName, const std::string& toSend, bool bInbound)
+        : m_toSend(toSend), m_bInbound(bInbound)
+    {
+        m_strName.Format(L"\\\\.\\pipe\\qctl_gridfile_%lu_%s", ::GetCurrentProcessId(), pszName);
+        m_hPipe = ::CreateNamedPipeW(m_strName, bInbound ? PIPE_ACCESS_INBOUND : PIPE_ACCESS_OUTBOUND,
+                                     PIPE_TYPE_BYTE | PIPE_WAIT, 1, 65536, 65536, 0, NULL);
+        m_hThread = (HANDLE)_beginthreadex(NULL, 0, Serve, this, 0, NULL);
+    }
+    ~CBreakingPipe()
+    {
+        if (m_hThread != NULL)
+        {
+            ::WaitForSingleObject(m_hThread, 10000);
+            ::CloseHandle(m_hThread);
+        }
+        if (m_hPipe != INVALID_HANDLE_VALUE)
+            ::CloseHandle(m_hPipe);
+    }
+    bool Ok() const { return m_hPipe != INVALID_HANDLE_VALUE && m_hThread != NULL; }
+    const CString& Name() const { return m_strName; }
+
+private:
+    static unsigned __stdcall Serve(void* p)
+    {
+        CBreakingPipe* pThis = (CBreakingPipe*)p;
+        ::ConnectNamedPipe(pThis->m_hPipe, NULL);
+        DWORD n = 0;
+        if (pThis->m_bInbound)
+        {
+            char buf[16];
+            ::ReadFile(pThis->m_hPipe, buf, sizeof(buf), &n, NULL);
+        }
+        else
+        {
+            ::WriteFile(pThis->m_hPipe, pThis->m_toSend.data(), (DWORD)pThis->m_toSend.size(), &n, NULL);
+            ::FlushFileBuffers(pThis->m_hPipe);   // returns when the reader has taken everything
+        }
+        ::DisconnectNamedPipe(pThis->m_hPipe);
+        return 0;
+    }
+
+    CString m_strName;
+    std::string m_toSend;
+    bool m_bInbound;
+    HANDLE m_hPipe;
+    HANDLE m_hThread;
+};
+}  // namespace
+
+TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar)
+{
+    std::string bytes = "k,v\r\n";
+    for (int i = 0; i < 40; i++)
+        bytes += "key" + std::to_string(i) + ",val" + std::to_string(i) + "\r\n";
+    CBreakingPipe pipe(L"read", bytes, false);
+    ASSERT_TRUE(pipe.Ok());
+
+    FileGrid grid(5, 5, 1, 1);
+    qtest::CMessageBoxWatcher watcher;
+    EXPECT_FALSE(grid.Load(pipe.Name()));
+    ASSERT_EQ(1, watcher.Count());
+    EXPECT_EQ(CString(L"Unable to load grid data"), watcher.Texts()[0]);
+
+    ASSERT_EQ(41, grid.GetRowCount());
+    ASSERT_EQ(2, grid.GetColumnCount());
+    EXPECT_EQ(Texts({L"key39", L"val39"}), grid.Row(40));
+    EXPECT_TRUE(grid.Consistent());
+}
+
+TEST_F(GridFileTest, AWriteErrorIsReportedAsUnableToSave)
+{
+    CBreakingPipe pipe(L"write", "", true);
+    ASSERT_TRUE(pipe.Ok());
+    FileGrid grid(20000, 3);
+    grid.Fill(L"some text ");
+
+    qtest::CMessageBoxWatcher watcher;
+    EXPECT_FALSE(grid.Save(pipe.Name()));
+    ASSERT_EQ(1, watcher.Count());
+    EXPECT_EQ(CString(L"Unable to save grid list"), watcher.Texts()[0]);
+    EXPECT_EQ(20000, grid.GetRowCount());
+}
