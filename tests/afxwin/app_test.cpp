@@ -74,20 +74,16 @@ class ProfileTest : public ::testing::Test {
   CString strKey, strOldKey, strOldProfile;
 };
 
-}  // namespace
-
-TEST_F(ProfileTest, RegistryRoundTripUnderTheApplicationsKey) {
-  EXPECT_STREQ(pApp->m_pszAppName, pApp->m_pszProfileName);  // a registry key renames the profile
+// Every kind of value through the application's current profile, deleting entries and
+// sections, and bad arguments (answered with the default).
+void ExpectProfileRoundTrip(CWinApp* pApp) {
   EXPECT_EQ(17u, pApp->GetProfileInt(L"Sec", L"Missing", 17));
   EXPECT_STREQ(L"dflt", pApp->GetProfileString(L"Sec", L"Missing", L"dflt"));
-  EXPECT_TRUE(pApp->WriteProfileInt(L"Sec", L"Width", -420) && pApp->WriteProfileString(L"Sec", L"Empty", L"") &&
+  EXPECT_TRUE(pApp->WriteProfileInt(L"Sec", L"Width", 640) && pApp->WriteProfileString(L"Sec", L"Empty", L"") &&
               pApp->WriteProfileString(L"Sec", L"Name", L"列 表 \"x\""));
-  EXPECT_EQ((UINT)-420, pApp->GetProfileInt(L"Sec", L"Width", 0));
+  EXPECT_EQ(640u, pApp->GetProfileInt(L"Sec", L"Width", 0));
   EXPECT_STREQ(L"列 表 \"x\"", pApp->GetProfileString(L"Sec", L"Name"));
   EXPECT_STREQ(L"", pApp->GetProfileString(L"Sec", L"Empty", L"dflt"));
-  // A value of another type is not read as an integer.
-  EXPECT_EQ(5u, pApp->GetProfileInt(L"Sec", L"Name", 5));
-
   BYTE data[300];
   for (int i = 0; i < 300; ++i) data[i] = (BYTE)(i * 7);
   EXPECT_TRUE(pApp->WriteProfileBinary(L"Bin", L"Blob", data, sizeof(data)));
@@ -99,48 +95,43 @@ TEST_F(ProfileTest, RegistryRoundTripUnderTheApplicationsKey) {
   delete[] pData;
   EXPECT_FALSE(pApp->GetProfileBinary(L"Bin", L"Nothing", &pData, &nBytes));
   EXPECT_EQ(nullptr, pData);
-  EXPECT_EQ(0u, nBytes);
-
-  // The key layout: Software\<key>\<profile>\<section>.
-  EXPECT_TRUE(KeyExists(L"\\Sec"));
-  // NULL value deletes the entry, NULL entry the whole section.
-  EXPECT_TRUE(pApp->WriteProfileString(L"Sec", L"Name", NULL));
+  EXPECT_FALSE(pApp->GetProfileBinary(L"Sec", L"Name", &pData, &nBytes));  // not our encoding
+  EXPECT_TRUE(pApp->WriteProfileString(L"Sec", L"Name", NULL));                // deletes the entry
   EXPECT_STREQ(L"gone", pApp->GetProfileString(L"Sec", L"Name", L"gone"));
-  EXPECT_EQ((UINT)-420, pApp->GetProfileInt(L"Sec", L"Width", 0));
-  EXPECT_TRUE(pApp->WriteProfileString(L"Sec", NULL, NULL));
-  EXPECT_FALSE(KeyExists(L"\\Sec"));
+  EXPECT_EQ(640u, pApp->GetProfileInt(L"Sec", L"Width", 0));
+  EXPECT_TRUE(pApp->WriteProfileString(L"Sec", NULL, NULL));  // deletes the section
   EXPECT_EQ(3u, pApp->GetProfileInt(L"Sec", L"Width", 3));
-  // Bad arguments answer with the default.
   EXPECT_EQ(9u, pApp->GetProfileInt(NULL, L"x", 9));
   EXPECT_FALSE(pApp->WriteProfileInt(L"Sec", NULL, 1));
 }
 
+}  // namespace
+
+TEST_F(ProfileTest, RegistryRoundTripUnderTheApplicationsKey) {
+  EXPECT_STREQ(pApp->m_pszAppName, pApp->m_pszProfileName);  // a registry key renames the profile
+  ExpectProfileRoundTrip(pApp);
+  // Values lie in Software\\<key>\\<profile>\\<section>; a value of another type is not an integer.
+  EXPECT_TRUE(pApp->WriteProfileInt(L"Sec", L"Width", -420) && pApp->WriteProfileString(L"Sec", L"Name", L"5"));
+  EXPECT_TRUE(KeyExists(L"\\Sec"));
+  EXPECT_EQ((UINT)-420, pApp->GetProfileInt(L"Sec", L"Width", 0));
+  EXPECT_EQ(7u, pApp->GetProfileInt(L"Sec", L"Name", 7));
+  EXPECT_TRUE(pApp->WriteProfileString(L"Sec", NULL, NULL));
+  EXPECT_FALSE(KeyExists(L"\\Sec"));
+}
+
+// Without a registry key the profile is an initialisation file; one that starts with the UTF-16
+// byte-order mark keeps its text in UTF-16.
 TEST_F(ProfileTest, InitialisationFileWithoutARegistryKey) {
   wchar_t szDir[MAX_PATH], szFile[MAX_PATH];
   ::GetTempPathW(MAX_PATH, szDir);
   ::GetTempFileNameW(szDir, L"qct", 0, szFile);
-  // A file that starts with the UTF-16 byte-order mark keeps its text in UTF-16.
   HANDLE hFile = ::CreateFileW(szFile, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
   ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
   DWORD dw;
   ::WriteFile(hFile, "\xFF\xFE", 2, &dw, NULL);
   ::CloseHandle(hFile);
   RestoreProfile(pApp, L"", szFile);
-  EXPECT_TRUE(pApp->WriteProfileInt(L"Dlg", L"CX", 640));
-  EXPECT_TRUE(pApp->WriteProfileString(L"Dlg", L"Title", L"标题"));
-  BYTE data[3] = {0x00, 0x7F, 0xFF};
-  EXPECT_TRUE(pApp->WriteProfileBinary(L"Dlg", L"Bin", data, 3));
-  EXPECT_EQ(640u, pApp->GetProfileInt(L"Dlg", L"CX", 0));
-  EXPECT_STREQ(L"标题", pApp->GetProfileString(L"Dlg", L"Title"));
-  LPBYTE pData = NULL;
-  UINT nBytes = 0;
-  ASSERT_TRUE(pApp->GetProfileBinary(L"Dlg", L"Bin", &pData, &nBytes));
-  ASSERT_EQ(3u, nBytes);
-  EXPECT_EQ(0, memcmp(data, pData, 3));
-  delete[] pData;
-  // A value that is not our encoding is not binary data.
-  pApp->WriteProfileString(L"Dlg", L"Bad", L"XYZ!");
-  EXPECT_FALSE(pApp->GetProfileBinary(L"Dlg", L"Bad", &pData, &nBytes));
+  ExpectProfileRoundTrip(pApp);
   ::DeleteFileW(szFile);
 }
 

@@ -88,6 +88,7 @@ TEST_F(MaskEditTest, EditingNeverChangesTheMask) {
   }
   EXPECT_EQ(std::make_pair(4, 4), SelOf(h));
   edit.SetText(L"");
+  Select(4, 4);
   TypeText(h, L"12");
   EXPECT_EQ(std::make_pair(6, 6), SelOf(h));
   // The Backspace flag is cleared by the next key: typing at the mask's end still works.

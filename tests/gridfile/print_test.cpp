@@ -197,6 +197,17 @@ protected:
     CPrintInfo m_info;
 };
 
+// The printer font's character size: Times New Roman of height 9, measured over the whole alphabet.
+CSize PrinterCharSize(CDC* pDC) {
+    CFont font;
+    font.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
+    CFont* pOld = pDC->SelectObject(&font);
+    CSize alphabet = pDC->GetTextExtent(L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ", 52);
+    pDC->SelectObject(pOld);
+    return CSize(alphabet.cx / 52, alphabet.cy);
+}
+
 std::vector<int> Range(int nFirst, int nLast) {
     std::vector<int> v;
     for (int i = nFirst; i <= nLast; i++) v.push_back(i);
@@ -206,17 +217,9 @@ std::vector<int> Range(int nFirst, int nLast) {
 
 TEST_F(GridPrintTest, BeginPrintingLaysOutThePageFromTheGridsWidth) {
     Begin();
-    // The printer font: Times New Roman of height 9, measured over the whole alphabet.
-    CFont font;
-    font.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
-    CFont* pOld = m_dc.SelectObject(&font);
-    CSize alphabet = m_dc.GetTextExtent(L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ", 52);
-    m_dc.SelectObject(pOld);
     const CSize ch = m_grid.CharSize();
     ASSERT_GT(ch.cx, 0);
-    EXPECT_EQ(alphabet.cx / 52, ch.cx);
-    EXPECT_EQ(alphabet.cy, ch.cy);
+    EXPECT_EQ(PrinterCharSize(&m_dc), ch);
 
     EXPECT_EQ(CSize(m_dc.m_cx, m_dc.m_cy), m_grid.Paper());
     EXPECT_EQ(300 + 8 * ch.cx, m_grid.LogicalPage().cx);
@@ -386,6 +389,7 @@ TEST_F(GridPrintTest, TheCaptionIsTheNearestAncestorsAndBadArgumentsPrintNothing
     EXPECT_EQ(CString(), Text(0x825)->text);
 
     // A grid of fixed rows only has no pages to count.
+    m_grid.OnEndPrinting(&m_dc, &m_info);
     Shape(1, 3, 100, 10);
     EXPECT_EQ(0xFFFFu, Begin());
     EXPECT_EQ(NULL, m_grid.PrinterFont());
@@ -468,15 +472,9 @@ TEST_F(GridPrintTest, TheGridsOwnDrawingPrintsTextsWithoutSelectionColours) {
 
     // Where the rows' logical rectangles lie on the page: origin (-4 characters, -(header, gap and
     // headings)), scaled from the logical page to the paper.
-    CFont font;
-    font.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
     CDC screen;
     screen.CreateCompatibleDC(NULL);
-    CFont* pOld = screen.SelectObject(&font);
-    CSize ch = screen.GetTextExtent(L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ", 52);
-    screen.SelectObject(pOld);
-    ch.cx /= 52;
+    const CSize ch = PrinterCharSize(&screen);
     const double sx = (double)m_dc.m_cx / (300 + 8 * ch.cx);
     const double sy = (double)m_dc.m_cy / ((300 + 8 * ch.cx) * m_dc.m_cy / m_dc.m_cx);
     auto Cell = [&](int col) {
