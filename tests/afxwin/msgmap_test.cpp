@@ -38,11 +38,8 @@ class CProbeWnd : public CWnd {
     Add("OnCreate", (INT_PTR)lpcs->lpCreateParams, lpcs->cx, lpcs->cy);
     return nCreateResult;
   }
-  afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { Add("OnLButtonDown", nFlags, point.x, point.y); }
   afx_msg void OnRButtonUp(UINT nFlags, CPoint point) { Add("OnRButtonUp", nFlags, point.x, point.y); }
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point) { Add("OnMouseMove", nFlags, point.x, point.y); }
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Add("OnKeyDown", nChar, nRepCnt, nFlags); }
-  afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Add("OnChar", nChar, nRepCnt, nFlags); }
   afx_msg void OnSize(UINT nType, int cx, int cy) { Add("OnSize", nType, cx, cy); }
   afx_msg void OnMove(int x, int y) { Add("OnMove", x, y); }
   afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar) { Add("OnHScroll", nSBCode, nPos, (INT_PTR)pBar); }
@@ -92,11 +89,8 @@ class CProbeWnd : public CWnd {
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
   ON_WM_CREATE()
-  ON_WM_LBUTTONDOWN()
   ON_WM_RBUTTONUP()
-  ON_WM_MOUSEMOVE()
   ON_WM_KEYDOWN()
-  ON_WM_CHAR()
   ON_WM_SIZE()
   ON_WM_MOVE()
   ON_WM_HSCROLL()
@@ -165,10 +159,8 @@ TEST_F(MessageMapTest, HandlersGetUnpackedArgumentsAndReturnTheirResults) {
     INT_PTR a, b, c;
     LRESULT result;
   } cases[] = {
-      {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(12, 34), "OnLButtonDown", MK_LBUTTON | MK_SHIFT, 12, 34, kAny},
       {WM_RBUTTONUP, MK_CONTROL, MAKELPARAM(-5 & 0xFFFF, 7), "OnRButtonUp", MK_CONTROL, -5, 7, kAny},  // captured
       {WM_KEYDOWN, VK_DOWN, MAKELPARAM(3, 0x150), "OnKeyDown", VK_DOWN, 3, 0x150, kAny},  // repeat, scan code
-      {WM_CHAR, L'q', MAKELPARAM(1, 0x10), "OnChar", L'q', 1, 0x10, kAny},
       {WM_SIZE, SIZE_RESTORED, MAKELPARAM(640, 480), "OnSize", SIZE_RESTORED, 640, 480, kAny},
       {WM_MOVE, 0, MAKELPARAM(-20 & 0xFFFF, 15), "OnMove", -20, 15, 0, kAny},
       {WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), (LPARAM)bar.m_hWnd, "OnHScroll", SB_THUMBTRACK, 42, (INT_PTR)&bar,
@@ -205,18 +197,9 @@ TEST_F(MessageMapTest, HandlersGetUnpackedArgumentsAndReturnTheirResults) {
   }
   ::ReleaseDC(probe.m_hWnd, hdc);
   EXPECT_EQ(123, mmi.ptMinTrackSize.x);  // the handler filled the record
-  probe.ShowWindow(SW_HIDE);
-  probe.calls.clear();
-  probe.ShowWindow(SW_SHOW);  // sent by the system, not by the test
-  ASSERT_NE(nullptr, probe.Find("OnShowWindow"));
-  EXPECT_EQ(TRUE, probe.Find("OnShowWindow")->a);
 
   // A message nobody maps goes to the window's default procedure.
   EXPECT_EQ(0, probe.SendMessage(WM_APP + 50, 1, 2));
-  probe.SetWindowText(L"text kept by DefWindowProc");
-  CString s;
-  probe.GetWindowText(s);
-  EXPECT_STREQ(L"text kept by DefWindowProc", s);
 }
 
 TEST_F(MessageMapTest, FocusAndCaptureHandlersGetTheOtherWindow) {
@@ -426,7 +409,4 @@ TEST(CommandRouting, CommandUIOnMenuItems) {
   }
   EXPECT_TRUE(menu.GetMenuState(ID_CMD_SAVE, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_TRUE(menu.GetMenuState(ID_CHECK, MF_BYCOMMAND) & MF_CHECKED);
-  CString s;
-  EXPECT_EQ(5, menu.GetMenuString(ID_CMD_SAVE, s, MF_BYCOMMAND));
-  EXPECT_STREQ(L"&Save", s);
 }

@@ -10,11 +10,11 @@ namespace {
 class ControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetHosts();
+    ResetHost();
     ASSERT_TRUE(::IsWindow(parent.GetSafeHwnd()));
   }
   void TearDown() override { PumpMessages(); }
-  CWnd& parent = FrameworkHost();
+  CWnd& parent = Host();
 };
 
 // The wrappers that do more than send one message: lines copied into a caller's buffer, packed
@@ -23,7 +23,6 @@ TEST_F(ControlsTest, EditLinesSelectionAndPositions) {
   CEdit edit;
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, CRect(0, 0, 300, 200), &parent, 10));
   edit.SetWindowText(L"first\r\nsecond line\r\nthird");
-  EXPECT_EQ(11, edit.LineLength(edit.LineIndex(1)));
   wchar_t buf[32] = {};
   EXPECT_EQ(6, edit.GetLine(1, buf, 6));  // not terminated, cut at the size given
   EXPECT_EQ(0, wcsncmp(buf, L"second", 6));
@@ -37,10 +36,6 @@ TEST_F(ControlsTest, EditLinesSelectionAndPositions) {
   int start = -1, end = -1;
   edit.GetSel(start, end);
   EXPECT_EQ(MAKELONG(7, 13), MAKELONG(start, end));
-  edit.ReplaceSel(L"2nd", TRUE);
-  EXPECT_TRUE(edit.Undo());
-  edit.SetSel(0, 5);
-  EXPECT_EQ(MAKELONG(0, 5), (LONG)edit.GetSel());
   CPoint pt = edit.PosFromChar(9);  // a character's position and the character there agree
   EXPECT_EQ(MAKELONG(9, 1), edit.CharFromPos(pt));
 }
@@ -55,30 +50,15 @@ TEST_F(ControlsTest, ComboAndListBoxTexts) {
   EXPECT_STREQ(L"beta", (LPCTSTR)s);
   combo.GetLBText(7, s);  // no such item: empty
   EXPECT_TRUE(s.IsEmpty());
-  wchar_t buf[16];
-  EXPECT_EQ(5, combo.GetLBText(0, buf));
-  EXPECT_STREQ(L"alpha", buf);
-  EXPECT_EQ(CB_ERR, combo.GetLBTextLen(9));
   EXPECT_EQ(CB_ERR, combo.FindString(-1, NULL));
-  combo.SetWindowText(L"typed text");
-  EXPECT_TRUE(combo.SetEditSel(2, 5));
-  EXPECT_EQ((DWORD)MAKELONG(2, 5), combo.GetEditSel());
 
   CListBox box;
-  ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_EXTENDEDSEL, CRect(0, 0, 150, 150), &parent, 14));
+  ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 150, 150), &parent, 14));
   box.AddString(L"one");
   box.AddString(L"two");
-  box.InsertString(1, L"one and a half");
   s = L"stale";
   box.GetText(5, s);
   EXPECT_TRUE(s.IsEmpty());
-  box.GetText(1, s);
-  EXPECT_STREQ(L"one and a half", (LPCTSTR)s);
-  box.SetSel(0);
-  box.SetSel(2);
-  int sel[4] = {};
-  EXPECT_EQ(2, box.GetSelItems(4, sel));
-  EXPECT_EQ(2, sel[1]);
   CRect rc;
   EXPECT_NE(LB_ERR, box.GetItemRect(1, &rc));
   BOOL outside = TRUE;

@@ -5,8 +5,6 @@ namespace edtest {
 
 namespace {
 
-const wchar_t kHostClass[] = L"QEditorsTestHost";
-
 LPARAM KeyParam(UINT vk, bool up) {
   UINT scan = ::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
   LPARAM l = 1 | (scan << 16);
@@ -20,67 +18,14 @@ BOOL CALLBACK CountOne(HWND hWnd, LPARAM lParam) {
   return TRUE;
 }
 
-}  // namespace
-
-HostWindow::HostWindow(int cx, int cy) {
-  WNDCLASSW wc = {0, WndProc, 0, 0, ::GetModuleHandleW(NULL), NULL, ::LoadCursorW(NULL, IDC_ARROW),
-                  (HBRUSH)(COLOR_WINDOW + 1), NULL, kHostClass};
-  ::RegisterClassW(&wc);  // fails harmlessly when already registered
-  m_hWnd = ::CreateWindowExW(0, kHostClass, L"editors", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             20, 20, cx, cy, NULL, NULL, wc.hInstance, this);
-  ::ShowWindow(m_hWnd, SW_SHOW);
-  ::SetForegroundWindow(m_hWnd);
-  ::SetFocus(m_hWnd);
-  PumpMessages();
-}
-
-HostWindow::~HostWindow() {
-  if (::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
-  PumpMessages();
-}
-
-LRESULT CALLBACK HostWindow::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, (LONG_PTR)((CREATESTRUCTW*)lParam)->lpCreateParams);
-  HostWindow* self = (HostWindow*)::GetWindowLongPtrW(hWnd, GWLP_USERDATA);
-  if (msg == WM_NOTIFY && self != nullptr) {
-    const NMHDR* hdr = (const NMHDR*)lParam;
-    NotifyRecord r = {wParam, hdr->hwndFrom, hdr->idFrom, (int)hdr->code, 0, -1, -1, false, L"", 0};
-    if (hdr->code == LVN_ENDLABELEDITW) {
-      const NMLVDISPINFOW* info = (const NMLVDISPINFOW*)lParam;
-      r.mask = info->item.mask;
-      r.iItem = info->item.iItem;
-      r.iSubItem = info->item.iSubItem;
-      r.hasText = info->item.pszText != NULL;
-      if (r.hasText) r.text = info->item.pszText;
-      r.cchTextMax = info->item.cchTextMax;
-    }
-    self->notifications.push_back(r);
-    if (self->onNotify != nullptr && hdr->code == LVN_ENDLABELEDITW) self->onNotify(r, self->context);
-    return 0;
-  }
-  return ::DefWindowProcW(hWnd, msg, wParam, lParam);
-}
-
-std::vector<NotifyRecord> HostWindow::EndEdits() const {
-  std::vector<NotifyRecord> ends;
-  for (const NotifyRecord& r : notifications)
-    if (r.code == LVN_ENDLABELEDITW) ends.push_back(r);
-  return ends;
-}
-
-namespace {
-
-HostWindow* g_host = nullptr;
-CWnd* g_frameworkHost = nullptr;
+HostWnd* g_host = nullptr;
 
 class HostEnvironment : public ::testing::Environment {
  public:
   void TearDown() override {
+    if (g_host != nullptr) g_host->DestroyWindow();
     delete g_host;
     g_host = nullptr;
-    if (g_frameworkHost != nullptr) g_frameworkHost->DestroyWindow();
-    delete g_frameworkHost;
-    g_frameworkHost = nullptr;
     PumpMessages();
   }
 };
@@ -88,27 +33,31 @@ class HostEnvironment : public ::testing::Environment {
 
 }  // namespace
 
-HostWindow& Host() {
-  if (g_host == nullptr) g_host = new HostWindow;
+LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  const NMLVDISPINFOW* info = (const NMLVDISPINFOW*)lParam;
+  if (message == WM_NOTIFY && info->hdr.code == LVN_ENDLABELEDITW) {
+    const LVITEMW& item = info->item;
+    endEdits.push_back({wParam, info->hdr.hwndFrom, info->hdr.idFrom, (int)info->hdr.code, item.mask, item.iItem,
+                        item.iSubItem, item.pszText != NULL, item.pszText != NULL ? item.pszText : L"",
+                        item.cchTextMax});
+    return 0;
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+HostWnd& Host() {
+  if (g_host == nullptr) {
+    g_host = new HostWnd;
+    g_host->CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), L"editors",
+                     WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(20, 20, 620, 420), NULL, 0);
+  }
   return *g_host;
 }
 
-CWnd& FrameworkHost() {
-  if (g_frameworkHost == nullptr) {
-    g_frameworkHost = new CWnd;
-    g_frameworkHost->CreateEx(0, AfxRegisterWndClass(0), L"controls", WS_POPUP | WS_VISIBLE,
-                              CRect(40, 40, 640, 440), NULL, 0);
-  }
-  return *g_frameworkHost;
-}
-
-void ResetHosts() {
-  Host().notifications.clear();
-  Host().onNotify = nullptr;
-  Host().context = nullptr;
-  FrameworkHost();
-  ::SetForegroundWindow(Host().hwnd());
-  ::SetFocus(Host().hwnd());
+void ResetHost() {
+  Host().endEdits.clear();
+  ::SetForegroundWindow(Host().GetSafeHwnd());
+  ::SetFocus(Host().GetSafeHwnd());
   PumpMessages();
 }
 

@@ -1,5 +1,5 @@
-// Helpers of the editor tests: a top-level host window that records the notifications its
-// children send, and the key messages a user's key presses produce.
+// Helpers of the editor tests: a top-level host window that records the end-of-label-edit
+// notifications its children send, and the key messages a user's key presses produce.
 #pragma once
 
 #include <afxwin.h>
@@ -9,8 +9,8 @@
 
 namespace edtest {
 
-// One WM_NOTIFY the host received, with the list-view display information copied out (the
-// text pointer is valid only during the send).
+// One end-of-label-edit notification the host received, with the display information copied
+// out (the text pointer is valid only during the send).
 struct NotifyRecord {
   WPARAM wParam;
   HWND hwndFrom;
@@ -24,34 +24,21 @@ struct NotifyRecord {
   int cchTextMax;
 };
 
-// A visible top-level window with a plain window procedure. It records every WM_NOTIFY and
-// may run a callback for each (e.g. to destroy an editor as a list view would).
-class HostWindow {
+// A visible framework window (its children's owner-draw and notification messages are
+// reflected to them) that records the end-of-label-edit notifications.
+class HostWnd : public CWnd {
  public:
-  HostWindow(int cx = 600, int cy = 400);
-  ~HostWindow();
-  HWND hwnd() const { return m_hWnd; }
-  CWnd* wnd() const { return CWnd::FromHandle(m_hWnd); }
-  std::vector<NotifyRecord> notifications;
-  // The end-of-label-edit notifications among them.
-  std::vector<NotifyRecord> EndEdits() const;
-  // Called for each end-of-label-edit notification.
-  void (*onNotify)(const NotifyRecord&, void* context) = nullptr;
-  void* context = nullptr;
+  std::vector<NotifyRecord> endEdits;
 
- private:
-  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
-  HWND m_hWnd = NULL;
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-// The top-level windows the tests share: closing a visible top-level window costs seconds under
-// a display without a window manager, so they live for the whole program. Host() is a plain
-// recording window, FrameworkHost() a window of the framework (its children's owner-draw and
-// notification messages are reflected to them). Both are reset for each test: no
-// notifications, no callback, the focus on them.
-HostWindow& Host();
-CWnd& FrameworkHost();
-void ResetHosts();
+// The host the tests share: closing a visible top-level window costs seconds under a display
+// without a window manager, so it lives for the whole program. ResetHost() clears its records
+// and gives it the focus.
+HostWnd& Host();
+void ResetHost();
 
 // Key down, the character and key up, as the keyboard and TranslateMessage deliver them.
 void TypeChar(HWND hWnd, wchar_t ch);

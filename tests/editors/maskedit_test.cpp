@@ -10,9 +10,9 @@ namespace {
 class MaskEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetHosts();
+    ResetHost();
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                            CRect(10, 10, 300, 34), Host().wnd(), 101));
+                            CRect(10, 10, 300, 34), &Host(), 101));
     h = edit.GetSafeHwnd();
     edit.SetFocus();
   }

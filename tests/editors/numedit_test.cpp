@@ -15,9 +15,9 @@ namespace {
 class NumEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetHosts();
+    ResetHost();
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                            CRect(10, 10, 300, 34), Host().wnd(), 102));
+                            CRect(10, 10, 300, 34), &Host(), 102));
     h = edit.GetSafeHwnd();
     edit.SetFocus();
   }

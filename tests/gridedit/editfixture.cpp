@@ -1,15 +1,21 @@
 #include "editfixture.h"
 
-#include <cstdio>
+
 #include <utility>
 
 namespace
 {
-std::vector<std::string> g_log;
+Log g_log;
 
 std::string Cell(int r, int c)
 {
     return std::to_string(r) + "," + std::to_string(c);
+}
+
+// The test texts are plain ASCII.
+std::string Narrow(const CString& str)
+{
+    return std::string(str.GetString(), str.GetString() + str.GetLength());
 }
 
 // The grid's parent: logs the grid's notifications. Key messages that reach its
@@ -17,13 +23,11 @@ std::string Cell(int r, int c)
 class HostWnd : public CWnd
 {
 public:
-    int keysSeen = 0;
-
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
         if (pMsg->message == WM_KEYDOWN || pMsg->message == WM_KEYUP)
         {
-            keysSeen++;
+            g_hostKeysSeen++;
             return TRUE;
         }
         return CWnd::PreTranslateMessage(pMsg);
@@ -59,6 +63,14 @@ HostWnd* Host()
     return s_pHost;
 }
 
+void SetCtrl(bool down)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
 template <class Base>
 class Counted : public Base
 {
@@ -71,26 +83,30 @@ public:
     ~Counted() override { EditGrid::live--; }
 };
 
+// An editor deletes itself with its window; one that made none is deleted here.
 template <class T>
 void KeepIfWindow(T* p)
 {
     if (p->GetSafeHwnd() == NULL)
         delete p;
 }
+
+void NewCountedList(EditGrid* pGrid, CRect& rect, DWORD dwKind, UINT nID, int nRow, int nCol, LPCTSTR szText,
+                    int nChar, BOOL bNumbers)
+{
+    CStringArray items;
+    pGrid->GetCellListArray(nRow, nCol, items);
+    KeepIfWindow(new Counted<CQInPlaceList>(pGrid, rect, dwKind, nID, nRow, nCol, items, CString(szText),
+                                            (UINT)nChar, bNumbers));
+}
 }  // namespace
 
 int EditGrid::live = 0;
-
-std::string Utf8(const CString& str)
-{
-    char buf[1024] = {0};
-    ::WideCharToMultiByte(CP_UTF8, 0, (LPCWSTR)str, -1, buf, sizeof(buf) - 1, NULL, NULL);
-    return buf;
-}
+int g_hostKeysSeen = 0;
 
 void EditGrid::OnEndEditCell(int nRow, int nCol, CString str)
 {
-    g_log.push_back("store " + Cell(nRow, nCol) + " " + Utf8(str));
+    g_log.push_back("store " + Cell(nRow, nCol) + " " + Narrow(str));
     CQGridCtrl::OnEndEditCell(nRow, nCol, str);
 }
 
@@ -101,10 +117,9 @@ LRESULT EditGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         const GV_DISPINFO* p = reinterpret_cast<const GV_DISPINFO*>(lParam);
         if ((int)p->hdr.code == GVN_ENDLABELEDIT && p->hdr.idFrom == IDC_INPLACE_CONTROL)
         {
-            records.push_back({p->iRow, p->iColumn, p->nFlags, p->strText, p->nLastKey, p->hdr.hwndFrom,
-                               p->hdr.idFrom});
+            records.push_back({p->nFlags, p->hdr.hwndFrom});
             g_log.push_back("record " + Cell(p->iRow, p->iColumn) + " " + std::to_string(p->nLastKey) + " " +
-                            Utf8(p->strText));
+                            Narrow(p->strText));
         }
     }
     return CQGridCtrl::WindowProc(message, wParam, lParam);
@@ -131,10 +146,7 @@ void EditGrid::CreateInPlaceListControl(CRect& rect, DWORD dwStyle, UINT nID, in
 {
     if (!counted)
         return CQGridCtrl::CreateInPlaceListControl(rect, dwStyle, nID, nRow, nCol, szText, nChar, nFlag);
-    CStringArray items;
-    GetCellListArray(nRow, nCol, items);
-    KeepIfWindow(new Counted<CQInPlaceList>(this, rect, (DWORD)CBS_DROPDOWNLIST, nID, nRow, nCol, items,
-                                            CString(szText), (UINT)nChar, FALSE));
+    NewCountedList(this, rect, CBS_DROPDOWNLIST, nID, nRow, nCol, szText, nChar, FALSE);
 }
 
 void EditGrid::CreateInPlaceComControl(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol,
@@ -142,10 +154,7 @@ void EditGrid::CreateInPlaceComControl(CRect& rect, DWORD dwStyle, UINT nID, int
 {
     if (!counted)
         return CQGridCtrl::CreateInPlaceComControl(rect, dwStyle, nID, nRow, nCol, szText, nChar, nFlag);
-    CStringArray items;
-    GetCellListArray(nRow, nCol, items);
-    KeepIfWindow(new Counted<CQInPlaceList>(this, rect, (DWORD)CBS_DROPDOWN, nID, nRow, nCol, items,
-                                            CString(szText), (UINT)nChar, (BOOL)nFlag));
+    NewCountedList(this, rect, CBS_DROPDOWN, nID, nRow, nCol, szText, nChar, (BOOL)nFlag);
 }
 
 // --- fixture ------------------------------------------------------------------------------------
@@ -154,10 +163,22 @@ void GridEditTest::SetUp()
 {
     ASSERT_TRUE(::IsWindow(Host()->GetSafeHwnd()));
     SetCtrl(false);
-    m_pGrid = MakeGrid();
-    ASSERT_NE(nullptr, m_pGrid);
-    m_pGrid->SetFocus();
-    Pump();
+    m_pGrid = new EditGrid;
+    ASSERT_TRUE(m_pGrid->Create(CRect(0, 0, 400, 200), Host(), 100, WS_CHILD | WS_VISIBLE | WS_TABSTOP));
+    for (int c = 0; c < m_pGrid->GetColumnCount(); c++)
+        m_pGrid->SetColumnWidth(c, 70);
+    for (int r = 0; r < m_pGrid->GetRowCount(); r++)
+    {
+        m_pGrid->SetRowHeight(r, 20);
+        for (int c = 1; c < m_pGrid->GetColumnCount(); c++)
+        {
+            CString s;
+            s.Format(L"r%dc%d", r, c);
+            m_pGrid->SetItemText(r, c, s);
+        }
+    }
+    m_pGrid->ResetScrollBars();
+    Refocus();
     g_log.clear();
 }
 
@@ -170,38 +191,6 @@ void GridEditTest::TearDown()
     Pump();
     EXPECT_EQ(0, EditGrid::live);
     g_log.clear();
-}
-
-EditGrid* GridEditTest::MakeGrid()
-{
-    EditGrid* pGrid = new EditGrid;
-    if (!pGrid->Create(CRect(0, 0, 400, 200), Host(), 100, WS_CHILD | WS_VISIBLE | WS_TABSTOP))
-    {
-        delete pGrid;
-        return nullptr;
-    }
-    for (int c = 0; c < pGrid->GetColumnCount(); c++)
-        pGrid->SetColumnWidth(c, 70);
-    for (int r = 0; r < pGrid->GetRowCount(); r++)
-    {
-        pGrid->SetRowHeight(r, 20);
-        for (int c = 1; c < pGrid->GetColumnCount(); c++)
-        {
-            CString s;
-            s.Format(L"r%dc%d", r, c);
-            pGrid->SetItemText(r, c, s);
-        }
-    }
-    pGrid->ResetScrollBars();
-    return pGrid;
-}
-
-void GridEditTest::SetCtrl(bool down)
-{
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
-    ::SetKeyboardState(keys);
 }
 
 void GridEditTest::Press(UINT vk, wchar_t ch, bool ctrl)
@@ -224,20 +213,19 @@ void GridEditTest::Type(const wchar_t* text)
         Press(::VkKeyScanW(*p) & 0xFF, *p);
 }
 
-void GridEditTest::Pump()
+void GridEditTest::Click(int r, int c, bool dbl)
 {
-    MSG msg;
-    for (int n = 0; n < 1000 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE); n++)
-    {
-        if (msg.message == WM_QUIT)
-            continue;
-        CWinThread* pThread = AfxGetThread();
-        if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
+    CRect rc;
+    m_pGrid->GetCellRect(r, c, rc);
+    qtest::SendClick(m_pGrid->GetSafeHwnd(), CPoint(rc.left + 5, rc.top + 5));
+    if (dbl)
+        m_pGrid->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 5, rc.top + 5));
+}
+
+void GridEditTest::Refocus()
+{
+    m_pGrid->SetFocus();
+    Pump();
 }
 
 HWND GridEditTest::Editor() const
@@ -267,19 +255,34 @@ int GridEditTest::ChildCount() const
     return n;
 }
 
+Log GridEditTest::TakeLog()
+{
+    Log log;
+    log.swap(g_log);
+    return log;
+}
+
+Log GridEditTest::Ended(int r, int c, UINT key, const char* text, bool begun)
+{
+    Log log;
+    if (begun)
+        log.push_back("begin " + Cell(r, c));
+    log.push_back("record " + Cell(r, c) + " " + std::to_string(key) + " " + text);
+    log.push_back("store " + Cell(r, c) + " " + text);
+    log.push_back("end " + Cell(r, c));
+    return log;
+}
+
+CStringArray& GridEditTest::Items(std::initializer_list<const wchar_t*> list)
+{
+    static CStringArray items;
+    items.RemoveAll();
+    for (const wchar_t* p : list)
+        items.Add(p);
+    return items;
+}
+
 CWnd* GridEditTest::HostWindow()
 {
     return Host();
-}
-
-int& GridEditTest::HostKeysSeen()
-{
-    return Host()->keysSeen;
-}
-
-std::vector<std::string> GridEditTest::TakeLog()
-{
-    std::vector<std::string> log;
-    log.swap(g_log);
-    return log;
 }

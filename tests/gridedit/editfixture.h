@@ -5,20 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "qctl.h"
+#include "testwin.h"
 
-// One end-of-edit record as the grid received it.
-struct EndRecord
+// Log entries: "begin r,c", "end r,c", "record r,c key text", "store r,c text".
+using Log = std::vector<std::string>;
+
+inline Log operator+(Log a, const Log& b)
 {
-    int row, col, flags;
-    CString text;
-    UINT key;
-    HWND from;
-    UINT_PTR id;
-};
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Key messages the parent window saw in its PreTranslateMessage (a dialog would navigate).
+extern int g_hostKeysSeen;
 
 // A grid that logs its editors' records and stored texts; in counted mode it makes editors of
 // the same classes that count their living objects.
@@ -39,7 +43,13 @@ public:
 
     using CQGridCtrl::SetFocusCell;
 
-    std::vector<EndRecord> records;
+    // What of an end-of-edit record the log does not show.
+    struct Record
+    {
+        int flags;
+        HWND from;
+    };
+    std::vector<Record> records;
     bool counted = false;
     static int live;   // counted editors alive
 
@@ -50,19 +60,20 @@ protected:
 class GridEditTest : public testing::Test
 {
 protected:
+    // The grid: (1..7, 1..4) ordinary cells "r<row>c<col>", columns 70 wide, rows 20 high.
     void SetUp() override;
     void TearDown() override;
-
-    // (1..7, 1..4) ordinary cells "r<row>c<col>", columns 70 wide, rows 20 high.
-    static EditGrid* MakeGrid();
 
     // A key as a user presses it on whatever window has the focus: key down, its character
     // (to the same window, as translation posts it), pending messages, key up to the window that
     // has the focus then.
     static void Press(UINT vk, wchar_t ch = 0, bool ctrl = false);
     static void Type(const wchar_t* text);
-    static void SetCtrl(bool down);
-    static void Pump();
+    static void Pump() { qtest::PumpMessages(); }
+    // A left click on a cell (a double click when dbl).
+    void Click(int r, int c, bool dbl = false);
+    // The grid takes the focus back, which ends any edit.
+    void Refocus();
 
     // The in-place editor window over the grid (id 8), NULL when none.
     HWND Editor() const;
@@ -70,15 +81,12 @@ protected:
     static std::pair<int, int> Sel(HWND hWnd);
     int ChildCount() const;
 
-    // Log entries since the last call: "begin r,c", "end r,c", "record r,c key text",
-    // "store r,c text".
-    static std::vector<std::string> TakeLog();
-    // Key messages the parent window saw in its PreTranslateMessage (a dialog would navigate).
-    static int& HostKeysSeen();
+    // Log entries since the last call.
+    static Log TakeLog();
+    // The log of an edit ended with a key: "record", "store", "end", after "begin" when begun.
+    static Log Ended(int r, int c, UINT key, const char* text, bool begun = true);
+    static CStringArray& Items(std::initializer_list<const wchar_t*> list);
     static CWnd* HostWindow();
 
     EditGrid* m_pGrid = nullptr;
 };
-
-// Texts as UTF-8 for the log.
-std::string Utf8(const CString& str);

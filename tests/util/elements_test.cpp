@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "boxwatch.h"
+#include "testwin.h"
 #include "util/QStringMgr.h"
 
 using std::wstring;
@@ -300,10 +300,10 @@ TEST(PairListModel, RandomPairsComeBackTrimmed) {
   }
 }
 
-// The format message: exact text, caption, icon and no owner; the list is left as it was. Each
-// box costs real time, so only the three ways of meeting a key without a separator are shown.
+// The format message: exact text and caption; the list is left as it was. Each box costs real
+// time, so only the three ways of meeting a key without a separator are shown.
 TEST(PairList, FormatErrorShowsTheMessage) {
-  BoxWatch watch;
+  qtest::CMessageBoxWatcher watch;
   CString t = L" k1 , v1 ,k2,", key, value;  // a key with its separator but no value is a pair
   ASSERT_TRUE(CQStringMgr::GetElementItem(t, key, value, L","));
   EXPECT_STREQ(L"v1", value);
@@ -315,7 +315,7 @@ TEST(PairList, FormatErrorShowsTheMessage) {
   ASSERT_TRUE(CQStringMgr::GetElementItem(s, k, v, L","));
   EXPECT_STREQ(L"key1", k);
   EXPECT_STREQ(L"value1", v);
-  EXPECT_EQ(0u, watch.Boxes().size());
+  EXPECT_EQ(0, watch.Count());
   EXPECT_FALSE(CQStringMgr::GetElementItem(s, k, v, L","));
   EXPECT_STREQ(L"key2", s);
   EXPECT_STREQ(L"key1", k);
@@ -328,14 +328,9 @@ TEST(PairList, FormatErrorShowsTheMessage) {
   CString empty;
   EXPECT_FALSE(CQStringMgr::GetElementItem(empty, k, v, L","));  // empty list: no message
 
-  const std::vector<ShownBox>& boxes = watch.Boxes();
-  ASSERT_EQ(3u, boxes.size());
-  EXPECT_EQ(L"字符串格式出错! key2", boxes[0].text);
-  EXPECT_EQ(L"字符串格式出错! c", boxes[1].text);
-  EXPECT_EQ(L"字符串格式出错! ab", boxes[2].text);
-  for (const ShownBox& b : boxes) {
-    EXPECT_EQ(L"提示", b.caption);
-    EXPECT_EQ(nullptr, b.owner);
-    EXPECT_EQ(LoadIconW(nullptr, IDI_EXCLAMATION), b.icon);
-  }
+  ASSERT_EQ(3, watch.Count());
+  EXPECT_STREQ(L"字符串格式出错! key2", watch.Texts()[0]);
+  EXPECT_STREQ(L"字符串格式出错! c", watch.Texts()[1]);
+  EXPECT_STREQ(L"字符串格式出错! ab", watch.Texts()[2]);
+  for (const CString& caption : watch.Captions()) EXPECT_STREQ(L"提示", caption);
 }
