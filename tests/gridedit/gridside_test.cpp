@@ -142,7 +142,9 @@ TEST_F(GridEditTest, EachEditorStyle)
         ASSERT_NE(nullptr, pEditor);
         EXPECT_TRUE(pEditor->IsKindOf(c.cls));
         if (c.combo != 0)
+        {
             EXPECT_EQ(c.combo, (DWORD)pEditor->GetStyle() & 0x3);
+        }
         Refocus();
         EXPECT_EQ(Ended(2, 1, 0, "one"), TakeLog());
     }
