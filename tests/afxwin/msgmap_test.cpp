@@ -51,7 +51,6 @@ class CProbeWnd : public CWnd {
     Add("OnGetDlgCode");
     return nDlgCode;
   }
-  afx_msg void OnTimer(UINT_PTR nIDEvent) { Add("OnTimer", (INT_PTR)nIDEvent); }
   afx_msg void OnSetFocus(CWnd* pOldWnd) { Add("OnSetFocus", (INT_PTR)pOldWnd->GetSafeHwnd()); }
   afx_msg void OnCaptureChanged(CWnd* pWnd) { Add("OnCaptureChanged", (INT_PTR)pWnd->GetSafeHwnd()); }
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos) { Add("OnContextMenu", (INT_PTR)pWnd->GetSafeHwnd(), pos.x, pos.y); }
@@ -59,7 +58,6 @@ class CProbeWnd : public CWnd {
     Add("OnNcHitTest", point.x, point.y);
     return HTCLIENT;
   }
-  afx_msg void OnShowWindow(BOOL bShow, UINT nStatus) { Add("OnShowWindow", bShow, nStatus); }
   afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
     Add("OnSettingChange", uFlags, lpszSection != NULL && wcscmp(lpszSection, L"Probe") == 0);
   }
@@ -75,7 +73,6 @@ class CProbeWnd : public CWnd {
     Add("OnMouseActivate", (INT_PTR)pDesktopWnd->GetSafeHwnd(), nHitTest, message);
     return MA_NOACTIVATE;
   }
-  afx_msg void OnSysCommand(UINT nID, LPARAM lParam) { Add("OnSysCommand", nID, lParam); }
   afx_msg LRESULT OnPing(WPARAM wParam, LPARAM lParam) {
     Add("OnPing", (INT_PTR)wParam, lParam);
     return (LRESULT)(wParam + lParam);
@@ -96,17 +93,14 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
   ON_WM_HSCROLL()
   ON_WM_MOUSEWHEEL()
   ON_WM_GETDLGCODE()
-  ON_WM_TIMER()
   ON_WM_SETFOCUS()
   ON_WM_CAPTURECHANGED()
   ON_WM_CONTEXTMENU()
   ON_WM_NCHITTEST()
-  ON_WM_SHOWWINDOW()
   ON_WM_SETTINGCHANGE()
   ON_WM_GETMINMAXINFO()
   ON_WM_ERASEBKGND()
   ON_WM_MOUSEACTIVATE()
-  ON_WM_SYSCOMMAND()
   ON_MESSAGE(WM_APP_PING, &CProbeWnd::OnPing)
   ON_REGISTERED_MESSAGE(g_nRegistered, &CProbeWnd::OnRegistered)
 END_MESSAGE_MAP()
@@ -175,12 +169,9 @@ TEST_F(MessageMapTest, HandlersGetUnpackedArgumentsAndReturnTheirResults) {
       {g_nRegistered, 5, 0, "OnRegistered", 5, 0, 0, 77},
       {WM_MOUSEACTIVATE, (WPARAM)hParent, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), "OnMouseActivate", hParent, HTCLIENT,
        WM_LBUTTONDOWN, MA_NOACTIVATE},
-      {WM_SHOWWINDOW, TRUE, 0, "OnShowWindow", TRUE, 0, 0, kAny},
       {WM_SETTINGCHANGE, 42, (LPARAM)L"Probe", "OnSettingChange", 42, 1, 0, kAny},
       {WM_GETMINMAXINFO, 0, (LPARAM)&mmi, "OnGetMinMaxInfo", 0, 0, 0, kAny},
       {WM_ERASEBKGND, (WPARAM)hdc, 0, "OnEraseBkgnd", (INT_PTR)hdc, 0, 0, TRUE},  // a CDC over the message's DC
-      {WM_SYSCOMMAND, SC_KEYMENU, 'f', "OnSysCommand", SC_KEYMENU, 'f', 0, kAny},
-      {WM_TIMER, 55, 0, "OnTimer", 55, 0, 0, kAny},  // the event id (timers through the pump: the application tests)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.handler);
