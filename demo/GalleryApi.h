@@ -7,7 +7,10 @@
 #define QGALLERY_MODULE_NAME L"qctl_gallery.dll"
 
 // Builds the gallery's main window (hidden unless nCmdShow shows it) with its first page open.
-// Returns NULL when the window cannot be made. The window deletes itself when destroyed, and the
+// With SW_SHOWNOACTIVATE the window is only for looking at (screenshots, tests): it is disabled,
+// so that neither it nor its controls take the activation or the keyboard focus from other
+// programs (a grid takes the focus whenever it is sized). Returns NULL when the window cannot be
+// made. The window deletes itself when destroyed, and the
 // application's message loop ends with it when it is the application's main window.
 typedef HWND(__cdecl* QGALLERYCREATEPROC)(int nCmdShow);
 #define QGALLERY_CREATE_PROC "QGalleryCreate"

@@ -15,13 +15,13 @@ END_MESSAGE_MAP()
 
 CGalleryFrame::CGalleryFrame() : m_nCurrent(-1) {}
 
-BOOL CGalleryFrame::CreateFrame() {
+BOOL CGalleryFrame::CreateFrame(BOOL bLookOnly) {
   LPCTSTR lpszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(NULL, (LPCWSTR)IDC_ARROW),
                                           (HBRUSH)(COLOR_BTNFACE + 1), ::LoadIconW(NULL, (LPCWSTR)IDI_APPLICATION));
   CRect rc(0, 0, 1040, 680);
   ::AdjustWindowRectEx(&rc, WS_OVERLAPPEDWINDOW, FALSE, 0);
-  return CreateEx(0, lpszClass, L"QCtl gallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, rc.Width(),
-                  rc.Height(), NULL, NULL);
+  DWORD dwStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (bLookOnly ? WS_DISABLED : 0);
+  return CreateEx(0, lpszClass, L"QCtl gallery", dwStyle, 0, 0, rc.Width(), rc.Height(), NULL, NULL);
 }
 
 int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {

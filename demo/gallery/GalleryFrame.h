@@ -9,7 +9,8 @@ class CGalleryFrame : public CWnd {
  public:
   CGalleryFrame();
 
-  BOOL CreateFrame();
+  // A frame for looking only is disabled: no activation, no keyboard focus.
+  BOOL CreateFrame(BOOL bLookOnly);
   // Opens page nIndex of the registry (made on first use); FALSE for an index out of range or a
   // page that cannot be made.
   BOOL ShowPage(int nIndex);

@@ -4,7 +4,7 @@
 
 extern "C" __declspec(dllexport) HWND __cdecl QGalleryCreate(int nCmdShow) {
   CGalleryFrame* pFrame = new CGalleryFrame;
-  if (!pFrame->CreateFrame()) {
+  if (!pFrame->CreateFrame(nCmdShow == SW_SHOWNOACTIVATE)) {
     delete pFrame;
     return NULL;
   }
