@@ -17,5 +17,7 @@
 #include "grid/QGridCtrl.h"
 #include "grid/QMemDC.h"
 #include "grid/QInPlaceListEdit.h"
+#include "grid/QInPlaceEdit.h"
+#include "grid/QInPlaceList.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"

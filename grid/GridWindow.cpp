@@ -252,6 +252,8 @@ BEGIN_MESSAGE_MAP(CQGridCtrl, CWnd)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
     // void OnUpdateEditSelectAll(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
+    // void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult)
+    ON_NOTIFY(GVN_ENDLABELEDIT, IDC_INPLACE_CONTROL, OnEndInPlaceEdit)
 END_MESSAGE_MAP()
 
 // --- coordinates judged against the grid --------------------------------------------------------

@@ -1,10 +1,10 @@
-// Grid file benchmark: saves a grid of 1,000,000 rows x 10 columns to a text file and loads it
+// Grid file workload: saves a grid of 1,000,000 rows x 10 columns to a text file and loads it
 // back, and reports MB/s for each next to writing and reading the same bytes with plain buffered
 // C stdio (fputs and fgets on a text-mode stream, one line at a time). The grid has no window, so
 // the figures are those of the file work and the cell store; with a window, row insertion also
 // measures every row's heading and the final auto-sizing measures every cell (reported on a
 // smaller grid with --window).
-#include "qctl.h"
+#include "bench_grid.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -170,14 +170,12 @@ void Report(const char* pszWhat, int nRows, const Figures& f)
 }
 }  // namespace
 
-int main(int argc, char** argv)
+void gridbench::FileWorkload(const Options& opt)
 {
-    bool bWindow = argc > 1 && strcmp(argv[1], "--window") == 0;
-    if (bWindow)
-    {
-        Report("grid with a window", 100000, Run(100000, true));
-        return 0;
-    }
-    Report("grid without a window", 1000000, Run(1000000, false));
-    return 0;
+    int nRows = opt.bRowsGiven ? opt.nRows : opt.bWindow ? 100000 : 1000000;
+    const char* pszWhat = opt.bWindow ? "grid with a window" : "grid without a window";
+    Figures f = Run(nRows, opt.bWindow);
+    Report(pszWhat, nRows, f);
+    gridbench::Figure("file", "Save / plain fputs", f.save / f.write, 3, "same bytes, one line at a time");
+    gridbench::Figure("file", "Load / plain fgets", f.load / f.read, 5, "same bytes, one line at a time");
 }

@@ -1,0 +1,263 @@
+// The grid's side of in-place editing: when an edit starts, which editor it gets, what the grid
+// does with the record its editor sends, and how editing moves on with the navigation keys.
+#include "editfixture.h"
+
+using Log = std::vector<std::string>;
+
+// A typed character opens a text editor showing that character; Return stores the typed text,
+// sets the modified flag and tells the parent, in this order.
+TEST_F(GridEditTest, TypedCharacterStartsAnEditThatReturnStores)
+{
+    m_pGrid->SetFocusCell(1, 1);
+    Press('7', L'7');
+    HWND hEdit = Editor();
+    ASSERT_NE((HWND)NULL, hEdit);
+    EXPECT_EQ(hEdit, ::GetFocus());
+    EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit)->IsKindOf(RUNTIME_CLASS(CQInPlaceEdit)));
+    EXPECT_EQ(L"7", Text(hEdit));
+    EXPECT_EQ(std::make_pair(1, 1), Sel(hEdit));
+    Type(L"25");
+    EXPECT_EQ(L"725", Text(hEdit));
+    EXPECT_FALSE(m_pGrid->GetModified());
+
+    Press(VK_RETURN, L'\r');
+    EXPECT_EQ((Log{"begin 1,1", "record 1,1 13 725", "store 1,1 725", "end 1,1"}), TakeLog());
+    ASSERT_EQ(1u, m_pGrid->records.size());
+    EXPECT_EQ(GV_ENDEDIT_FLAGS, m_pGrid->records[0].flags);
+    EXPECT_EQ(hEdit, m_pGrid->records[0].from);
+    EXPECT_EQ(L"725", m_pGrid->GetItemText(1, 1));
+    EXPECT_TRUE(m_pGrid->GetModified());
+    EXPECT_FALSE(::IsWindow(hEdit));
+    EXPECT_EQ(m_pGrid->GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// A mouse start shows the old text with the caret at its end, and the arrows move the caret;
+// Ctrl with an arrow ends it and edits the neighbour, whose text is then all selected.
+TEST_F(GridEditTest, MouseStartKeepsTextAndArrowsMoveTheCaret)
+{
+    m_pGrid->SetFocusCell(2, 2);
+    CRect rc;
+    m_pGrid->GetCellRect(2, 2, rc);
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.left + 5, rc.top + 5));
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(rc.left + 5, rc.top + 5));
+    HWND hEdit = Editor();
+    ASSERT_NE((HWND)NULL, hEdit);
+    EXPECT_EQ(L"r2c2", Text(hEdit));
+    EXPECT_EQ(std::make_pair(4, 4), Sel(hEdit));
+    Press(VK_LEFT);
+    Press(VK_LEFT);
+    EXPECT_EQ(hEdit, Editor());
+    EXPECT_EQ(std::make_pair(2, 2), Sel(hEdit));
+    Type(L"X");
+    EXPECT_EQ(L"r2Xc2", Text(hEdit));
+
+    Press(VK_RIGHT, 0, true);
+    EXPECT_EQ((Log{"begin 2,2", "record 2,2 39 r2Xc2", "store 2,2 r2Xc2", "end 2,2", "begin 2,3"}), TakeLog());
+    EXPECT_EQ(CQCellID(2, 3), m_pGrid->GetFocusCell());
+    HWND hNext = Editor();
+    ASSERT_NE((HWND)NULL, hNext);
+    EXPECT_EQ(L"r2c3", Text(hNext));
+    EXPECT_EQ(std::make_pair(0, 4), Sel(hNext));
+    // Started by a key: now a plain arrow ends the edit too.
+    Press(VK_UP);
+    EXPECT_EQ((Log{"record 2,3 38 r2c3", "store 2,3 r2c3", "end 2,3", "begin 1,3"}), TakeLog());
+    EXPECT_TRUE(m_pGrid->GetModified());
+}
+
+// Editing walks down the rows with the Down arrow; at the last row the same cell is edited again.
+TEST_F(GridEditTest, DownArrowContinuesToTheLastRow)
+{
+    m_pGrid->SetFocusCell(5, 1);
+    Press('A', L'a');
+    Press(VK_DOWN);
+    Type(L"b");
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    EXPECT_EQ((Log{"begin 5,1", "record 5,1 40 a", "store 5,1 a", "end 5,1", "begin 6,1", "record 6,1 40 b",
+                   "store 6,1 b", "end 6,1", "begin 7,1", "record 7,1 40 r7c1", "store 7,1 r7c1", "end 7,1",
+                   "begin 7,1"}),
+              TakeLog());
+    EXPECT_EQ(CQCellID(7, 1), m_pGrid->GetFocusCell());
+    ASSERT_NE((HWND)NULL, Editor());
+    m_pGrid->SetFocus();
+    Pump();
+    EXPECT_EQ(L"a", m_pGrid->GetItemText(5, 1));
+    EXPECT_EQ(L"b", m_pGrid->GetItemText(6, 1));
+    EXPECT_EQ(0, ChildCount());
+}
+
+// Escape reports the initial text and leaves the modified flag alone, as does an unchanged text.
+TEST_F(GridEditTest, EscapeAndUnchangedTextsDoNotModify)
+{
+    m_pGrid->SetFocusCell(1, 2);
+    Press('Z', L'z');
+    Type(L"zz");
+    EXPECT_EQ(L"zzz", Text(Editor()));
+    Press(VK_ESCAPE, 27);
+    EXPECT_EQ((Log{"begin 1,2", "record 1,2 27 r1c2", "store 1,2 r1c2", "end 1,2"}), TakeLog());
+    EXPECT_EQ(L"r1c2", m_pGrid->GetItemText(1, 2));
+    EXPECT_FALSE(m_pGrid->GetModified());
+
+    m_pGrid->OnEditCell(1, 2, VK_LBUTTON);
+    Press(VK_TAB, L'\t');
+    EXPECT_EQ((Log{"begin 1,2", "record 1,2 9 r1c2", "store 1,2 r1c2", "end 1,2"}), TakeLog());
+    EXPECT_FALSE(m_pGrid->GetModified());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// Read-only cells and a non-editable grid get no editor and no begin notification; a cell of
+// editor style 7 is scrolled into view and announced, but gets no editor.
+TEST_F(GridEditTest, CellsThatAreNotEdited)
+{
+    m_pGrid->SetItemState(1, 1, GV_STATE_READONLY);
+    EXPECT_FALSE(m_pGrid->IsCellEditable(1, 1));
+    m_pGrid->OnEditCell(1, 1, VK_LBUTTON);
+    m_pGrid->SetEditable(FALSE);
+    CQCellID cell(2, 2);
+    EXPECT_FALSE(m_pGrid->IsCellEditable(cell));
+    m_pGrid->OnEditCell(2, 2, 'x');
+    m_pGrid->SetEditable(TRUE);
+    EXPECT_TRUE(m_pGrid->IsCellEditable(cell));
+    m_pGrid->OnEditCell(-1, 2, 'x');
+    m_pGrid->OnEditCell(2, 99, 'x');
+    EXPECT_EQ(Log{}, TakeLog());
+
+    m_pGrid->SetRowCount(40);
+    m_pGrid->SetCellStyle(35, 2, 7);
+    EXPECT_FALSE(m_pGrid->IsCellVisible(35, 2));
+    m_pGrid->OnEditCell(35, 2, VK_LBUTTON);
+    EXPECT_TRUE(m_pGrid->IsCellVisible(35, 2));
+    EXPECT_EQ(Log{"begin 35,2"}, TakeLog());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// The editor's alignment follows the cell's format; right wins over centre.
+TEST_F(GridEditTest, AlignmentFromTheFormat)
+{
+    const struct { UINT format; DWORD align; } cases[] = {
+        {DT_LEFT, ES_LEFT}, {DT_CENTER, ES_CENTER}, {DT_RIGHT, ES_RIGHT}, {DT_CENTER | DT_RIGHT, ES_RIGHT}};
+    for (const auto& c : cases)
+    {
+        m_pGrid->SetItemFormat(3, 3, c.format | DT_SINGLELINE);
+        m_pGrid->OnEditCell(3, 3, VK_LBUTTON);
+        ASSERT_NE((HWND)NULL, Editor());
+        EXPECT_EQ(c.align, (DWORD)::GetWindowLongW(Editor(), GWL_STYLE) & (ES_CENTER | ES_RIGHT)) << c.format;
+        m_pGrid->SetFocus();
+        Pump();
+    }
+    EXPECT_EQ(0, ChildCount());
+}
+
+// Each editor style makes its editor; the button (8) reports at once with key 0 and the text.
+TEST_F(GridEditTest, EachEditorStyle)
+{
+    CStringArray items;
+    items.Add(L"one");
+    items.Add(L"two");
+    items.Add(L"three");
+    const struct { UINT style; CRuntimeClass* cls; DWORD combo; } cases[] = {
+        {0, RUNTIME_CLASS(CQInPlaceEdit), 0},           {1, RUNTIME_CLASS(CQInPlaceNumEdit), 0},
+        {2, RUNTIME_CLASS(CQInPlaceNumEdit), 0},        {3, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST},
+        {4, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN}, {5, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN},
+        {6, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST}};
+    for (const auto& c : cases)
+    {
+        m_pGrid->SetCellStyle(2, 1, c.style);
+        m_pGrid->SetCellListArray(2, 1, items);
+        EXPECT_EQ(L"one", m_pGrid->GetItemText(2, 1));
+        m_pGrid->OnEditCell(2, 1, VK_LBUTTON);
+        HWND hEditor = Editor();
+        ASSERT_NE((HWND)NULL, hEditor) << c.style;
+        CWnd* pEditor = CWnd::FromHandlePermanent(hEditor);
+        ASSERT_NE(nullptr, pEditor);
+        EXPECT_TRUE(pEditor->IsKindOf(c.cls)) << c.style;
+        if (c.combo != 0)
+        {
+            EXPECT_EQ(c.combo, (DWORD)::GetWindowLongW(hEditor, GWL_STYLE) & 0x3) << c.style;
+            EXPECT_EQ(3, (int)::SendMessageW(hEditor, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(0, (int)::SendMessageW(hEditor, CB_GETCURSEL, 0, 0));
+        }
+        m_pGrid->SetFocus();
+        Pump();
+        EXPECT_EQ((Log{"begin 2,1", "record 2,1 0 one", "store 2,1 one", "end 2,1"}), TakeLog()) << c.style;
+    }
+
+    m_pGrid->SetCellStyle(2, 1, 8);
+    m_pGrid->SetItemText(2, 1, L"...");
+    m_pGrid->OnEditCell(2, 1, VK_LBUTTON);
+    Pump();
+    m_pGrid->SetFocus();
+    Pump();
+    EXPECT_EQ((Log{"begin 2,1", "record 2,1 0 ...", "store 2,1 ...", "end 2,1"}), TakeLog());
+    EXPECT_FALSE(m_pGrid->GetModified());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// The editor ends when the grid takes the focus (a click on another cell, scrolling), with
+// exactly one record and key 0; nothing follows when the focus moves again.
+TEST_F(GridEditTest, FocusLossEndsWithOneRecord)
+{
+    m_pGrid->SetFocusCell(1, 1);
+    Press('Q', L'q');
+    CRect rc;
+    m_pGrid->GetCellRect(3, 3, rc);
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.left + 5, rc.top + 5));
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(rc.left + 5, rc.top + 5));
+    Pump();
+    EXPECT_EQ((Log{"begin 1,1", "record 1,1 0 q", "store 1,1 q", "end 1,1"}), TakeLog());
+    EXPECT_EQ(L"q", m_pGrid->GetItemText(1, 1));
+    EXPECT_TRUE(m_pGrid->GetModified());
+
+    Press('W', L'w');   // at the new focus cell (3, 3)
+    m_pGrid->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    Pump();
+    ::SetFocus(NULL);
+    HostWindow()->SetFocus();
+    Pump();
+    EXPECT_EQ((Log{"begin 3,3", "record 3,3 0 w", "store 3,3 w", "end 3,3"}), TakeLog());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// Many edits of every kind, ended every way, leave no editor object and no window behind; a
+// grid destroyed in mid-edit takes its editor with it.
+TEST_F(GridEditTest, EditorsFreeThemselves)
+{
+    m_pGrid->counted = true;
+    CStringArray items;
+    items.Add(L"a");
+    items.Add(L"b");
+    for (int c = 1; c < 5; c++)
+        for (int r = 1; r < 8; r++)
+        {
+            m_pGrid->SetCellStyle(r, c, (UINT)((r * 4 + c) % 9));
+            if (m_pGrid->GetCellStyle(r, c) >= 3)
+                m_pGrid->SetCellListArray(r, c, items);
+        }
+    const UINT ends[] = {VK_RETURN, VK_ESCAPE, VK_DOWN, VK_TAB, 0};
+    for (int i = 0; i < 60; i++)
+    {
+        const int r = 1 + i % 7, c = 1 + (i / 7) % 4;
+        m_pGrid->SetFocusCell(r, c);
+        m_pGrid->OnEditCell(r, c, (i % 2) ? 'k' : VK_LBUTTON);
+        const UINT end = ends[i % 5];
+        if (end == 0)
+            m_pGrid->SetFocus();
+        else
+            Press(end, end == VK_RETURN ? L'\r' : end == VK_ESCAPE ? 27 : end == VK_TAB ? L'\t' : 0, end == VK_DOWN);
+        Pump();
+        ASSERT_LE(ChildCount(), 1) << i;
+        m_pGrid->SetFocus();
+        Pump();
+        ASSERT_EQ(0, ChildCount()) << i;
+        ASSERT_EQ(0, EditGrid::live) << i;
+    }
+    EXPECT_GE(m_pGrid->records.size(), 50u);
+
+    m_pGrid->OnEditCell(1, 1, VK_LBUTTON);
+    ASSERT_EQ(1, ChildCount());
+    EXPECT_GE(EditGrid::live, 0);
+    m_pGrid->DestroyWindow();
+    Pump();
+    EXPECT_EQ(0, EditGrid::live);
+}
