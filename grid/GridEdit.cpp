@@ -153,6 +153,8 @@ void CQGridCtrl::OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult)
     const int nCol = pDispInfo->iColumn;
     const UINT nKey = pDispInfo->nLastKey;
     const CString str = pDispInfo->strText;
+    if (!IsValid(nRow, nCol))
+        return;
 
     if (nKey != VK_ESCAPE && GetItemText(nRow, nCol) != str)
         SetModified(TRUE);

@@ -162,7 +162,7 @@ END_MESSAGE_MAP()
 CQInPlaceEdit::CQInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
                              CString sInitText, UINT nFirstChar)
     : m_nRow(nRow), m_nColumn(nColumn), m_sInitText(sInitText), m_nLastChar(0),
-      m_bExitOnArrows(nFirstChar != VK_LBUTTON)
+      m_bExitOnArrows(nFirstChar != VK_LBUTTON), m_bEnded(FALSE)
 {
     OpenEditor(this, pParent, rect, dwStyle, nID, m_sInitText, nFirstChar);
 }
@@ -173,6 +173,9 @@ CQInPlaceEdit::~CQInPlaceEdit()
 
 void CQInPlaceEdit::EndEdit()
 {
+    if (m_bEnded)
+        return;
+    m_bEnded = TRUE;
     CString str;
     if (m_nLastChar == VK_ESCAPE)
         str = m_sInitText;
@@ -250,7 +253,7 @@ END_MESSAGE_MAP()
 CQInPlaceNumEdit::CQInPlaceNumEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
                                    CString sInitText, UINT nFirstChar, int nFlag)
     : CQNumEdit(nFlag), m_nRow(nRow), m_nColumn(nColumn), m_sInitText(sInitText), m_nLastChar(0),
-      m_bExitOnArrows(nFirstChar != VK_LBUTTON)
+      m_bExitOnArrows(nFirstChar != VK_LBUTTON), m_bEnded(FALSE)
 {
     OpenEditor(this, pParent, rect, dwStyle, nID, m_sInitText, nFirstChar);
 }
@@ -261,6 +264,9 @@ CQInPlaceNumEdit::~CQInPlaceNumEdit()
 
 void CQInPlaceNumEdit::EndEdit()
 {
+    if (m_bEnded)
+        return;
+    m_bEnded = TRUE;
     CString str;
     if (m_nLastChar == VK_ESCAPE)
         str = m_sInitText;

@@ -51,7 +51,7 @@ public:
 
 // Operations
 public:
-    // Sends the end-of-edit record and closes the window.
+    // Sends the end-of-edit record (once) and closes the window.
     void EndEdit();
 
 // Overridables
@@ -79,6 +79,7 @@ protected:
     CString m_sInitText;       // put back by Escape
     UINT    m_nLastChar;       // the key that ends the edit, 0 until one does
     BOOL    m_bExitOnArrows;   // navigation keys end the edit (a keyboard start)
+    BOOL    m_bEnded;          // the end-of-edit record went out
 };
 
 // The numeric cell editor: as CQInPlaceEdit, with the number filter of CQNumEdit for typed
@@ -128,6 +129,7 @@ protected:
     CString m_sInitText;
     UINT    m_nLastChar;
     BOOL    m_bExitOnArrows;
+    BOOL    m_bEnded;
 };
 
 // Helpers shared by the in-place editors.

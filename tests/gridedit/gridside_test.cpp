@@ -209,13 +209,31 @@ TEST_F(GridEditTest, FocusLossEndsWithOneRecord)
     EXPECT_EQ(L"q", m_pGrid->GetItemText(1, 1));
     EXPECT_TRUE(m_pGrid->GetModified());
 
-    Press('W', L'w');   // at the new focus cell (3, 3)
+    // Focus back on the editor and away again before its close message: still one record.
+    m_pGrid->SetFocusCell(2, 2);
+    m_pGrid->OnEditCell(2, 2, VK_LBUTTON);
+    HWND hEdit = Editor();
+    m_pGrid->SetFocus();
+    ::SetFocus(hEdit);
+    m_pGrid->SetFocus();
+    Pump();
+    EXPECT_EQ((Log{"begin 2,2", "record 2,2 0 r2c2", "store 2,2 r2c2", "end 2,2"}), TakeLog());
+
+    // A double click on another cell edits it from the mouse; scrolling ends that edit.
+    m_pGrid->GetCellRect(4, 4, rc);
+    const LPARAM lPoint = MAKELPARAM(rc.left + 5, rc.top + 5);
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONUP, 0, lPoint);
+    ::SendMessageW(m_pGrid->GetSafeHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint);
+    ASSERT_NE((HWND)NULL, Editor());
+    EXPECT_EQ(std::make_pair(4, 4), Sel(Editor()));
+    Type(L"w");
     m_pGrid->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
     Pump();
     ::SetFocus(NULL);
     HostWindow()->SetFocus();
     Pump();
-    EXPECT_EQ((Log{"begin 3,3", "record 3,3 0 w", "store 3,3 w", "end 3,3"}), TakeLog());
+    EXPECT_EQ((Log{"begin 4,4", "record 4,4 0 r4c4w", "store 4,4 r4c4w", "end 4,4"}), TakeLog());
     EXPECT_EQ(0, ChildCount());
 }
 
@@ -260,4 +278,36 @@ TEST_F(GridEditTest, EditorsFreeThemselves)
     m_pGrid->DestroyWindow();
     Pump();
     EXPECT_EQ(0, EditGrid::live);
+}
+
+// Records that do not come from an editor over this grid, or name no cell of it, change nothing.
+TEST_F(GridEditTest, StrayRecordsAreIgnored)
+{
+    GV_DISPINFO info;
+    info.hdr.hwndFrom = HostWindow()->GetSafeHwnd();
+    info.hdr.idFrom = IDC_INPLACE_CONTROL;
+    info.hdr.code = (UINT)GVN_ENDLABELEDIT;
+    info.iRow = 1;
+    info.iColumn = 1;
+    info.nFlags = GV_ENDEDIT_FLAGS;
+    info.strText = L"stray";
+    info.nLastKey = VK_DOWN;
+    m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
+
+    CStatic child;
+    ASSERT_TRUE(child.Create(L"", WS_CHILD, CRect(0, 0, 5, 5), m_pGrid, IDC_INPLACE_CONTROL));
+    info.hdr.hwndFrom = child.GetSafeHwnd();
+    for (int bad : {-1, 8, 5000, -70000})
+    {
+        info.iRow = bad;
+        m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
+        info.iRow = 1;
+        info.iColumn = bad;
+        m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
+        info.iColumn = 1;
+    }
+    EXPECT_EQ(9u, TakeLog().size());   // the records only
+    EXPECT_EQ(L"r1c1", m_pGrid->GetItemText(1, 1));
+    EXPECT_FALSE(m_pGrid->GetModified());
+    child.DestroyWindow();
 }
