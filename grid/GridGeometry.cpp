@@ -141,45 +141,31 @@ BOOL CQGridCtrl::GetCellRangeRect(const CQCellRange& range, LPRECT lpRect) const
     return TRUE;
 }
 
+namespace
+{
+// The column (or row) at client coordinate pos along one axis, -1 for none: the first whose running
+// right (bottom) edge passes pos. Fixed ones are found only when bAllowFixed is set; scrollable
+// ones are counted from the first one shown, nTopLeft.
+int IndexAtCoord(const CQGridSizeIndex& sizes, int pos, int nFixed, int nCount, int nTopLeft, BOOL bAllowFixed)
+{
+    const long long fixedExtent = sizes.Sum(nFixed);
+    if (pos < 0)
+        return -1;
+    if (pos < fixedExtent)
+        return bAllowFixed ? sizes.FirstSumAtLeast(1, nFixed + 1, (long long)pos + 1) - 1 : -1;
+    int k = sizes.FirstSumAtLeast(nTopLeft + 1, nCount + 1, (long long)pos - fixedExtent + sizes.Sum(nTopLeft) + 1);
+    return (k > nCount) ? -1 : k - 1;
+}
+} // namespace
+
 // The cell under a client point; either coordinate may be -1. A point on the boundary between two
 // columns or rows belongs to the right-hand or lower one.
 CQCellID CQGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) const
 {
-    CQCellID cellID;   // (-1, -1)
     CQCellID idTopLeft = GetTopleftNonFixedCell();
-
-    // column: the first whose running right edge passes x
-    const long long fixedColWidth = m_ColPositions.Sum(m_nFixedCols);
-    if (point.x < 0)
-        cellID.col = -1;
-    else if (bAllowFixedCellCheck && point.x < fixedColWidth)
-        cellID.col = m_ColPositions.FirstSumAtLeast(1, m_nFixedCols + 1, (long long)point.x + 1) - 1;
-    else if (point.x >= fixedColWidth)
-    {
-        int k = m_ColPositions.FirstSumAtLeast(idTopLeft.col + 1, m_nCols + 1,
-                                               (long long)point.x - fixedColWidth +
-                                                   m_ColPositions.Sum(idTopLeft.col) + 1);
-        cellID.col = (k > m_nCols) ? -1 : k - 1;
-    }
-    else
-        cellID.col = -1;
-
-    // row, likewise
-    const long long fixedRowHeight = m_RowPositions.Sum(m_nFixedRows);
-    if (point.y < 0)
-        cellID.row = -1;
-    else if (bAllowFixedCellCheck && point.y < fixedRowHeight)
-        cellID.row = m_RowPositions.FirstSumAtLeast(1, m_nFixedRows + 1, (long long)point.y + 1) - 1;
-    else if (point.y >= fixedRowHeight)
-    {
-        int k = m_RowPositions.FirstSumAtLeast(idTopLeft.row + 1, m_nRows + 1,
-                                               (long long)point.y - fixedRowHeight +
-                                                   m_RowPositions.Sum(idTopLeft.row) + 1);
-        cellID.row = (k > m_nRows) ? -1 : k - 1;
-    }
-    else
-        cellID.row = -1;
-
+    CQCellID cellID;
+    cellID.col = IndexAtCoord(m_ColPositions, point.x, m_nFixedCols, m_nCols, idTopLeft.col, bAllowFixedCellCheck);
+    cellID.row = IndexAtCoord(m_RowPositions, point.y, m_nFixedRows, m_nRows, idTopLeft.row, bAllowFixedCellCheck);
     return cellID;
 }
 

@@ -40,6 +40,36 @@ int ScaleInt(long long a, long long b, long long c)
     long long r = a * b / c;
     return (int)std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, r));
 }
+
+// The grid lines of one printed cell: its bottom (and, in the first row, top) line and its right
+// (and, in the first column, left) line. Lines after the first cell of a row reach one unit back
+// over the previous cell's line, and so do vertical lines below the first row drawn on the page.
+void DrawPrintedCellLines(CDC* pDC, const CRect& rect, BOOL bHorzLines, BOOL bVertLines, bool bFirstCol,
+                          bool bTopEdge, bool bFirstRowOnPage)
+{
+    if (bHorzLines)
+    {
+        int nOverlap = bFirstCol ? 0 : 1;
+        pDC->MoveTo(rect.left - nOverlap, rect.bottom);
+        pDC->LineTo(rect.right, rect.bottom);
+        if (bTopEdge)
+        {
+            pDC->MoveTo(rect.left - nOverlap, rect.top);
+            pDC->LineTo(rect.right, rect.top);
+        }
+    }
+    if (bVertLines)
+    {
+        int nOverlap = bFirstRowOnPage ? 0 : 1;
+        pDC->MoveTo(rect.right, rect.top - nOverlap);
+        pDC->LineTo(rect.right, rect.bottom);
+        if (bFirstCol)
+        {
+            pDC->MoveTo(rect.left, rect.top - nOverlap);
+            pDC->LineTo(rect.left, rect.bottom);
+        }
+    }
+}
 }  // namespace
 
 // Asks for a printer and prints every page. A grid without non-fixed rows has nothing to print:
@@ -204,29 +234,8 @@ void CQGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
                 rect.left = rect.right + 1;
                 rect.right = rect.left + GetColumnWidth(col) - 1;
                 DrawCell(pDC, nCurrPrintRow, col, rect, FALSE);
-
-                if (bHorzLines)
-                {
-                    int nOverlap = (col == 0) ? 0 : 1;
-                    pDC->MoveTo(rect.left - nOverlap, rect.bottom);
-                    pDC->LineTo(rect.right, rect.bottom);
-                    if (nCurrPrintRow == 0)
-                    {
-                        pDC->MoveTo(rect.left - nOverlap, rect.top);
-                        pDC->LineTo(rect.right, rect.top);
-                    }
-                }
-                if (bVertLines)
-                {
-                    int nOverlap = bFirstPrintedRow ? 0 : 1;
-                    pDC->MoveTo(rect.right, rect.top - nOverlap);
-                    pDC->LineTo(rect.right, rect.bottom);
-                    if (col == 0)
-                    {
-                        pDC->MoveTo(rect.left, rect.top - nOverlap);
-                        pDC->LineTo(rect.left, rect.bottom);
-                    }
-                }
+                DrawPrintedCellLines(pDC, rect, bHorzLines, bVertLines, col == 0, nCurrPrintRow == 0,
+                                     bFirstPrintedRow != FALSE);
             }
             bFirstPrintedRow = FALSE;
         }
@@ -265,29 +274,7 @@ void CQGridCtrl::PrintColumnHeadings(CDC* pDC, CPrintInfo* /*pInfo*/)
             rect.left = rect.right + 1;
             rect.right = rect.left + GetColumnWidth(col) - 1;
             DrawFixedCell(pDC, row, col, rect, FALSE);
-
-            if (bHorzLines)
-            {
-                int nOverlap = (col == 0) ? 0 : 1;
-                pDC->MoveTo(rect.left - nOverlap, rect.bottom);
-                pDC->LineTo(rect.right, rect.bottom);
-                if (row == 0)
-                {
-                    pDC->MoveTo(rect.left - nOverlap, rect.top);
-                    pDC->LineTo(rect.right, rect.top);
-                }
-            }
-            if (bVertLines)
-            {
-                int nOverlap = (row == 0) ? 0 : 1;
-                pDC->MoveTo(rect.right, rect.top - nOverlap);
-                pDC->LineTo(rect.right, rect.bottom);
-                if (col == 0)
-                {
-                    pDC->MoveTo(rect.left, rect.top - nOverlap);
-                    pDC->LineTo(rect.left, rect.bottom);
-                }
-            }
+            DrawPrintedCellLines(pDC, rect, bHorzLines, bVertLines, col == 0, row == 0, row == 0);
         }
     }
     pDC->SelectObject(pOldFont);

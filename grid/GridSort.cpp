@@ -47,6 +47,56 @@ void QuickSortRanges(int low, int high, Partition part)
     }
 }
 
+// Checks a sort's column and row range; high -1 stands for the last row. False when there is
+// nothing to sort or the range is outside the grid.
+bool ResolveSortRange(int nCol, int nCols, int nRows, int low, int& high)
+{
+    if (nCol >= nCols)
+        return false;
+    if (high == -1)
+        high = nRows - 1;
+    if (high <= low)
+        return false;
+    return low >= 0 && high < nRows;
+}
+
+// The partition loop shared by both sorts. keys[row - low] is the key of each row of low..high;
+// cmp(a, b) compares two keys as a comparison function does (negative, zero, positive); swapRows
+// exchanges two rows of the grid. The pivot is read once per partition, and rows whose keys
+// compare equal are never exchanged. Returns whether any row moved.
+template <class Key, class Compare, class SwapRowsFn>
+bool SortKeyedRows(int low, int high, std::vector<Key>& keys, bool bAscending, Compare cmp, SwapRowsFn swapRows)
+{
+    auto key = [&](int row) -> const Key& { return keys[row - low]; };
+    // descending order reverses the comparison's sign without touching the caller's argument order
+    auto order = [&](int c) { return bAscending ? c : (c > 0 ? -1 : (c < 0 ? 1 : 0)); };
+    bool bMoved = false;
+
+    QuickSortRanges(low, high, [&](int first, int last, int& lo, int& hi) {
+        const Key midItem = key((first + last) / 2);
+        while (lo <= hi)
+        {
+            while (lo < last && order(cmp(key(lo), midItem)) < 0)
+                ++lo;
+            while (hi > first && order(cmp(key(hi), midItem)) > 0)
+                --hi;
+
+            if (lo <= hi)
+            {
+                if (cmp(key(lo), key(hi)) != 0)
+                {
+                    swapRows(lo, hi);
+                    bMoved = true;
+                    std::swap(keys[lo - low], keys[hi - low]);
+                }
+                ++lo;
+                --hi;
+            }
+        }
+    });
+    return bMoved;
+}
+
 } // namespace
 
 // Exchanges two rows: their row arrays (every cell, fixed columns included) and their heights.
@@ -79,53 +129,15 @@ BOOL CQGridCtrl::SortTextItems(int nCol, BOOL bAscending)
 // case-sensitively; the texts are read through GetItemText.
 BOOL CQGridCtrl::SortTextItems(int nCol, BOOL bAscending, int low, int high)
 {
-    if (nCol >= GetColumnCount())
-        return FALSE;
-    if (high == -1)
-        high = GetRowCount() - 1;
-    if (high <= low)
-        return FALSE;
-    if (low < 0 || high >= GetRowCount())
+    if (!ResolveSortRange(nCol, GetColumnCount(), GetRowCount(), low, high))
         return FALSE;
 
     std::vector<CString> keys((size_t)(high - low + 1));
     for (int row = low; row <= high; row++)
         keys[row - low] = GetItemText(row, nCol);
-    auto text = [&](int row) -> const CString& { return keys[row - low]; };
-    bool bMoved = false;
-
-    QuickSortRanges(low, high, [&](int first, int last, int& lo, int& hi) {
-        const CString midItem = text((first + last) / 2);
-        while (lo <= hi)
-        {
-            if (bAscending)
-                while (lo < last && text(lo).Compare(midItem) < 0)
-                    ++lo;
-            else
-                while (lo < last && text(lo).Compare(midItem) > 0)
-                    ++lo;
-
-            if (bAscending)
-                while (hi > first && text(hi).Compare(midItem) > 0)
-                    --hi;
-            else
-                while (hi > first && text(hi).Compare(midItem) < 0)
-                    --hi;
-
-            if (lo <= hi)
-            {
-                if (text(lo).Compare(text(hi)) != 0)
-                {
-                    SwapRows(lo, hi);
-                    bMoved = true;
-                    std::swap(keys[lo - low], keys[hi - low]);
-                }
-                ++lo;
-                --hi;
-            }
-        }
-    });
-    if (bMoved)
+    if (SortKeyedRows(low, high, keys, bAscending != FALSE,
+                      [](const CString& a, const CString& b) { return a.Compare(b); },
+                      [this](int r1, int r2) { SwapRows(r1, r2); }))
         RowSizesChanged(low);
     return TRUE;
 }
@@ -145,53 +157,15 @@ BOOL CQGridCtrl::SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, L
 {
     if (pfnCompare == NULL)
         return FALSE;
-    if (nCol >= GetColumnCount())
-        return FALSE;
-    if (high == -1)
-        high = GetRowCount() - 1;
-    if (high <= low)
-        return FALSE;
-    if (low < 0 || high >= GetRowCount())
+    if (!ResolveSortRange(nCol, GetColumnCount(), GetRowCount(), low, high))
         return FALSE;
 
     std::vector<LPARAM> keys((size_t)(high - low + 1));
     for (int row = low; row <= high; row++)
         keys[row - low] = GetItemData(row, nCol);
-    auto item = [&](int row) { return keys[row - low]; };
-    bool bMoved = false;
-
-    QuickSortRanges(low, high, [&](int first, int last, int& lo, int& hi) {
-        const LPARAM midItem = item((first + last) / 2);
-        while (lo <= hi)
-        {
-            if (bAscending)
-                while (lo < last && pfnCompare(item(lo), midItem, data) < 0)
-                    ++lo;
-            else
-                while (lo < last && pfnCompare(item(lo), midItem, data) > 0)
-                    ++lo;
-
-            if (bAscending)
-                while (hi > first && pfnCompare(item(hi), midItem, data) > 0)
-                    --hi;
-            else
-                while (hi > first && pfnCompare(item(hi), midItem, data) < 0)
-                    --hi;
-
-            if (lo <= hi)
-            {
-                if (pfnCompare(item(lo), item(hi), data) != 0)
-                {
-                    SwapRows(lo, hi);
-                    bMoved = true;
-                    std::swap(keys[lo - low], keys[hi - low]);
-                }
-                ++lo;
-                --hi;
-            }
-        }
-    });
-    if (bMoved)
+    if (SortKeyedRows(low, high, keys, bAscending != FALSE,
+                      [&](LPARAM a, LPARAM b) { return pfnCompare(a, b, data); },
+                      [this](int r1, int r2) { SwapRows(r1, r2); }))
         RowSizesChanged(low);
     return TRUE;
 }
