@@ -1,6 +1,5 @@
 // Run-time class information and exceptions thrown as pointers.
-#include <gtest/gtest.h>
-#include <afx.h>
+#include "afxcore_test.h"
 
 namespace {
 
@@ -31,133 +30,82 @@ IMPLEMENT_DYNCREATE(CLogFile, CStdioFile)
 
 }  // namespace
 
-TEST(RuntimeClass, IsKindOfAcrossAHierarchy) {
+TEST(RuntimeClass, KindsCastsAndCreation) {
   CSquare square;
   CCircle circle;
-  CObject* objects[] = {&square, &circle};
-  EXPECT_TRUE(objects[0]->IsKindOf(RUNTIME_CLASS(CSquare)));
-  EXPECT_TRUE(objects[0]->IsKindOf(RUNTIME_CLASS(CShape)));
-  EXPECT_TRUE(objects[0]->IsKindOf(RUNTIME_CLASS(CObject)));
-  EXPECT_FALSE(objects[0]->IsKindOf(RUNTIME_CLASS(CCircle)));
-  EXPECT_FALSE(objects[1]->IsKindOf(RUNTIME_CLASS(CSquare)));
-  EXPECT_FALSE(objects[1]->IsKindOf(NULL));
-  EXPECT_STREQ("CCircle", objects[1]->GetRuntimeClass()->m_lpszClassName);
+  CObject *pSquare = &square, *pCircle = &circle;
+  EXPECT_TRUE(pSquare->IsKindOf(RUNTIME_CLASS(CShape)) && pSquare->IsKindOf(RUNTIME_CLASS(CObject)));
+  EXPECT_FALSE(pSquare->IsKindOf(RUNTIME_CLASS(CCircle)));
+  EXPECT_FALSE(pCircle->IsKindOf(NULL));
+  EXPECT_STREQ("CCircle", pCircle->GetRuntimeClass()->m_lpszClassName);
   EXPECT_EQ((int)sizeof(CCircle), RUNTIME_CLASS(CCircle)->m_nObjectSize);
-  EXPECT_EQ(RUNTIME_CLASS(CShape), _RUNTIME_CLASS(CShape));
   EXPECT_EQ(RUNTIME_CLASS(CShape), RUNTIME_CLASS(CSquare)->GetBaseClass());
-  EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, objects[1]));
-  EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CSquare, objects[1]));
+  EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, pCircle));
+  EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CSquare, pCircle));
   EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CSquare, (CObject*)NULL));
-}
 
-TEST(RuntimeClass, LayerClassesFromTheDllAreKnownHere) {
-  // Records that live in afx.dll: the base chain crosses the module boundary.
-  CStringArray strings;
-  CObject* p = &strings;
-  EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CStringArray)));
-  EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CObject)));
-  EXPECT_FALSE(p->IsKindOf(RUNTIME_CLASS(CObArray)));
-  EXPECT_TRUE(RUNTIME_CLASS(CMemoryException)->IsDerivedFrom(RUNTIME_CLASS(CException)));
-  EXPECT_STREQ("CStringArray", p->GetRuntimeClass()->m_lpszClassName);
-  CObject* log = RUNTIME_CLASS(CLogFile)->CreateObject();
-  ASSERT_NE(nullptr, log);
-  EXPECT_TRUE(log->IsKindOf(RUNTIME_CLASS(CFile)));
-  EXPECT_TRUE(log->IsKindOf(RUNTIME_CLASS(CStdioFile)));
-  EXPECT_FALSE(log->IsKindOf(RUNTIME_CLASS(CFileFind)));
-  EXPECT_EQ(log, DYNAMIC_DOWNCAST(CFile, log));
-  delete log;
-}
-
-TEST(RuntimeClass, CreateObjectOfDynCreateClass) {
   CObject* p = RUNTIME_CLASS(CSquare)->CreateObject();
   ASSERT_NE(nullptr, p);
-  EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CSquare)));
   EXPECT_EQ(4, static_cast<CSquare*>(p)->m_nSides);
   delete p;
   EXPECT_EQ(nullptr, RUNTIME_CLASS(CCircle)->CreateObject());  // not DYNCREATE
+
+  // Records that live in afx.dll: the base chain crosses the module boundary.
+  CObject* log = RUNTIME_CLASS(CLogFile)->CreateObject();
+  ASSERT_NE(nullptr, log);
+  EXPECT_TRUE(log->IsKindOf(RUNTIME_CLASS(CFile)));
+  EXPECT_FALSE(log->IsKindOf(RUNTIME_CLASS(CFileFind)));
+  EXPECT_TRUE(RUNTIME_CLASS(CMemoryException)->IsDerivedFrom(RUNTIME_CLASS(CException)));
+  CStringArray strings;
+  EXPECT_STREQ("CStringArray", ((CObject*)&strings)->GetRuntimeClass()->m_lpszClassName);
+  delete log;
 }
 
-TEST(Exceptions, ThrownAndCaughtAsPointers) {
-  int caught = 0;
-  try {
-    AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, L"C:\\nowhere\\x.grd");
-  } catch (CFileException* e) {
-    EXPECT_EQ(CFileException::fileNotFound, e->m_cause);
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, e->m_lOsError);
-    TCHAR sz[256];
-    EXPECT_TRUE(e->GetErrorMessage(sz, 256));
-    EXPECT_NE(nullptr, wcsstr(sz, L"C:\\nowhere\\x.grd")) << sz;
-    TCHAR tiny[5];
-    EXPECT_TRUE(e->GetErrorMessage(tiny, 5));  // truncated, still terminated
-    EXPECT_EQ(4u, wcslen(tiny));
-    e->Delete();
-    caught++;
+TEST(Exceptions, ThrownAsPointersWithMessages) {
+  EXPECT_TRUE(Throws<CFileException>(
+      [] { AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, L"C:\\nowhere\\x.grd"); },
+      [](CFileException* e) {
+        TCHAR sz[256], tiny[5];
+        EXPECT_EQ(ERROR_FILE_NOT_FOUND, e->m_lOsError);
+        EXPECT_TRUE(e->GetErrorMessage(sz, 256));
+        EXPECT_NE(nullptr, wcsstr(sz, L"C:\\nowhere\\x.grd")) << sz;
+        EXPECT_TRUE(e->GetErrorMessage(tiny, 5));  // truncated, still terminated
+        EXPECT_EQ(4u, wcslen(tiny));
+        return e->m_cause == CFileException::fileNotFound;
+      }));
+  // The static memory exception survives Delete: it can be thrown again.
+  for (int i = 0; i < 2; i++) {
+    EXPECT_TRUE(Throws<CMemoryException>(AfxThrowMemoryException, [](CMemoryException* e) {
+      TCHAR sz[64];
+      return e->GetErrorMessage(sz, 64) && wcscmp(sz, L"Out of memory.") == 0;
+    }));
   }
-  try {
-    AfxThrowMemoryException();
-  } catch (CException* e) {
-    EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CMemoryException)));
-    e->Delete();  // the static memory exception survives Delete
-    caught++;
-  }
-  try {
-    AfxThrowMemoryException();
-  } catch (CMemoryException* e) {
-    TCHAR sz[64];
-    EXPECT_TRUE(e->GetErrorMessage(sz, 64));
-    EXPECT_STREQ(L"Out of memory.", sz);
-    e->Delete();
-    caught++;
-  }
-  try {
-    AfxThrowNotSupportedException();
-  } catch (CException* e) {
-    EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CNotSupportedException)));
-    e->Delete();
-    caught++;
-  }
-  try {
-    AfxThrowResourceException();
-  } catch (CResourceException* e) {
-    e->Delete();
-    caught++;
-  }
-  EXPECT_EQ(5, caught);
-}
+  EXPECT_TRUE(Throws<CException>(AfxThrowNotSupportedException,
+                                 [](CException* e) { return e->IsKindOf(RUNTIME_CLASS(CNotSupportedException)); }));
+  EXPECT_TRUE(Throws<CResourceException>(AfxThrowResourceException));
 
-TEST(Exceptions, TryCatchMacrosDeleteTheException) {
   bool inCatch = false;
-  TRY {
-    AfxThrowInvalidArgException();
-  }
-  CATCH(CInvalidArgException, e) {
-    inCatch = e->IsKindOf(RUNTIME_CLASS(CInvalidArgException));
-  }
+  TRY { AfxThrowInvalidArgException(); }
+  CATCH(CInvalidArgException, e) { inCatch = e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)); }
   END_CATCH
   EXPECT_TRUE(inCatch);
-  bool outer = false;
-  try {
-    TRY {
-      AfxThrowFileException(CFileException::diskFull);
-    }
-    CATCH_ALL(e) {
-      THROW_LAST();
-    }
+  auto rethrow = [] {
+    TRY { AfxThrowFileException(CFileException::diskFull); }
+    CATCH_ALL(e) { THROW_LAST(); }
     END_CATCH_ALL
-  } catch (CFileException* e) {
-    outer = e->m_cause == CFileException::diskFull;
-    e->Delete();
-  }
-  EXPECT_TRUE(outer);
+  };
+  EXPECT_TRUE(Throws<CFileException>(rethrow, [](CFileException* e) { return e->m_cause == CFileException::diskFull; }));
 }
 
 TEST(Exceptions, OsErrorsMapToCauses) {
-  EXPECT_EQ(CFileException::fileNotFound, CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND));
-  EXPECT_EQ(CFileException::badPath, CFileException::OsErrorToException(ERROR_PATH_NOT_FOUND));
-  EXPECT_EQ(CFileException::accessDenied, CFileException::OsErrorToException(ERROR_ACCESS_DENIED));
-  EXPECT_EQ(CFileException::sharingViolation, CFileException::OsErrorToException(ERROR_SHARING_VIOLATION));
-  EXPECT_EQ(CFileException::diskFull, CFileException::OsErrorToException(ERROR_DISK_FULL));
-  EXPECT_EQ(CFileException::genericException, CFileException::OsErrorToException(123456));
+  struct {
+    LONG lOsError;
+    int nCause;
+  } cases[] = {{ERROR_FILE_NOT_FOUND, CFileException::fileNotFound}, {ERROR_PATH_NOT_FOUND, CFileException::badPath},
+               {ERROR_ACCESS_DENIED, CFileException::accessDenied},
+               {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
+               {ERROR_DISK_FULL, CFileException::diskFull}, {123456, CFileException::genericException}};
+  for (auto& c : cases) EXPECT_EQ(c.nCause, CFileException::OsErrorToException(c.lOsError)) << c.lOsError;
   CFileException unnamed(CFileException::badSeek);
   TCHAR sz[128];
   unnamed.GetErrorMessage(sz, 128);

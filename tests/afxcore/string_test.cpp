@@ -1,83 +1,52 @@
 // CString where the library relies on it: formatting, clamping of positions and counts,
 // comparisons, editing, embedded NULs, buffer access, tokenizing and field extraction.
-#include <gtest/gtest.h>
-#include <afx.h>
+#include "afxcore_test.h"
+#include <initializer_list>
 
-TEST(CStringBasics, EmptyStringsShareOneBufferAndStayOnePointer) {
+namespace {
+
+struct StrCase {
+  CString got;
+  LPCWSTR expected;
+};
+struct IntCase {
+  int got, expected;
+};
+
+// The cases are evaluated left to right, so a list may go on editing one string.
+void ExpectStrings(std::initializer_list<StrCase> cases) {
+  int i = 0;
+  for (const StrCase& c : cases) EXPECT_STREQ(c.expected, c.got) << "case " << i++;
+}
+void ExpectInts(std::initializer_list<IntCase> cases) {
+  int i = 0;
+  for (const IntCase& c : cases) EXPECT_EQ(c.expected, c.got) << "case " << i++;
+}
+
+}  // namespace
+
+TEST(CStringBasics, EmptyValuesCopiesConstructionAndBadIndexes) {
   static_assert(sizeof(CString) == sizeof(void*), "CString must stay one pointer");
-  CString a, b, c(L""), d((LPCWSTR)NULL);
-  EXPECT_EQ((LPCWSTR)a, (LPCWSTR)b);  // no allocation: the shared empty buffer
-  EXPECT_EQ((LPCWSTR)a, (LPCWSTR)c);
-  EXPECT_EQ((LPCWSTR)a, (LPCWSTR)d);
-  EXPECT_TRUE(a.IsEmpty());
-  EXPECT_EQ(0, a.GetLength());
-  EXPECT_STREQ(L"", a);
-}
-
-TEST(CStringBasics, CopiesAreIndependentValues) {
-  CString a(L"hello");
-  CString b = a;
-  b.SetAt(0, L'J');
-  b += L"!";
-  EXPECT_STREQ(L"hello", a);
-  EXPECT_STREQ(L"Jello!", b);
-  CString c;
-  c = a;
-  a.MakeUpper();
-  EXPECT_STREQ(L"hello", c);
-  EXPECT_STREQ(L"HELLO", a);
-  a = a;  // self-assignment keeps the value
-  EXPECT_STREQ(L"HELLO", a);
-  a += a;  // appending itself
-  EXPECT_STREQ(L"HELLOHELLO", a);
-  a.Append(a.GetString() + 5, 3);
-  EXPECT_STREQ(L"HELLOHELLOHEL", a);
-}
-
-TEST(CStringBasics, ConstructionForms) {
-  EXPECT_STREQ(L"abc", CString("abc"));          // ANSI conversion
-  EXPECT_STREQ(L"xxxx", CString(L'x', 4));
-  EXPECT_STREQ(L"", CString(L'x', -3));
-  EXPECT_STREQ(L"ab", CString(L"abcdef", 2));
-  EXPECT_STREQ(L"", CString(L"abcdef", -1));
+  CString a, c(L""), d((LPCWSTR)NULL);
+  EXPECT_TRUE((LPCWSTR)a == (LPCWSTR)c && (LPCWSTR)a == (LPCWSTR)d);  // the shared empty buffer
+  CString h(L"hello"), j = h;  // copies are independent values
+  j.SetAt(0, L'J');
+  EXPECT_STREQ(L"hello", h);
+  h = h;  // self-assignment, appending itself and a piece of itself
+  h += h;
+  h.Append(h.GetString() + 5, 3);
+  EXPECT_STREQ(L"hellohellohel", h);
+  ExpectStrings({{CString("abc"), L"abc"}, {CString(L'x', 4), L"xxxx"}, {CString(L'x', -3), L""},
+                 {CString(L"abcdef", 2), L"ab"}, {CString(L"abcdef", -1), L""}, {L"a" + CString(L"b"), L"ab"},
+                 {L'a' + CString(L"b"), L"ab"}, {CString(L"a") + CString(), L"a"}});
   EXPECT_EQ(3, CString("a\0b", 3).GetLength());
-  CString s;
-  s = "narrow";
-  EXPECT_STREQ(L"narrow", s);
-  s = L'q';
-  EXPECT_STREQ(L"q", s);
-  EXPECT_STREQ(L"ab", CString(L"a") + L"b");
-  EXPECT_STREQ(L"ab", L"a" + CString(L"b"));
-  EXPECT_STREQ(L"ab", CString(L"a") + L'b');
-  EXPECT_STREQ(L"ab", L'a' + CString(L"b"));
-  EXPECT_STREQ(L"ab", CString(L"a") + CString(L"b"));
-  EXPECT_STREQ(L"a", CString(L"a") + CString());
+  EXPECT_EQ(L'\0', h[13]);  // the terminator may be read through operator[]
+  EXPECT_TRUE(Throws<CInvalidArgException>([&] { h.GetAt(13); }));
+  EXPECT_TRUE(Throws<CException>([&] { h.SetAt(-1, L'x'); },
+                                 [](CException* e) { return e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)); }));
 }
 
-TEST(CStringBasics, IndexOutOfRangeThrowsInvalidArg) {
-  CString s(L"ab");
-  EXPECT_EQ(L'b', s.GetAt(1));
-  EXPECT_EQ(L'\0', s[2]);  // the terminator may be read through operator[]
-  bool thrown = false;
-  try {
-    s.GetAt(2);
-  } catch (CInvalidArgException* e) {
-    thrown = true;
-    e->Delete();
-  }
-  EXPECT_TRUE(thrown);
-  thrown = false;
-  try {
-    s.SetAt(-1, L'x');
-  } catch (CException* e) {
-    thrown = e->IsKindOf(RUNTIME_CLASS(CInvalidArgException));
-    e->Delete();
-  }
-  EXPECT_TRUE(thrown);
-  EXPECT_STREQ(L"ab", s);
-}
-
-TEST(CStringFormat, RuntimeWidePrintfSemantics) {
+TEST(CStringFormat, RuntimeWidePrintfSemanticsAndSelfReference) {
   CString s;
   s.Format(L"%s|%d|%5.2f|%-10s|%I64d|%G|%G|%%", L"wide", -42, 3.14159, L"left", (__int64)1 << 40, 0.25, 100000.0);
   EXPECT_STREQ(L"wide|-42| 3.14|left      |1099511627776|0.25|100000|%", s);
@@ -90,227 +59,130 @@ TEST(CStringFormat, RuntimeWidePrintfSemantics) {
   CString name(L"cell"), empty;
   s.Format(L"%s[%d]=%s.", name, 3, empty);  // CString arguments go in as they are
   EXPECT_STREQ(L"cell[3]=.", s);
-  s.Format(L"%s+%s", s, name);
-  EXPECT_STREQ(L"cell[3]=.+cell", s);
+  s.Format(L"%s+%s", s, name);  // the argument is the string being formatted
   s.AppendFormat(L"%s", name);
   EXPECT_STREQ(L"cell[3]=.+cellcell", s);
-  s.Format(L"no arguments %%");
-  EXPECT_STREQ(L"no arguments %", s);
-}
 
-TEST(CStringFormat, LongOutputsAndSelfReference) {
   CString big(L'z', 3000);
-  CString s;
   s.Format(L"[%s]-%d", (LPCTSTR)big, 12345);
   ASSERT_EQ(3000 + 2 + 6, s.GetLength());
-  EXPECT_EQ(L'[', s[0]);
   EXPECT_EQ(L'z', s[2999]);
   EXPECT_STREQ(L"]-12345", s.Right(7));
-  s.Format(L"<%s>", (LPCTSTR)s);  // the argument is the string being formatted
+  s.Format(L"<%s>", (LPCTSTR)s);
   EXPECT_EQ(3008 + 2, s.GetLength());
   EXPECT_STREQ(L">", s.Right(1));
-  s.Format(L"%d", 1);
-  s.AppendFormat(L"+%d=%s", 2, L"3");
-  EXPECT_STREQ(L"1+2=3", s);
-  CString wide;
-  wide.Format(L"%2000d|", 7);
-  EXPECT_EQ(2001, wide.GetLength());
+  s.Format(L"%2000d|", 7);
+  EXPECT_EQ(2001, s.GetLength());
 }
 
-TEST(CStringExtract, LeftMidRightClampLikeTheFramework) {
-  CString s(L"abcdef");
-  EXPECT_STREQ(L"", s.Left(-1));
-  EXPECT_STREQ(L"", s.Left(0));
-  EXPECT_STREQ(L"abc", s.Left(3));
-  EXPECT_STREQ(L"abcdef", s.Left(100));
-  EXPECT_STREQ(L"", s.Right(-5));
-  EXPECT_STREQ(L"def", s.Right(3));
-  EXPECT_STREQ(L"abcdef", s.Right(6));
-  EXPECT_STREQ(L"abcdef", s.Right(7));
-  EXPECT_STREQ(L"cd", s.Mid(2, 2));
-  EXPECT_STREQ(L"cdef", s.Mid(2));
-  EXPECT_STREQ(L"abcdef", s.Mid(-3));
-  EXPECT_STREQ(L"ab", s.Mid(-3, 2));  // the start moves to 0, the count stays
-  EXPECT_STREQ(L"", s.Mid(2, -1));
-  EXPECT_STREQ(L"", s.Mid(6));
-  EXPECT_STREQ(L"", s.Mid(100, 5));
-  EXPECT_STREQ(L"ef", s.Mid(4, 0x7fffffff));
-  EXPECT_STREQ(L"", CString().Mid(0, 3));
-  EXPECT_STREQ(L"abc", s.SpanIncluding(L"cba"));
-  EXPECT_STREQ(L"", s.SpanIncluding(L"xyz"));
-  EXPECT_STREQ(L"abcd", s.SpanExcluding(L"fe"));
-  EXPECT_STREQ(L"abcdef", s.SpanExcluding(L"xyz"));
+TEST(CStringExtract, LeftMidRightSpanClampLikeTheFramework) {
+  const CString s(L"abcdef");
+  ExpectStrings({
+      {s.Left(-1), L""}, {s.Left(0), L""}, {s.Left(3), L"abc"}, {s.Left(100), L"abcdef"},
+      {s.Right(-5), L""}, {s.Right(3), L"def"}, {s.Right(6), L"abcdef"}, {s.Right(7), L"abcdef"},
+      {s.Mid(2, 2), L"cd"}, {s.Mid(2), L"cdef"}, {s.Mid(-3), L"abcdef"},
+      {s.Mid(-3, 2), L"ab"},  // the start moves to 0, the count stays
+      {s.Mid(2, -1), L""}, {s.Mid(6), L""}, {s.Mid(100, 5), L""}, {s.Mid(4, 0x7fffffff), L"ef"},
+      {CString().Mid(0, 3), L""}, {s.SpanIncluding(L"cba"), L"abc"}, {s.SpanIncluding(L"xyz"), L""},
+      {s.SpanExcluding(L"fe"), L"abcd"}, {s.SpanExcluding(L"xyz"), L"abcdef"}});
 }
 
-TEST(CStringSearch, FindAndReverseFindAtTheEdges) {
-  CString s(L"abcabc");
-  EXPECT_EQ(0, s.Find(L'a'));
-  EXPECT_EQ(3, s.Find(L'a', 1));
-  EXPECT_EQ(5, s.Find(L'c', 5));
-  EXPECT_EQ(-1, s.Find(L'c', 6));
-  EXPECT_EQ(-1, s.Find(L'a', -1));
-  EXPECT_EQ(-1, s.Find(L'z'));
-  EXPECT_EQ(1, s.Find(L"bc"));
-  EXPECT_EQ(4, s.Find(L"bc", 2));
-  EXPECT_EQ(-1, s.Find(L"bc", 5));
-  EXPECT_EQ(-1, s.Find(L"abcabcx"));
-  EXPECT_EQ(6, s.Find(L"", 6));
-  EXPECT_EQ(-1, s.Find(L"", 7));
-  EXPECT_EQ(-1, s.Find((LPCWSTR)NULL));
-  EXPECT_EQ(5, s.ReverseFind(L'c'));
-  EXPECT_EQ(-1, s.ReverseFind(L'z'));
-  EXPECT_EQ(-1, CString().ReverseFind(L'a'));
-  EXPECT_EQ(-1, CString().Find(L'a'));
-  EXPECT_EQ(2, s.FindOneOf(L"xc"));
-  EXPECT_EQ(-1, s.FindOneOf(L"xyz"));
-  EXPECT_EQ(-1, s.FindOneOf(L""));
+TEST(CStringSearch, FindAndCompareAtTheEdges) {
+  const CString s(L"abcabc"), apple(L"Apple");
+  ExpectInts({
+      {s.Find(L'a'), 0}, {s.Find(L'a', 1), 3}, {s.Find(L'c', 5), 5}, {s.Find(L'c', 6), -1},
+      {s.Find(L'a', -1), -1}, {s.Find(L'z'), -1}, {s.Find(L"bc"), 1}, {s.Find(L"bc", 2), 4},
+      {s.Find(L"bc", 5), -1}, {s.Find(L"abcabcx"), -1}, {s.Find(L"", 6), 6}, {s.Find(L"", 7), -1},
+      {s.Find((LPCWSTR)NULL), -1}, {s.ReverseFind(L'c'), 5}, {s.ReverseFind(L'z'), -1},
+      {CString().ReverseFind(L'a'), -1}, {CString().Find(L'a'), -1}, {s.FindOneOf(L"xc"), 2},
+      {s.FindOneOf(L"xyz"), -1}, {s.FindOneOf(L""), -1},
+      {apple.Compare(L"Apple"), 0}, {apple.Compare(L"apple") < 0, true}, {apple.Compare(L"Appl") > 0, true},
+      {apple.Compare(NULL) > 0, true}, {apple.CompareNoCase(L"aPPLE"), 0},
+      {apple.CompareNoCase(L"banana") < 0, true}, {apple.Collate(L"Apple"), 0}, {apple.CollateNoCase(L"APPLE"), 0},
+      {apple == L"Apple", true}, {L"Apple" == apple, true}, {apple != L"apple", true}, {apple < L"B", true},
+      {L"B" > apple, true}, {apple <= CString(L"Apple"), true}, {apple >= CString(L"Appl"), true},
+      {CString(L"b") < CString(L"a"), false}, {CString() == L"", true}, {CString() == (LPCWSTR)NULL, true}});
 }
 
-TEST(CStringCompare, CaseSensitiveInsensitiveAndOperators) {
-  CString s(L"Apple");
-  EXPECT_EQ(0, s.Compare(L"Apple"));
-  EXPECT_LT(s.Compare(L"apple"), 0);
-  EXPECT_GT(s.Compare(L"Appl"), 0);
-  EXPECT_EQ(0, s.CompareNoCase(L"aPPLE"));
-  EXPECT_LT(s.CompareNoCase(L"banana"), 0);
-  EXPECT_GT(s.Compare(NULL), 0);
-  EXPECT_TRUE(s == L"Apple");
-  EXPECT_TRUE(L"Apple" == s);
-  EXPECT_TRUE(s != L"apple");
-  EXPECT_TRUE(s < L"B");
-  EXPECT_TRUE(L"B" > s);
-  EXPECT_TRUE(s <= CString(L"Apple"));
-  EXPECT_TRUE(s >= CString(L"Appl"));
-  EXPECT_TRUE(CString(L"a") < CString(L"b"));
-  EXPECT_FALSE(CString(L"b") < CString(L"a"));
-  EXPECT_TRUE(CString() == L"");
-  EXPECT_TRUE(CString() == (LPCWSTR)NULL);
-  EXPECT_EQ(0, s.Collate(L"Apple"));
-  EXPECT_EQ(0, s.CollateNoCase(L"APPLE"));
-}
-
-TEST(CStringEdit, ReplaceRemoveInsertDelete) {
+TEST(CStringEdit, ReplaceRemoveInsertDeleteTrim) {
   CString s(L"a,b,,c");
   EXPECT_EQ(3, s.Replace(L',', L';'));
-  EXPECT_STREQ(L"a;b;;c", s);
   EXPECT_EQ(0, s.Replace(L'x', L'y'));
   EXPECT_EQ(1, s.Replace(L";;", L"--"));
   EXPECT_STREQ(L"a;b--c", s);
   EXPECT_EQ(2, s.Replace(L"-", L""));
-  EXPECT_STREQ(L"a;bc", s);
   EXPECT_EQ(0, s.Replace(L"", L"x"));
+  EXPECT_STREQ(L"a;bc", s);
   s = L"aaaa";
   EXPECT_EQ(2, s.Replace(L"aa", L"aaa"));  // non-overlapping, left to right
   EXPECT_STREQ(L"aaaaaa", s);
   EXPECT_EQ(6, s.Remove(L'a'));
   EXPECT_TRUE(s.IsEmpty());
   s = L"held";
-  EXPECT_EQ(5, s.Insert(3, L'l'));
-  EXPECT_STREQ(L"helld", s);
-  EXPECT_EQ(6, s.Insert(100, L"!"));
-  EXPECT_STREQ(L"helld!", s);
-  EXPECT_EQ(7, s.Insert(-4, L">"));
+  ExpectInts({{s.Insert(3, L'l'), 5}, {s.Insert(100, L"!"), 6}, {s.Insert(-4, L">"), 7}});
   EXPECT_STREQ(L">helld!", s);
-  EXPECT_EQ(5, s.Delete(0, 2));
-  EXPECT_STREQ(L"elld!", s);
-  EXPECT_EQ(4, s.Delete(4, 10));
-  EXPECT_STREQ(L"elld", s);
-  EXPECT_EQ(4, s.Delete(9, 1));
-  EXPECT_EQ(4, s.Delete(1, -2));
-  EXPECT_EQ(3, s.Delete(-1));
+  ExpectInts({{s.Delete(0, 2), 5}, {s.Delete(4, 10), 4}, {s.Delete(9, 1), 4}, {s.Delete(1, -2), 4},
+                        {s.Delete(-1), 3}});
   EXPECT_STREQ(L"lld", s);
   s = L"abc";
   EXPECT_STREQ(L"cba", s.MakeReverse());
   EXPECT_STREQ(L"CBA", s.MakeUpper());
   EXPECT_STREQ(L"cba", s.MakeLower());
-}
 
-TEST(CStringEdit, TrimWhitespaceCharAndSet) {
-  CString s(L" \t\r\n x y \n");
-  EXPECT_STREQ(L"x y", s.Trim());
   s = L"xxabcxx";
-  EXPECT_STREQ(L"abcxx", CString(s).TrimLeft(L'x'));
-  EXPECT_STREQ(L"xxabc", CString(s).TrimRight(L'x'));
-  EXPECT_STREQ(L"abc", CString(s).Trim(L'x'));
-  EXPECT_STREQ(L"b", CString(L"[(b)]").Trim(L"[]()"));
-  EXPECT_STREQ(L"", CString(L"    ").Trim());
-  EXPECT_STREQ(L"", CString().Trim());
-  EXPECT_STREQ(L"abc", CString(L"abc").TrimRight((LPCWSTR)NULL));
+  ExpectStrings({{CString(L" \t\r\n x y \n").Trim(), L"x y"}, {CString(s).TrimLeft(L'x'), L"abcxx"},
+                        {CString(s).TrimRight(L'x'), L"xxabc"}, {CString(s).Trim(L'x'), L"abc"},
+                        {CString(L"[(b)]").Trim(L"[]()"), L"b"}, {CString(L"    ").Trim(), L""},
+                        {CString().Trim(), L""}, {CString(L"abc").TrimRight((LPCWSTR)NULL), L"abc"}});
 }
 
-TEST(CStringEmbeddedNul, CountedEverywhere) {
-  CString s(L"a\0b\0c", 5);
-  EXPECT_EQ(5, s.GetLength());
-  EXPECT_EQ(L'c', s.GetAt(4));
-  EXPECT_EQ(2, s.Find(L'b'));
+TEST(CStringBuffer, EmbeddedNulsAndBufferAccess) {
+  CString s(L"a\0b\0c", 5), t = s;
   EXPECT_EQ(3, s.Find(L'\0', 2));
   EXPECT_EQ(4, s.ReverseFind(L'c'));
   EXPECT_EQ(3, s.Mid(2).GetLength());
-  CString t = s;
-  EXPECT_TRUE(t == s);
   t.SetAt(4, L'd');
-  EXPECT_FALSE(t == s);
   EXPECT_TRUE(s < t);
   EXPECT_FALSE(s == L"a");  // a plain string ends at its NUL
   EXPECT_EQ(2, s.Remove(L'\0'));
   EXPECT_STREQ(L"abc", s);
-  CString u(L"xy");
-  u.Insert(1, L'\0');
-  EXPECT_EQ(3, u.GetLength());
-  EXPECT_EQ(L'y', u[2]);
-  u += CString(L"\0z", 2);
-  EXPECT_EQ(5, u.GetLength());
-}
+  t += CString(L"\0z", 2);
+  EXPECT_EQ(7, t.GetLength());
 
-TEST(CStringBuffer, GetBufferAndReleaseBuffer) {
-  CString s(L"abc");
   CString shared = s;
-  LPWSTR p = s.GetBuffer(10);
+  wcscpy(s.GetBuffer(10), L"0123456789");
   ASSERT_GE(s.GetAllocLength(), 10);
-  wcscpy(p, L"0123456789");
   s.ReleaseBuffer();
   EXPECT_STREQ(L"0123456789", s);
   EXPECT_STREQ(L"abc", shared);  // the copy was not touched
-  p = s.GetBuffer(0);
-  p[2] = 0;
+  s.GetBuffer(0)[2] = 0;
   s.ReleaseBuffer();  // length up to the first NUL
   EXPECT_STREQ(L"01", s);
-  p = s.GetBuffer(5);
-  wmemcpy(p, L"a\0bcd", 5);
+  wmemcpy(s.GetBuffer(5), L"a\0bcd", 5);
   s.ReleaseBuffer(5);  // explicit length keeps the NUL
   EXPECT_EQ(5, s.GetLength());
-  p = s.GetBufferSetLength(3);
-  EXPECT_EQ(3, s.GetLength());
-  p[0] = L'Z';
+  s.GetBufferSetLength(3)[0] = L'Z';
   s.ReleaseBuffer(1);
   EXPECT_STREQ(L"Z", s);
   s.ReleaseBuffer(1000);  // more than the buffer holds: clamped
   EXPECT_LE(s.GetLength(), s.GetAllocLength());
-  CString e;
-  e.GetBuffer(20);
-  e.ReleaseBuffer(0);
-  EXPECT_EQ((LPCWSTR)CString(), (LPCWSTR)e);  // empty again without a buffer of its own
+  s.GetBuffer(20);
+  s.ReleaseBuffer(0);
+  EXPECT_EQ((LPCWSTR)CString(), (LPCWSTR)s);  // empty again without a buffer of its own
   s = L"abcdef";
   s.Truncate(2);
-  EXPECT_STREQ(L"ab", s);
   EXPECT_FALSE(s.LoadString(::GetModuleHandleW(NULL), 1));  // no string table: unchanged
-  EXPECT_STREQ(L"ab", s);
   BSTR b = s.AllocSysString();
   EXPECT_EQ(2u, SysStringLen(b));
   EXPECT_STREQ(L"ab", b);
   SysFreeString(b);
 }
 
-TEST(CStringTokenize, TokensDelimitersAndEnd) {
+TEST(CStringFields, TokenizeAndExtractSubStringAtTheEdges) {
   CString s(L",,a,b;;c,");
   int pos = 0;
-  EXPECT_STREQ(L"a", s.Tokenize(L",;", pos));
-  EXPECT_STREQ(L"b", s.Tokenize(L",;", pos));
-  EXPECT_STREQ(L"c", s.Tokenize(L",;", pos));
-  EXPECT_STREQ(L"", s.Tokenize(L",;", pos));
-  EXPECT_EQ(-1, pos);
-  EXPECT_STREQ(L"", s.Tokenize(L",;", pos));  // stays at the end
-  EXPECT_EQ(-1, pos);
+  for (LPCWSTR expected : {L"a", L"b", L"c", L"", L""}) EXPECT_STREQ(expected, s.Tokenize(L",;", pos));
+  EXPECT_EQ(-1, pos);  // and it stays at the end
   pos = 100;
   EXPECT_STREQ(L"", s.Tokenize(L",", pos));
   EXPECT_EQ(-1, pos);
@@ -321,31 +193,28 @@ TEST(CStringTokenize, TokensDelimitersAndEnd) {
   EXPECT_STREQ(L"a,b;;c,", s.Tokenize(L"", pos));  // no delimiters: the rest, then the end
   EXPECT_STREQ(L"", s.Tokenize(L"", pos));
   EXPECT_EQ(-1, pos);
-}
 
-TEST(CStringExtractSubString, FieldsAtTheEdges) {
-  CString r(L"old");
-  EXPECT_TRUE(AfxExtractSubString(r, L"a,,c", 0, L','));
-  EXPECT_STREQ(L"a", r);
-  EXPECT_TRUE(AfxExtractSubString(r, L"a,,c", 1, L','));
-  EXPECT_STREQ(L"", r);
-  EXPECT_TRUE(AfxExtractSubString(r, L"a,,c", 2, L','));
-  EXPECT_STREQ(L"c", r);
-  r = L"old";
-  EXPECT_FALSE(AfxExtractSubString(r, L"a,,c", 3, L','));
-  EXPECT_STREQ(L"", r);
-  EXPECT_TRUE(AfxExtractSubString(r, L"line1\nline2", 1));
-  EXPECT_STREQ(L"line2", r);
-  EXPECT_TRUE(AfxExtractSubString(r, L"", 0, L','));
-  EXPECT_STREQ(L"", r);
-  EXPECT_TRUE(AfxExtractSubString(r, L"a,", 1, L','));
-  EXPECT_STREQ(L"", r);
-  EXPECT_FALSE(AfxExtractSubString(r, L"a", -1, L','));
-  EXPECT_FALSE(AfxExtractSubString(r, NULL, 0, L','));
-  EXPECT_TRUE(AfxExtractSubString(r, L"abc", 0, L'\0'));
-  EXPECT_STREQ(L"abc", r);
-  EXPECT_FALSE(AfxExtractSubString(r, L"abc", 1, L'\0'));
-  r = L"x;y;z";
-  EXPECT_TRUE(AfxExtractSubString(r, r, 1, L';'));  // source and target are the same string
-  EXPECT_STREQ(L"y", r);
+  struct {
+    LPCWSTR source;
+    int index;
+    wchar_t sep;
+    BOOL found;
+    LPCWSTR expected;
+  } cases[] = {{L"a,,c", 0, L',', TRUE, L"a"}, {L"a,,c", 1, L',', TRUE, L""}, {L"a,,c", 2, L',', TRUE, L"c"},
+               {L"a,,c", 3, L',', FALSE, L""}, {L"line1\nline2", 1, L'\n', TRUE, L"line2"},
+               {L"", 0, L',', TRUE, L""}, {L"a,", 1, L',', TRUE, L""}, {L"a", -1, L',', FALSE, nullptr},
+               {NULL, 0, L',', FALSE, nullptr}, {L"abc", 0, L'\0', TRUE, L"abc"}, {L"abc", 1, L'\0', FALSE, nullptr}};
+  for (auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.source ? c.source : L"(null)") << " #" << c.index);
+    CString r(L"old");
+    EXPECT_EQ(c.found, AfxExtractSubString(r, c.source, c.index, c.sep));
+    if (c.expected) {
+      EXPECT_STREQ(c.expected, r);
+    }
+  }
+  EXPECT_TRUE(AfxExtractSubString(s, L"line1\nline2", 1));  // the default separator
+  EXPECT_STREQ(L"line2", s);
+  s = L"x;y;z";
+  EXPECT_TRUE(AfxExtractSubString(s, s, 1, L';'));  // source and target are the same string
+  EXPECT_STREQ(L"y", s);
 }

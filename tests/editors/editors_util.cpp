@@ -23,12 +23,8 @@ BOOL CALLBACK CountOne(HWND hWnd, LPARAM lParam) {
 }  // namespace
 
 HostWindow::HostWindow(int cx, int cy) {
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = ::GetModuleHandleW(NULL);
-  wc.hCursor = ::LoadCursorW(NULL, IDC_ARROW);
-  wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-  wc.lpszClassName = kHostClass;
+  WNDCLASSW wc = {0, WndProc, 0, 0, ::GetModuleHandleW(NULL), NULL, ::LoadCursorW(NULL, IDC_ARROW),
+                  (HBRUSH)(COLOR_WINDOW + 1), NULL, kHostClass};
   ::RegisterClassW(&wc);  // fails harmlessly when already registered
   m_hWnd = ::CreateWindowExW(0, kHostClass, L"editors", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                              20, 20, cx, cy, NULL, NULL, wc.hInstance, this);
@@ -44,10 +40,7 @@ HostWindow::~HostWindow() {
 }
 
 LRESULT CALLBACK HostWindow::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    ::SetWindowLongPtrW(hWnd, GWLP_USERDATA,
-                        (LONG_PTR)((CREATESTRUCTW*)lParam)->lpCreateParams);
-  }
+  if (msg == WM_NCCREATE) ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, (LONG_PTR)((CREATESTRUCTW*)lParam)->lpCreateParams);
   HostWindow* self = (HostWindow*)::GetWindowLongPtrW(hWnd, GWLP_USERDATA);
   if (msg == WM_NOTIFY && self != nullptr) {
     const NMHDR* hdr = (const NMHDR*)lParam;
@@ -151,10 +144,8 @@ void PumpMessages() {
 }
 
 std::wstring TextOf(HWND hWnd) {
-  int n = ::GetWindowTextLengthW(hWnd);
-  std::wstring s(n + 1, L'\0');
-  n = ::GetWindowTextW(hWnd, &s[0], n + 1);
-  s.resize(n);
+  std::wstring s(::GetWindowTextLengthW(hWnd) + 1, L'\0');
+  s.resize(::GetWindowTextW(hWnd, &s[0], (int)s.size()));
   return s;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <afxcmn.h>
 #include "editors_util.h"
+#include "testwin.h"
 
 using namespace edtest;
 
@@ -27,102 +28,55 @@ class ListCtrlTest : public ::testing::Test {
   CListCtrl list;
 };
 
-// Items, sub-item texts, data, columns and their widths.
-TEST_F(ListCtrlTest, ItemsColumnsAndTexts) {
-  EXPECT_EQ(4, list.GetItemCount());
-  EXPECT_STREQ(L"charlie", (LPCTSTR)list.GetItemText(2, 0));
+// Texts read into a CString (any length, empty for a bad index) or cut to a caller's buffer;
+// column changes reach the header; the selected-item positions walk the selection; sub-item
+// rectangles and hit tests agree.
+TEST_F(ListCtrlTest, TextsColumnsSelectionAndHitTests) {
   EXPECT_STREQ(L"30", (LPCTSTR)list.GetItemText(2, 1));
   EXPECT_STREQ(L"", (LPCTSTR)list.GetItemText(9, 0));
   wchar_t buf[4];
   EXPECT_EQ(3, list.GetItemText(0, 0, buf, 4));  // cut to the buffer
   EXPECT_STREQ(L"del", buf);
   EXPECT_EQ(0, list.GetItemText(0, 0, NULL, 4));
-  EXPECT_EQ(102u, list.GetItemData(2));
   EXPECT_EQ(0u, list.GetItemData(42));
-
   CString longText;
   for (int i = 0; i < 100; ++i) longText += L"0123456789";
   list.SetItemText(3, 1, longText);
   EXPECT_EQ(1000, list.GetItemText(3, 1).GetLength());
 
-  EXPECT_EQ(150, list.GetColumnWidth(0));
-  EXPECT_TRUE(list.SetColumnWidth(1, 120));
-  EXPECT_EQ(120, list.GetColumnWidth(1));
-  wchar_t heading[32];
-  LVCOLUMN col = {LVCF_TEXT | LVCF_FMT};
-  col.pszText = heading;
-  col.cchTextMax = 32;
-  EXPECT_TRUE(list.GetColumn(1, &col));
-  EXPECT_STREQ(L"Size", heading);
-  EXPECT_EQ(LVCFMT_RIGHT, col.fmt & LVCFMT_JUSTIFYMASK);
-  col.mask = LVCF_TEXT;
+  LVCOLUMN col = {LVCF_TEXT};
   col.pszText = (LPWSTR)L"Bytes";
   EXPECT_TRUE(list.SetColumn(1, &col));
   CHeaderCtrl* header = list.GetHeaderCtrl();
   ASSERT_NE(nullptr, header);
-  EXPECT_EQ(2, header->GetItemCount());
+  wchar_t heading[32];
   HDITEM hdi = {HDI_TEXT};
   hdi.pszText = heading;
   hdi.cchTextMax = 32;
   EXPECT_TRUE(header->GetItem(1, &hdi));
   EXPECT_STREQ(L"Bytes", heading);
-  int order[2] = {};
-  EXPECT_TRUE(list.GetColumnOrderArray(order));
-  EXPECT_EQ(0, order[0]);
-  EXPECT_EQ(1, order[1]);
 
-  EXPECT_TRUE(list.DeleteColumn(1));
-  EXPECT_EQ(1, header->GetItemCount());
-  EXPECT_TRUE(list.DeleteItem(0));
-  EXPECT_FALSE(list.DeleteItem(10));
-  EXPECT_EQ(3, list.GetItemCount());
-  EXPECT_TRUE(list.DeleteAllItems());
-  EXPECT_EQ(0, list.GetItemCount());
-}
-
-// Selection and focus states, the next-item walk and the selected-item positions.
-TEST_F(ListCtrlTest, StatesAndSelection) {
-  EXPECT_TRUE(list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
-  EXPECT_TRUE(list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
-  EXPECT_EQ((UINT)LVIS_SELECTED, list.GetItemState(1, LVIS_SELECTED | LVIS_FOCUSED));
-  EXPECT_EQ(2u, list.GetSelectedCount());
-  EXPECT_EQ(1, list.GetNextItem(-1, LVNI_SELECTED));
-  EXPECT_EQ(3, list.GetNextItem(1, LVNI_SELECTED));
-  EXPECT_EQ(-1, list.GetNextItem(3, LVNI_SELECTED));
-  EXPECT_EQ(3, list.GetNextItem(-1, LVNI_FOCUSED));
+  list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+  list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   std::vector<int> selected;
   for (POSITION pos = list.GetFirstSelectedItemPosition(); pos != NULL;)
     selected.push_back(list.GetNextSelectedItem(pos));
   EXPECT_EQ((std::vector<int>{1, 3}), selected);
-
   list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
-  EXPECT_EQ((DWORD)(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES), list.GetExtendedStyle());
-  EXPECT_FALSE(list.GetCheck(2));
   EXPECT_TRUE(list.SetCheck(2));
   EXPECT_TRUE(list.GetCheck(2));
-}
+  EXPECT_FALSE(list.GetCheck(1));
 
-// Rectangles and hit tests agree: the middle of a sub-item's rectangle hits that sub-item.
-TEST_F(ListCtrlTest, RectanglesAndHitTests) {
   CRect item, sub;
   ASSERT_TRUE(list.GetItemRect(2, &item, LVIR_BOUNDS));
   ASSERT_TRUE(list.GetSubItemRect(2, 1, LVIR_BOUNDS, sub));
-  EXPECT_EQ(item.top, sub.top);
   EXPECT_EQ(150, sub.left - item.left);
-  UINT flags = 0;
-  EXPECT_EQ(2, list.HitTest(CPoint(item.left + 20, item.CenterPoint().y), &flags));
-  EXPECT_TRUE(flags & LVHT_ONITEM);
   LVHITTESTINFO hti = {};
   hti.pt = sub.CenterPoint();
   EXPECT_EQ(2, list.SubItemHitTest(&hti));
   EXPECT_EQ(1, hti.iSubItem);
   hti.pt = CPoint(5, 290);
   EXPECT_EQ(-1, list.HitTest(&hti));
-  EXPECT_EQ(0, list.GetTopIndex());
-  EXPECT_GT(list.GetCountPerPage(), 4);
-  EXPECT_TRUE(list.EnsureVisible(3, FALSE));
-  EXPECT_TRUE(list.RedrawItems(0, 3));
-  EXPECT_TRUE(list.Update(1));
 }
 
 // Sorting with a compare function over the item data.
@@ -131,9 +85,7 @@ TEST_F(ListCtrlTest, SortItemsByText) {
   static const wchar_t* names[] = {L"delta", L"alpha", L"charlie", L"bravo"};
   EXPECT_TRUE(list.SortItems(
       [](LPARAM a, LPARAM b, LPARAM) -> int { return wcscmp(names[a - 100], names[b - 100]); }, 0));
-  EXPECT_STREQ(L"alpha", (LPCTSTR)list.GetItemText(0, 0));
-  EXPECT_STREQ(L"bravo", (LPCTSTR)list.GetItemText(1, 0));
-  EXPECT_STREQ(L"delta", (LPCTSTR)list.GetItemText(3, 0));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(L"abcd"[i], list.GetItemText(i, 0)[0]);
   EXPECT_STREQ(L"10", (LPCTSTR)list.GetItemText(3, 1));  // sub-items travel with their items
   EXPECT_FALSE(list.SortItems(NULL, 0));
 }
@@ -174,17 +126,11 @@ TEST_F(ListCtrlTest, ImageListsAndTheirOwners) {
   EXPECT_EQ(2, images.GetImageCount());
 
   // Drawn into a white memory bitmap, image 0 paints red pixels.
-  HBITMAP canvas = ::CreateCompatibleBitmap(screen, 32, 32);
-  old = ::SelectObject(mem, canvas);
-  RECT wide = {0, 0, 32, 32};
-  ::FillRect(mem, &wide, (HBRUSH)::GetStockObject(WHITE_BRUSH));
-  CDC* dc = CDC::FromHandle(mem);
-  EXPECT_TRUE(images.Draw(dc, 0, CPoint(8, 8), ILD_NORMAL));
-  EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(mem, 10, 10));
-  EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(mem, 2, 2));
+  qtest::CPixelBuffer canvas(32, 32);
+  EXPECT_TRUE(images.Draw(canvas.GetDC(), 0, CPoint(8, 8), ILD_NORMAL));
+  EXPECT_EQ(RGB(255, 0, 0), canvas.GetPixel(10, 10));
+  EXPECT_EQ(RGB(255, 255, 255), canvas.GetPixel(2, 2));
   EXPECT_FALSE(images.Draw(NULL, 0, CPoint(0, 0), ILD_NORMAL));
-  ::SelectObject(mem, old);
-  ::DeleteObject(canvas);
   ::DeleteObject(brush);
   ::DeleteDC(mem);
   ::ReleaseDC(NULL, screen);

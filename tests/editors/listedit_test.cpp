@@ -74,25 +74,9 @@ class ListEditTest : public ::testing::Test {
   bool owned = false;
 };
 
-// On creation: the initial text, all of it selected, the focus, the list's font.
-TEST_F(ListEditTest, OpensWithTheTextSelectedAndFocused) {
-  HWND h = Open(2, 1, L"42", 0, ES_AUTOHSCROLL);
-  EXPECT_EQ(L"42", TextOf(h));
-  EXPECT_EQ(std::make_pair(0, 2), SelOf(h));
-  EXPECT_EQ(h, ::GetFocus());
-  EXPECT_EQ(::SendMessageW(list.GetSafeHwnd(), WM_GETFONT, 0, 0), ::SendMessageW(h, WM_GETFONT, 0, 0));
-  EXPECT_TRUE(Host().EndEdits().empty());
-}
-
-// Return ends the edit: the focus goes to the list and its parent gets one end-of-label-edit
-// notification with the text.
-TEST_F(ListEditTest, ReturnReportsTheText) {
-  HWND h = Open(3, 1, L"42", 0, ES_AUTOHSCROLL);
-  TypeText(h, L"x9");
-  EXPECT_EQ(L"x9", TextOf(h));
-  PressCharKey(h, VK_RETURN, L'\r');
-  EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
-  EXPECT_EQ(L"x9", TextOf(h));  // Return is not inserted
+// Expects one end-of-label-edit notification from the list for item/subItem; text NULL means
+// none was reported (the edit was cancelled).
+void ExpectOneEndEdit(const CListCtrl& list, int item, int subItem, const wchar_t* text) {
   ASSERT_EQ(1u, Host().EndEdits().size());
   const NotifyRecord r = Host().EndEdits()[0];
   EXPECT_EQ(kListId, r.wParam);
@@ -100,12 +84,28 @@ TEST_F(ListEditTest, ReturnReportsTheText) {
   EXPECT_EQ(kEditId, r.idFrom);
   EXPECT_EQ(-176, r.code);
   EXPECT_EQ((UINT)LVIF_TEXT, r.mask);
-  EXPECT_EQ(3, r.iItem);
-  EXPECT_EQ(1, r.iSubItem);
-  EXPECT_TRUE(r.hasText);
-  EXPECT_EQ(L"x9", r.text);
-  EXPECT_EQ(2, r.cchTextMax);
-  EXPECT_TRUE(::IsWindow(h));  // the editor does not close itself
+  EXPECT_EQ(item, r.iItem);
+  EXPECT_EQ(subItem, r.iSubItem);
+  EXPECT_EQ(text != nullptr, r.hasText);
+  EXPECT_EQ(text != nullptr ? text : L"", r.text);
+  EXPECT_EQ(text != nullptr ? (int)wcslen(text) : 0, r.cchTextMax);
+  EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
+}
+
+// On creation: the initial text, all of it selected, the focus, the list's font. Return ends
+// the edit with the text (Return is not inserted, the editor does not close itself).
+TEST_F(ListEditTest, OpensSelectedAndReturnReportsTheText) {
+  HWND h = Open(3, 1, L"42", 0, ES_AUTOHSCROLL);
+  EXPECT_EQ(L"42", TextOf(h));
+  EXPECT_EQ(std::make_pair(0, 2), SelOf(h));
+  EXPECT_EQ(h, ::GetFocus());
+  EXPECT_EQ(::SendMessageW(list.GetSafeHwnd(), WM_GETFONT, 0, 0), ::SendMessageW(h, WM_GETFONT, 0, 0));
+  EXPECT_TRUE(Host().EndEdits().empty());
+  TypeText(h, L"x9");
+  PressCharKey(h, VK_RETURN, L'\r');
+  EXPECT_EQ(L"x9", TextOf(h));
+  ExpectOneEndEdit(list, 3, 1, L"x9");
+  EXPECT_TRUE(::IsWindow(h));
 }
 
 // Escape reports no text, so that the list keeps its label.
@@ -113,14 +113,7 @@ TEST_F(ListEditTest, EscapeReportsNoText) {
   HWND h = Open(1, 0, L"item 1", 0, ES_AUTOHSCROLL);
   TypeText(h, L"changed");
   PressCharKey(h, VK_ESCAPE, 0x1b);
-  EXPECT_EQ(list.GetSafeHwnd(), ::GetFocus());
-  ASSERT_EQ(1u, Host().EndEdits().size());
-  const NotifyRecord r = Host().EndEdits()[0];
-  EXPECT_EQ(-176, r.code);
-  EXPECT_EQ(1, r.iItem);
-  EXPECT_EQ(0, r.iSubItem);
-  EXPECT_FALSE(r.hasText);
-  EXPECT_EQ(0, r.cchTextMax);
+  ExpectOneEndEdit(list, 1, 0, nullptr);
 }
 
 // Losing the focus any other way ends the edit with the text as well.
@@ -128,44 +121,38 @@ TEST_F(ListEditTest, FocusLossReportsTheText) {
   HWND h = Open(0, 0, L"item 0", 0, ES_AUTOHSCROLL);
   PressKey(h, VK_END);
   TypeText(h, L"!");
-  ::SetFocus(Host().hwnd());
-  ASSERT_EQ(1u, Host().EndEdits().size());
-  EXPECT_EQ(L"item 0!", Host().EndEdits()[0].text);
-  EXPECT_EQ(7, Host().EndEdits()[0].cchTextMax);
+  ::SetFocus(list.GetSafeHwnd());
+  ExpectOneEndEdit(list, 0, 0, L"item 0!");
 }
 
-// A whole-number editor refuses the point, a decimal one takes exactly one; signs only first.
+// A whole-number editor refuses the point, a decimal one takes exactly one; signs only first;
+// any kind beyond the known ones takes no character at all, and Return still ends the edit.
 TEST_F(ListEditTest, NumberKindsFilterCharacters) {
-  HWND h = Open(0, 1, L"", 2, ES_AUTOHSCROLL);
-  TypeText(h, L"-1.5a+-");
-  EXPECT_EQ(L"-15", TextOf(h));
-  PressKey(h, VK_HOME);
-  TypeText(h, L"+");
-  EXPECT_EQ(L"-15", TextOf(h));
-  editor->DestroyWindow();
-  delete editor;
-  editor = nullptr;
-
-  h = Open(0, 1, L"", 1, ES_AUTOHSCROLL);
-  TypeText(h, L"+2.5.0x");
-  EXPECT_EQ(L"+2.50", TextOf(h));
-  ::SetWindowTextW(h, L"7");
-  PressKey(h, VK_HOME);
-  TypeText(h, L"-");
-  EXPECT_EQ(L"-7", TextOf(h));
-  PressKey(h, VK_END);
-  TypeText(h, L"-");
-  EXPECT_EQ(L"-7", TextOf(h));
-}
-
-// Any kind beyond the known ones takes no character at all; Return still ends the edit.
-TEST_F(ListEditTest, UnknownKindRefusesEverything) {
-  HWND h = Open(4, 0, L"", 9, ES_AUTOHSCROLL);
-  TypeText(h, L"1a.-");
-  EXPECT_EQ(L"", TextOf(h));
-  PressCharKey(h, VK_RETURN, L'\r');
-  ASSERT_EQ(1u, Host().EndEdits().size());
-  EXPECT_EQ(L"", Host().EndEdits()[0].text);
+  const struct {
+    UINT kind;
+    const wchar_t *typed, *expected;
+  } cases[] = {{2, L"-1.5a+-", L"-15"}, {1, L"+2.5.0x", L"+2.50"}, {9, L"1a.-", L""}};
+  for (const auto& c : cases) {
+    HWND h = Open(0, 1, L"", c.kind, ES_AUTOHSCROLL);
+    TypeText(h, c.typed);
+    EXPECT_EQ(c.expected, TextOf(h)) << "kind " << c.kind;
+    PressKey(h, VK_HOME);
+    TypeText(h, L"+-");
+    EXPECT_EQ(c.expected, TextOf(h)) << "kind " << c.kind;
+    if (c.kind == 1) {
+      ::SetWindowTextW(h, L"7");
+      TypeText(h, L"-");  // at the start
+      PressKey(h, VK_END);
+      TypeText(h, L"-");
+      EXPECT_EQ(L"-7", TextOf(h));
+    }
+    Host().notifications.clear();
+    PressCharKey(h, VK_RETURN, L'\r');
+    ASSERT_EQ(1u, Host().EndEdits().size());
+    editor->DestroyWindow();
+    delete editor;
+    editor = nullptr;
+  }
 }
 
 // A single-line editor widens with its text, up to two pixels inside the list's right edge;
@@ -221,29 +208,28 @@ TEST_F(ListEditTest, MultiLineGrowsDownThenScrolls) {
 }
 
 // PreTranslateMessage keeps Return, Escape, Delete and Ctrl combinations for the editor;
-// other keys go the usual way.
+// other keys go the usual way. A multi-line editor swallows the Escape key-down itself; its
+// character still cancels.
 TEST_F(ListEditTest, PreTranslateKeepsEditingKeys) {
-  HWND h = Open(2, 0, L"item 2", 0, ES_AUTOHSCROLL);
-  MSG msg = {h, WM_KEYDOWN, 'A', 1};
-  EXPECT_FALSE(editor->PreTranslateMessage(&msg));
-  msg = {h, WM_KEYDOWN, VK_DELETE, 1};
-  EXPECT_TRUE(editor->PreTranslateMessage(&msg));  // dispatched: deletes the selection
-  EXPECT_EQ(L"", TextOf(h));
-  msg = {h, WM_KEYDOWN, VK_RETURN, 1 | (::MapVirtualKeyW(VK_RETURN, 0) << 16)};
-  EXPECT_TRUE(editor->PreTranslateMessage(&msg));
-  PumpMessages();  // the translated Return character ends the edit
-  ASSERT_EQ(1u, Host().EndEdits().size());
-  EXPECT_TRUE(Host().EndEdits()[0].hasText);
-}
-
-// A multi-line editor swallows the Escape key-down itself; its character still cancels.
-TEST_F(ListEditTest, MultiLineSwallowsEscapeKeyDown) {
-  HWND h = Open(2, 0, L"item 2", 0, ES_MULTILINE);
-  MSG msg = {h, WM_KEYDOWN, VK_ESCAPE, 1 | (::MapVirtualKeyW(VK_ESCAPE, 0) << 16)};
-  EXPECT_TRUE(editor->PreTranslateMessage(&msg));
-  PumpMessages();
-  ASSERT_EQ(1u, Host().EndEdits().size());
-  EXPECT_FALSE(Host().EndEdits()[0].hasText);
+  for (bool multiLine : {false, true}) {
+    SCOPED_TRACE(multiLine ? "multi-line" : "single line");
+    Host().notifications.clear();
+    HWND h = Open(2, 0, L"item 2", 0, multiLine ? ES_MULTILINE : ES_AUTOHSCROLL);
+    MSG msg = {h, WM_KEYDOWN, 'A', 1};
+    EXPECT_FALSE(editor->PreTranslateMessage(&msg));
+    msg = {h, WM_KEYDOWN, VK_DELETE, 1};
+    EXPECT_TRUE(editor->PreTranslateMessage(&msg));  // dispatched: deletes the selection
+    EXPECT_EQ(L"", TextOf(h));
+    UINT vk = multiLine ? VK_ESCAPE : VK_RETURN;
+    msg = {h, WM_KEYDOWN, vk, 1 | (::MapVirtualKeyW(vk, 0) << 16)};
+    EXPECT_TRUE(editor->PreTranslateMessage(&msg));
+    PumpMessages();  // the translated character ends the edit
+    ASSERT_EQ(1u, Host().EndEdits().size());
+    EXPECT_EQ(!multiLine, Host().EndEdits()[0].hasText);
+    editor->DestroyWindow();
+    delete editor;
+    editor = nullptr;
+  }
 }
 
 // Many edits, ended with Return or Escape and destroyed when the parent hears the end, leave

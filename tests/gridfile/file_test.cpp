@@ -10,89 +10,67 @@
 
 using namespace gridfile;
 
-namespace
-{
-class GridFileTest : public testing::Test
-{
+namespace {
+class GridFileTest : public testing::Test {
 protected:
     CTempDir m_dir;
 };
 
 // One saved line per row as the file holds it.
-std::string Lines(std::initializer_list<const char*> lines)
-{
+std::string Lines(std::initializer_list<const char*> lines) {
     std::string s;
-    for (const char* p : lines)
-        (s += p) += "\r\n";
+    for (const char* p : lines) (s += p) += "\r\n";
     return s;
 }
-}  // namespace
+}   // namespace
 
 // --- saving -------------------------------------------------------------------------------------
 
-TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero)
-{
-    FileGrid grid(2, 2);
-    grid.SetItemText(0, 0, L"A");
-    grid.SetItemText(0, 1, L"B");
-    grid.SetItemText(1, 0, L"c");
-    grid.SetItemText(1, 1, L"d");
-    ASSERT_TRUE(grid.Save(m_dir.Path(L"two.csv")));
-    EXPECT_EQ(Lines({"A,B", "A,B", "c,d"}), ReadBytes(m_dir.Path(L"two.csv")));
-
-    // Fixed rows are rows like the others; empty texts give empty fields; a one-column grid has
-    // no commas.
-    FileGrid fixed(3, 3, 1, 1);
-    fixed.SetItemText(0, 1, L"x");
-    fixed.SetItemText(2, 2, L"z z");
-    ASSERT_TRUE(fixed.Save(m_dir.Path(L"fixed.csv")));
-    EXPECT_EQ(Lines({",x,", ",x,", ",,", ",,z z"}), ReadBytes(m_dir.Path(L"fixed.csv")));
-
-    FileGrid single(2, 1);
-    single.SetItemText(1, 0, L"only");
-    ASSERT_TRUE(single.Save(m_dir.Path(L"single.csv")));
-    EXPECT_EQ(Lines({"", "", "only"}), ReadBytes(m_dir.Path(L"single.csv")));
-}
-
-TEST_F(GridFileTest, SaveOfAGridWithoutColumnsEmptiesTheFile)
-{
-    WriteBytes(m_dir.Path(L"old.csv"), "old contents\r\n");
-    FileGrid grid(5, 0);
-    ASSERT_TRUE(grid.Save(m_dir.Path(L"old.csv")));
-    EXPECT_EQ("", ReadBytes(m_dir.Path(L"old.csv")));
-
-    // Columns without rows: the headings line of texts outside the grid, no row lines.
-    FileGrid noRows(0, 3);
-    ASSERT_TRUE(noRows.Save(m_dir.Path(L"norows.csv")));
-    EXPECT_EQ(Lines({",,"}), ReadBytes(m_dir.Path(L"norows.csv")));
-}
-
-namespace
-{
+namespace {
 // A grid that shows texts of its own instead of the stored ones.
-class ShowingGrid : public FileGrid
-{
+class ShowingGrid : public FileGrid {
 public:
     using FileGrid::FileGrid;
-    CString GetItemText(int nRow, int nCol) const override
-    {
+    CString GetItemText(int nRow, int nCol) const override {
         CString str;
         str.Format(L"<%d:%d>", nRow, nCol);
         return str;
     }
 };
-}  // namespace
+}   // namespace
 
-TEST_F(GridFileTest, SaveWritesTheTextsADerivedGridShows)
-{
-    ShowingGrid grid(2, 2);
-    grid.SetItemText(0, 0, L"stored");
-    ASSERT_TRUE(grid.Save(m_dir.Path(L"shown.csv")));
-    EXPECT_EQ(Lines({"<0:0>,<0:1>", "<0:0>,<0:1>", "<1:0>,<1:1>"}), ReadBytes(m_dir.Path(L"shown.csv")));
+// The headings line (row 0) and then every row from row 0: fixed rows are rows like the others,
+// empty texts give empty fields, a one-column grid has no commas, a grid without columns empties
+// the file, one without rows writes the headings line of texts outside the grid, and a derived
+// grid's own texts are written.
+TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero) {
+    FileGrid two(2, 2), fixed(3, 3, 1, 1), single(2, 1), noCols(5, 0), noRows(0, 3);
+    ShowingGrid shown(2, 2);
+    two.SetItemText(0, 0, L"A");
+    two.SetItemText(0, 1, L"B");
+    two.SetItemText(1, 0, L"c");
+    two.SetItemText(1, 1, L"d");
+    fixed.SetItemText(0, 1, L"x");
+    fixed.SetItemText(2, 2, L"z z");
+    single.SetItemText(1, 0, L"only");
+    shown.SetItemText(0, 0, L"stored");
+    const struct {
+        FileGrid* grid;
+        std::string expected;
+    } cases[] = {{&two, Lines({"A,B", "A,B", "c,d"})},
+                 {&fixed, Lines({",x,", ",x,", ",,", ",,z z"})},
+                 {&single, Lines({"", "", "only"})},
+                 {&noCols, ""},
+                 {&noRows, Lines({",,"})},
+                 {&shown, Lines({"<0:0>,<0:1>", "<0:0>,<0:1>", "<1:0>,<1:1>"})}};
+    for (const auto& c : cases) {
+        WriteBytes(m_dir.Path(L"out.csv"), "old contents\r\n");
+        ASSERT_TRUE(c.grid->Save(m_dir.Path(L"out.csv")));
+        EXPECT_EQ(c.expected, ReadBytes(m_dir.Path(L"out.csv")));
+    }
 }
 
-TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
-{
+TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding) {
     FileGrid grid(2, 4);
     grid.SetItemText(0, 0, L"caf\u00E9");              // Latin-1: one byte in the C locale
     grid.SetItemText(0, 1, L"\u8868\u683C");           // not in the C locale: '?'
@@ -119,15 +97,15 @@ TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
 
 // --- loading ------------------------------------------------------------------------------------
 
-TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine)
-{
-    WriteBytes(m_dir.Path(L"hand.csv"), "a,,b\r\n"
-                                        "1,2,3\r\n"
-                                        "x\r\n"
-                                        "\r\n"
-                                        ",\r\n"
-                                        "p,q,r,s,t\r\n"
-                                        "last,y");   // no line end
+TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine) {
+    WriteBytes(m_dir.Path(L"hand.csv"),
+               "a,,b\r\n"
+               "1,2,3\r\n"
+               "x\r\n"
+               "\r\n"
+               ",\r\n"
+               "p,q,r,s,t\r\n"
+               "last,y");   // no line end
     FileGrid grid;
     ASSERT_TRUE(grid.Load(m_dir.Path(L"hand.csv")));
     ASSERT_EQ(3, grid.GetColumnCount());
@@ -146,18 +124,15 @@ TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine)
     // Headings and their column are centred single-line text; appended rows follow the cell
     // rule: the format of the cell above, column 0 excepted.
     const UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    for (int col = 0; col < 3; col++)
-        EXPECT_EQ(kCentred, grid.GetItemFormat(0, col)) << col;
-    for (int row = 1; row < 7; row++)
-    {
+    for (int col = 0; col < 3; col++) EXPECT_EQ(kCentred, grid.GetItemFormat(0, col)) << col;
+    for (int row = 1; row < 7; row++) {
         EXPECT_EQ(0u, grid.GetItemFormat(row, 0)) << row;
         EXPECT_EQ(kCentred, grid.GetItemFormat(row, 1)) << row;
         EXPECT_EQ(kCentred, grid.GetItemFormat(row, 2)) << row;
     }
 }
 
-TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld)
-{
+TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld) {
     WriteBytes(m_dir.Path(L"new.csv"), Lines({"h1,h2", "v1,v2"}));
     FileGrid grid(6, 5, 2, 1);
     grid.Fill();
@@ -179,50 +154,17 @@ TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld)
     EXPECT_TRUE(grid.Consistent());
 }
 
-TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters)
-{
-    // A headings line of 1500 characters: its first 1023 make the one column, the rest a row.
-    std::string header(1500, 'h');
-    // A data line whose first piece ends with a comma: the piece has an empty last field, and the
-    // rest of the line is a row of its own.
-    std::string data = std::string(1022, 'x') + ",yz,w";
-    WriteBytes(m_dir.Path(L"long.csv"), header + "\r\n" + data + "\r\n");
-    FileGrid grid;
-    ASSERT_TRUE(grid.Load(m_dir.Path(L"long.csv")));
-    ASSERT_EQ(1, grid.GetColumnCount());
-    ASSERT_EQ(4, grid.GetRowCount());
-    EXPECT_EQ(CString(L'h', 1023), grid.GetItemText(0, 0));
-    EXPECT_EQ(CString(L'h', 477), grid.GetItemText(1, 0));
-    EXPECT_EQ(CString(L'x', 1022), grid.GetItemText(2, 0));
-    EXPECT_EQ(CString(L"yz"), grid.GetItemText(3, 0));
-
-    // Pieces count characters, not bytes: 1023 double-byte characters fill one piece.
-    CLocaleScope chinese(".936");
-    ASSERT_TRUE(chinese.Ok());
-    std::string wide;
-    for (int i = 0; i < 1100; i++)
-        wide += "\xB1\xED";
-    WriteBytes(m_dir.Path(L"wide.csv"), "k\r\n" + wide + "\r\n");
-    ASSERT_TRUE(grid.Load(m_dir.Path(L"wide.csv")));
-    ASSERT_EQ(3, grid.GetRowCount());
-    EXPECT_EQ(CString(L'\u8868', 1023), grid.GetItemText(1, 0));
-    EXPECT_EQ(CString(L'\u8868', 77), grid.GetItemText(2, 0));
-}
-
 // A saved grid comes back with its columns and headings; every saved line becomes one row, all of
 // its fields in that row, so the texts of row r are found in row r + 1 below the headings. Saving
 // the loaded grid again gives the same file with the headings line once more.
-TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles)
-{
+TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles) {
     const wchar_t kAlphabet[] = L"abcXYZ 019.-_;:\"'\u00E9\u00FF\t";
-    for (unsigned seed = 1; seed <= 40; seed++)
-    {
+    for (unsigned seed = 1; seed <= 40; seed++) {
         std::mt19937 rng(seed);
         int nRows = 1 + (int)(rng() % 25), nCols = 1 + (int)(rng() % 8);
         FileGrid grid(nRows, nCols, (int)(rng() % 2), (int)(rng() % 2));
         for (int row = 0; row < nRows; row++)
-            for (int col = 0; col < nCols; col++)
-            {
+            for (int col = 0; col < nCols; col++) {
                 CString str;
                 for (int n = (int)(rng() % 12); n > 0; n--)
                     str.AppendChar(kAlphabet[rng() % (_countof(kAlphabet) - 1)]);
@@ -236,8 +178,7 @@ TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles)
         ASSERT_EQ(nCols, loaded.GetColumnCount()) << seed;
         ASSERT_EQ(nRows + 1, loaded.GetRowCount()) << seed;
         EXPECT_EQ(grid.Row(0), loaded.Row(0)) << seed;
-        for (int row = 0; row < nRows; row++)
-            EXPECT_EQ(grid.Row(row), loaded.Row(row + 1)) << seed << " row " << row;
+        for (int row = 0; row < nRows; row++) EXPECT_EQ(grid.Row(row), loaded.Row(row + 1)) << seed << " row " << row;
         EXPECT_TRUE(loaded.Consistent());
 
         ASSERT_TRUE(loaded.Save(strSecond));
@@ -247,16 +188,13 @@ TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles)
     }
 }
 
-namespace
-{
+namespace {
 // What a file should load as, worked out line by line from the file's text: pieces of at most
 // 1023 characters, fields split at commas up to the line feed.
-std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text)
-{
+std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text) {
     std::vector<std::wstring> pieces;
     size_t pos = 0;
-    while (pos < text.size())
-    {
+    while (pos < text.size()) {
         size_t end = text.find(L'\n', pos);
         size_t lineEnd = end == std::wstring::npos ? text.size() : end + 1;
         size_t n = std::min<size_t>(lineEnd - pos, 1023);
@@ -265,43 +203,35 @@ std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text)
     }
     std::vector<std::vector<std::wstring>> rows;
     size_t nCols = 0;
-    for (size_t i = 0; i < pieces.size(); i++)
-    {
+    for (size_t i = 0; i < pieces.size(); i++) {
         std::wstring piece = pieces[i];
-        if (!piece.empty() && piece.back() == L'\n')
-            piece.pop_back();
+        if (!piece.empty() && piece.back() == L'\n') piece.pop_back();
         std::vector<std::wstring> fields(1);
-        for (wchar_t ch : piece)
-        {
+        for (wchar_t ch : piece) {
             if (ch == L',')
                 fields.emplace_back();
             else
                 fields.back() += ch;
         }
-        if (i == 0)
-            nCols = fields.size();
+        if (i == 0) nCols = fields.size();
         fields.resize(nCols);
         rows.push_back(fields);
     }
     return rows;
 }
-}  // namespace
+}   // namespace
 
-TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay)
-{
+TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay) {
     const char kBytes[] = "ab,,,Z9 ,.\n";
-    for (unsigned seed = 1; seed <= 60; seed++)
-    {
+    for (unsigned seed = 1; seed <= 60; seed++) {
         std::mt19937 rng(seed);
         std::string bytes;
         int nLines = (int)(rng() % 30);
-        for (int line = 0; line < nLines; line++)
-        {
+        for (int line = 0; line < nLines; line++) {
             int nLength = (rng() % 8 == 0) ? 900 + (int)(rng() % 2500) : (int)(rng() % 20);
             for (int i = 0; i < nLength; i++)
                 bytes += kBytes[rng() % (sizeof(kBytes) - 2)];   // no line feed inside a line
-            if (line < nLines - 1 || rng() % 2)
-                bytes += "\r\n";
+            if (line < nLines - 1 || rng() % 2) bytes += "\r\n";
         }
         WriteBytes(m_dir.Path(L"random.csv"), bytes);
 
@@ -314,8 +244,7 @@ TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay)
         FileGrid grid(2, 2);
         ASSERT_TRUE(grid.Load(m_dir.Path(L"random.csv"))) << seed;
         ASSERT_EQ((int)expected.size(), grid.GetRowCount()) << seed;
-        for (int row = 0; row < grid.GetRowCount(); row++)
-        {
+        for (int row = 0; row < grid.GetRowCount(); row++) {
             ASSERT_EQ(expected[row].size(), (size_t)grid.GetColumnCount()) << seed;
             for (int col = 0; col < grid.GetColumnCount(); col++)
                 ASSERT_EQ(CString(expected[row][col].c_str()), grid.GetItemText(row, col))
@@ -325,8 +254,7 @@ TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay)
     }
 }
 
-TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts)
-{
+TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts) {
     qtest::CRecordingWnd parent;
     ASSERT_TRUE(parent.CreateTop(400, 300));
     FileGrid grid;
@@ -342,8 +270,7 @@ TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts)
 
 // --- bad input ----------------------------------------------------------------------------------
 
-TEST_F(GridFileTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheGridAlone)
-{
+TEST_F(GridFileTest, UnopenableFilesAreReportedAndEmptyFilesLoadEmpty) {
     ASSERT_TRUE(::CreateDirectoryW(m_dir.Path(L"folder.csv"), NULL));
     FileGrid grid(3, 2, 1, 0);
     grid.Fill();
@@ -361,33 +288,28 @@ TEST_F(GridFileTest, FilesThatCannotBeOpenedAreReportedAndLeaveTheGridAlone)
     EXPECT_EQ(3, grid.GetRowCount());
     EXPECT_EQ(1, grid.GetFixedRowCount());
     EXPECT_EQ(Texts({L"t2.0", L"t2.1"}), grid.Row(2));
-}
 
-TEST_F(GridFileTest, AnEmptyFileGivesAnEmptyGrid)
-{
+    // An empty file gives an empty grid; a file of one line end has one empty column heading.
     WriteBytes(m_dir.Path(L"empty.csv"), "");
-    FileGrid grid(4, 4, 1, 1);
     EXPECT_TRUE(grid.Load(m_dir.Path(L"empty.csv")));
     EXPECT_EQ(0, grid.GetRowCount());
     EXPECT_EQ(0, grid.GetColumnCount());
     EXPECT_TRUE(grid.Consistent());
-
-    // A file of one line end has one empty column heading.
     WriteBytes(m_dir.Path(L"crlf.csv"), "\r\n");
     EXPECT_TRUE(grid.Load(m_dir.Path(L"crlf.csv")));
     EXPECT_EQ(1, grid.GetRowCount());
     EXPECT_EQ(1, grid.GetColumnCount());
 }
 
-TEST_F(GridFileTest, StrayBytesNeverBreakALoad)
-{
+TEST_F(GridFileTest, StrayBytesNeverBreakALoad) {
     // The C locale takes every byte as the character of that value. A NUL ends the text of its
     // piece; Ctrl+Z ends a text-mode file; a lone carriage return is a character.
-    static const char kStray[] = "h\x80,\xFF\r\n"
-                                 "a\rb,c\r\n"
-                                 "nul\0lost,gone\r\n"
-                                 "x,y\r\n"
-                                 "end\x1A,after\r\nmore\r\n";
+    static const char kStray[] =
+        "h\x80,\xFF\r\n"
+        "a\rb,c\r\n"
+        "nul\0lost,gone\r\n"
+        "x,y\r\n"
+        "end\x1A,after\r\nmore\r\n";
     WriteBytes(m_dir.Path(L"stray.csv"), std::string(kStray, sizeof(kStray) - 1));
     FileGrid grid;
     ASSERT_TRUE(grid.Load(m_dir.Path(L"stray.csv")));
@@ -403,11 +325,12 @@ TEST_F(GridFileTest, StrayBytesNeverBreakALoad)
     // a line end or comma does not swallow it.
     CLocaleScope chinese(".936");
     ASSERT_TRUE(chinese.Ok());
-    WriteBytes(m_dir.Path(L"gbk.csv"), "ok,\xB1\xED\r\n"
-                                       "\xB1\r\n"
-                                       "\xB1,\x81\x7F\r\n"
-                                       "\x80x\r\n"
-                                       "tail\xB1");
+    WriteBytes(m_dir.Path(L"gbk.csv"),
+               "ok,\xB1\xED\r\n"
+               "\xB1\r\n"
+               "\xB1,\x81\x7F\r\n"
+               "\x80x\r\n"
+               "tail\xB1");
     ASSERT_TRUE(grid.Load(m_dir.Path(L"gbk.csv")));
     ASSERT_EQ(2, grid.GetColumnCount());
     ASSERT_EQ(5, grid.GetRowCount());
@@ -415,8 +338,7 @@ TEST_F(GridFileTest, StrayBytesNeverBreakALoad)
     EXPECT_EQ(Texts({L"\uFFFD", L""}), grid.Row(1));
     EXPECT_EQ(CString(L"\uFFFD"), grid.GetItemText(2, 0));
     wchar_t pair = 0;   // no character of the code page: what the run-time makes of it
-    if (mbtowc(&pair, "\x81\x7F", 2) <= 0)
-        pair = 0xFFFD;
+    if (mbtowc(&pair, "\x81\x7F", 2) <= 0) pair = 0xFFFD;
     EXPECT_EQ(CString(pair), grid.GetItemText(2, 1).Left(1));
     wchar_t euro[2] = L"";
     ::MultiByteToWideChar(936, 0, "\x80", 1, euro, 1);   // a single byte of the code page's own
@@ -425,12 +347,21 @@ TEST_F(GridFileTest, StrayBytesNeverBreakALoad)
     EXPECT_TRUE(grid.Consistent());
 }
 
-TEST_F(GridFileTest, AVeryLongLineAndAMillionLinesLoad)
-{
+TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters) {
+    // A data line whose first piece ends with a comma: the piece has an empty last field, and the
+    // rest of the line is a row of its own.
+    WriteBytes(m_dir.Path(L"long.csv"), "h\r\n" + std::string(1022, 'x') + ",yz,w\r\n");
+    FileGrid grid;
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"long.csv")));
+    ASSERT_EQ(1, grid.GetColumnCount());
+    EXPECT_EQ(Texts({L"h"}), grid.Row(0));
+    ASSERT_EQ(3, grid.GetRowCount());
+    EXPECT_EQ(CString(L'x', 1022), grid.GetItemText(1, 0));
+    EXPECT_EQ(CString(L"yz"), grid.GetItemText(2, 0));
+
     // One line of 2,000,000 characters: 1956 rows of one piece each.
     std::string line(2000000, 'w');
     WriteBytes(m_dir.Path(L"line.csv"), "c\r\n" + line);
-    FileGrid grid;
     ASSERT_TRUE(grid.Load(m_dir.Path(L"line.csv")));
     EXPECT_EQ(1 + (2000000 + 1022) / 1023, grid.GetRowCount());
     EXPECT_EQ(CString(L'w', 2000000 % 1023), grid.GetItemText(grid.GetRowCount() - 1, 0));
@@ -439,8 +370,7 @@ TEST_F(GridFileTest, AVeryLongLineAndAMillionLinesLoad)
     std::string big;
     big.reserve(20000000);
     char buf[64];
-    for (int i = 0; i < 1000000; i++)
-    {
+    for (int i = 0; i < 1000000; i++) {
         int n = snprintf(buf, sizeof(buf), "r%d,%d\r\n", i, i % 97);
         big.append(buf, (size_t)n);
     }
@@ -452,50 +382,50 @@ TEST_F(GridFileTest, AVeryLongLineAndAMillionLinesLoad)
     EXPECT_EQ(Texts({L"r123456", L"72"}), grid.Row(123456));
     EXPECT_EQ(Texts({L"r999999", L"26"}), grid.Row(999999));
     EXPECT_TRUE(grid.Consistent());
+
+    // Pieces count characters, not bytes: 1023 double-byte characters fill one piece.
+    CLocaleScope chinese(".936");
+    ASSERT_TRUE(chinese.Ok());
+    std::string wide;
+    for (int i = 0; i < 1100; i++) wide += "\xB1\xED";
+    WriteBytes(m_dir.Path(L"wide.csv"), "k\r\n" + wide + "\r\n");
+    ASSERT_TRUE(grid.Load(m_dir.Path(L"wide.csv")));
+    ASSERT_EQ(3, grid.GetRowCount());
+    EXPECT_EQ(CString(L'\u8868', 1023), grid.GetItemText(1, 0));
+    EXPECT_EQ(CString(L'\u8868', 77), grid.GetItemText(2, 0));
 }
 
-namespace
-{
+namespace {
 // The server end of a pipe that a test reads or writes as a file: it sends the given bytes (or
 // swallows up to a few bytes) and then breaks the connection, so that the file's next read or
 // write fails.
-class CBreakingPipe
-{
+class CBreakingPipe {
 public:
-    CBreakingPipe(LPCWSTR pszName, const std::string& toSend, bool bInbound)
-        : m_toSend(toSend), m_bInbound(bInbound)
-    {
+    CBreakingPipe(LPCWSTR pszName, const std::string& toSend, bool bInbound) : m_toSend(toSend), m_bInbound(bInbound) {
         m_strName.Format(L"\\\\.\\pipe\\qctl_gridfile_%lu_%s", ::GetCurrentProcessId(), pszName);
         m_hPipe = ::CreateNamedPipeW(m_strName, bInbound ? PIPE_ACCESS_INBOUND : PIPE_ACCESS_OUTBOUND,
                                      PIPE_TYPE_BYTE | PIPE_WAIT, 1, 65536, 65536, 0, NULL);
         m_hThread = (HANDLE)_beginthreadex(NULL, 0, Serve, this, 0, NULL);
     }
-    ~CBreakingPipe()
-    {
-        if (m_hThread != NULL)
-        {
+    ~CBreakingPipe() {
+        if (m_hThread != NULL) {
             ::WaitForSingleObject(m_hThread, 10000);
             ::CloseHandle(m_hThread);
         }
-        if (m_hPipe != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_hPipe);
+        if (m_hPipe != INVALID_HANDLE_VALUE) ::CloseHandle(m_hPipe);
     }
     bool Ok() const { return m_hPipe != INVALID_HANDLE_VALUE && m_hThread != NULL; }
     const CString& Name() const { return m_strName; }
 
 private:
-    static unsigned __stdcall Serve(void* p)
-    {
+    static unsigned __stdcall Serve(void* p) {
         CBreakingPipe* pThis = (CBreakingPipe*)p;
         ::ConnectNamedPipe(pThis->m_hPipe, NULL);
         DWORD n = 0;
-        if (pThis->m_bInbound)
-        {
+        if (pThis->m_bInbound) {
             char buf[16];
             ::ReadFile(pThis->m_hPipe, buf, sizeof(buf), &n, NULL);
-        }
-        else
-        {
+        } else {
             ::WriteFile(pThis->m_hPipe, pThis->m_toSend.data(), (DWORD)pThis->m_toSend.size(), &n, NULL);
             ::FlushFileBuffers(pThis->m_hPipe);   // returns when the reader has taken everything
         }
@@ -509,13 +439,11 @@ private:
     HANDLE m_hPipe;
     HANDLE m_hThread;
 };
-}  // namespace
+}   // namespace
 
-TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar)
-{
+TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar) {
     std::string bytes = "k,v\r\n";
-    for (int i = 0; i < 40; i++)
-        bytes += "key" + std::to_string(i) + ",val" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 40; i++) bytes += "key" + std::to_string(i) + ",val" + std::to_string(i) + "\r\n";
     CBreakingPipe pipe(L"read", bytes, false);
     ASSERT_TRUE(pipe.Ok());
 
@@ -531,8 +459,7 @@ TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar)
     EXPECT_TRUE(grid.Consistent());
 }
 
-TEST_F(GridFileTest, AWriteErrorIsReportedAsUnableToSave)
-{
+TEST_F(GridFileTest, AWriteErrorIsReportedAsUnableToSave) {
     CBreakingPipe pipe(L"write", "", true);
     ASSERT_TRUE(pipe.Ok());
     FileGrid grid(20000, 3);

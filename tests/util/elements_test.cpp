@@ -3,6 +3,7 @@
 // pair lists and the format message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,13 +24,8 @@ wstring WS(const CString& s) { return wstring(s.GetString(), s.GetLength()); }
 bool ModelTake(wstring& S, wstring& item, const wstring& P) {
   if (S.empty()) return false;
   size_t i = P.empty() ? wstring::npos : S.find(P);
-  if (i == wstring::npos) {
-    item = S;
-    S.clear();
-  } else {
-    item = S.substr(0, i);
-    S = S.substr(i + P.size());
-  }
+  item = S.substr(0, i);
+  S = i == wstring::npos ? wstring() : S.substr(i + P.size());
   return true;
 }
 
@@ -47,9 +43,8 @@ void ModelAppendJoined(wstring& r, const wstring& e, const wstring& P) {
 
 int ModelIndex(const wstring& S, const wstring& item, const wstring& P) {
   std::vector<wstring> v = ModelElements(S, P);
-  for (size_t i = 0; i < v.size(); ++i)
-    if (v[i] == item) return static_cast<int>(i);
-  return -1;
+  auto it = std::find(v.begin(), v.end(), item);
+  return it == v.end() ? -1 : static_cast<int>(it - v.begin());
 }
 
 wstring ModelDel(wstring S, const wstring& item, const wstring& P) {
@@ -89,8 +84,6 @@ struct ListCase {
   wstring S, P;
 };
 
-const wchar_t* const kSeparators[] = {L",", L"::", L",,", L"ab", L"a", L":,", L"aa"};
-
 wstring RandomText(std::mt19937& rng, const wstring& alphabet, int maxLen) {
   std::uniform_int_distribution<int> len(0, maxLen);
   std::uniform_int_distribution<size_t> ch(0, alphabet.size() - 1);
@@ -102,8 +95,9 @@ wstring RandomText(std::mt19937& rng, const wstring& alphabet, int maxLen) {
 // Either random characters over an alphabet that contains the separator's characters, or random
 // elements (some empty) joined by the separator with optional leading and trailing separators.
 ListCase RandomList(std::mt19937& rng) {
+  const wchar_t* const separators[] = {L",", L"::", L",,", L"ab", L"a", L":,", L"aa"};
   ListCase c;
-  c.P = kSeparators[std::uniform_int_distribution<int>(0, 6)(rng)];
+  c.P = separators[std::uniform_int_distribution<int>(0, 6)(rng)];
   if (rng() % 2) {
     c.S = RandomText(rng, L"ab,: ", 24);
   } else {
@@ -199,89 +193,23 @@ TEST(ElementListModel, RandomListsAgreeWithTheModel) {
   }
 }
 
-TEST(ElementList, CountsFollowTheWalk) {
-  EXPECT_EQ(3, CQStringMgr::GetElementCount(L"a,,b", L","));
-  EXPECT_EQ(2, CQStringMgr::GetElementCount(L",a", L","));
-  EXPECT_EQ(1, CQStringMgr::GetElementCount(L"a,", L","));
-  EXPECT_EQ(1, CQStringMgr::GetElementCount(L",", L","));
-  EXPECT_EQ(0, CQStringMgr::GetElementCount(L"", L","));
-  EXPECT_EQ(2, CQStringMgr::GetElementCount(L"a::b", L"::"));
-  EXPECT_EQ(1, CQStringMgr::GetElementCount(L"a:b", L"::"));
-  // Overlapping separator occurrences are matched from the left.
+// Fixed cases that spell out the walk: empty elements at the edges, overlapping separators
+// matched from the left, exact case-sensitive search, an empty separator that never matches
+// (every call ends and the string is one element), and a NUL that ends every search.
+TEST(ElementList, FixedCasesOfTheWalk) {
+  const struct {
+    const wchar_t *S, *P;
+    int count;
+  } counts[] = {{L"a,,b", L",", 3}, {L",a", L",", 2}, {L"a,", L",", 1}, {L",", L",", 1}, {L"a,b", L"", 1}, {L"", L"", 0}};
+  for (const auto& c : counts) EXPECT_EQ(c.count, CQStringMgr::GetElementCount(c.S, c.P)) << c.S << " by " << c.P;
   CStringArray arr;
   CQStringMgr::StringToArray(L"xaaay", arr, L"aa");
   ASSERT_EQ(2, arr.GetSize());
-  EXPECT_STREQ(L"x", arr[0]);
   EXPECT_STREQ(L"ay", arr[1]);
-}
-
-TEST(ElementList, SearchIsCaseSensitiveAndExact) {
   EXPECT_EQ(-1, CQStringMgr::GetElementIndex(L"A,b", L"a", L","));
-  EXPECT_EQ(1, CQStringMgr::GetElementIndex(L"A,b", L"b", L","));
-  EXPECT_EQ(0, CQStringMgr::GetElementIndex(L",b", L"", L","));
   EXPECT_EQ(-1, CQStringMgr::GetElementIndex(L"ab,b", L"a", L","));
-  EXPECT_FALSE(CQStringMgr::ExistElementItem(L"ab,b", L"ab,", L","));
-  CString item = L"old";
-  EXPECT_FALSE(CQStringMgr::GetElementItemByIndex(L"a,b", 2, item, L","));
-  EXPECT_TRUE(item.IsEmpty());
-}
-
-TEST(ElementList, AddDeleteSetAndJoin) {
-  CString s;
-  CQStringMgr::AddElementItem(s, L"a", L",");
-  EXPECT_STREQ(L"a", s);
-  CQStringMgr::AddElementItem(s, L"b", L",");
-  EXPECT_STREQ(L"a,b", s);
-  CQStringMgr::AddElementItem(s, L"k", L"v", L"::");
-  EXPECT_STREQ(L"a,b::k::v", s);
-  CString p;
-  CQStringMgr::AddElementItem(p, L"k", L"v", L",");
-  EXPECT_STREQ(L"k,v", p);
-
-  const struct {
-    const wchar_t *S, *item, *expected;
-  } dels[] = {{L"a,b,c", L"b", L"a,c"}, {L"a,b,c", L"a", L"b,c"}, {L"a,b,", L"x", L"a,b"},
-              {L",a", L"x", L"a"},      {L"a,b,c", L"c", L"a,b,"}, {L",,a,b", L"a", L"b"},
-              {L"a,b", L"", L"a,b"}};
-  for (const auto& d : dels) {
-    CString t = d.S;
-    CQStringMgr::DelElementItem(t, d.item, L",");
-    EXPECT_STREQ(d.expected, t) << d.S << " without " << d.item;
-  }
-
-  const struct {
-    const wchar_t* S;
-    int index;
-    const wchar_t* expected;
-  } sets[] = {{L"a,b,c", 1, L"a,x,c"}, {L"a,b,c", 0, L"x,b,c"}, {L"a,b", 1, L"a,x,"},
-              {L",a", 1, L"x,"},       {L"a,b", -1, L"a,b"},     {L"a,b", 2, L"a,b,x"},
-              {L"a,b,", 2, L"a,b,x"},  {L"a,b", 4, L"a,b,,,x"},  {L"", 0, L"x"},
-              {L"", 2, L",,x"},        {L",", 1, L",x"}};
-  for (const auto& t : sets) {
-    CString u = t.S;
-    CQStringMgr::SetElement(u, t.index, L"x", L",");
-    EXPECT_STREQ(t.expected, u) << t.S << " at " << t.index;
-  }
-
-  CStringArray arr;
-  arr.Add(L"");
-  arr.Add(L"b");
-  CString out;
-  CQStringMgr::ArrayToString(arr, out, L",");
-  EXPECT_STREQ(L"b", out);
-  arr.RemoveAll();
-  arr.Add(L"a");
-  arr.Add(L"");
-  arr.Add(L"c");
-  CQStringMgr::ArrayToString(arr, out, L",");
-  EXPECT_STREQ(L"a,,c", out);
-}
-
-// An empty separator never matches: every call ends and treats the string as one element.
-TEST(ElementList, EmptySeparatorMakesOneElement) {
-  EXPECT_EQ(1, CQStringMgr::GetElementCount(L"a,b", L""));
-  EXPECT_EQ(0, CQStringMgr::GetElementCount(L"", L""));
   EXPECT_EQ(0, CQStringMgr::GetElementIndex(L"a,b", L"a,b", L""));
+
   CString s = L"a,b", item;
   EXPECT_TRUE(CQStringMgr::GetElementItem(s, item, L""));
   EXPECT_STREQ(L"a,b", item);
@@ -289,23 +217,46 @@ TEST(ElementList, EmptySeparatorMakesOneElement) {
   s = L"a";
   CQStringMgr::AddElementItem(s, L"b", L"");
   EXPECT_STREQ(L"ab", s);
-  CQStringMgr::DelElementItem(s, L"ab", L"");
-  EXPECT_TRUE(s.IsEmpty());
-  s = L"ab";
   CQStringMgr::SetElement(s, 0, L"x", L"");
-  EXPECT_STREQ(L"x", s);
   CQStringMgr::SetElement(s, 3, L"y", L"");
   EXPECT_STREQ(L"xy", s);
+  CQStringMgr::DelElementItem(s = L"ab", L"ab", L"");
+  EXPECT_TRUE(s.IsEmpty());
+
+  CString nul(L"a,b\0c,d", 7);
+  EXPECT_EQ(2, CQStringMgr::GetElementCount(nul, L","));
+  EXPECT_TRUE(CQStringMgr::GetElementItemByIndex(nul, 1, item, L","));
+  EXPECT_EQ(5, item.GetLength());
+  EXPECT_EQ(1, CQStringMgr::GetElementIndex(nul, L"b", L","));  // compared up to the NUL
 }
 
-// A NUL inside the list ends every search, as CString::Find does; nothing reads past the end.
-TEST(ElementList, EmbeddedNulEndsTheSearch) {
-  CString s(L"a,b\0c,d", 7);
-  EXPECT_EQ(2, CQStringMgr::GetElementCount(s, L","));
-  CString item;
-  EXPECT_TRUE(CQStringMgr::GetElementItemByIndex(s, 1, item, L","));
-  EXPECT_EQ(5, item.GetLength());
-  EXPECT_EQ(1, CQStringMgr::GetElementIndex(s, L"b", L","));  // compared up to the NUL
+// A few results spelled out, so that the model itself is checked against the definition.
+TEST(ElementList, AddDeleteSetAndJoinSpelledOut) {
+  CString s, p;
+  CQStringMgr::AddElementItem(s, L"a", L",");
+  CQStringMgr::AddElementItem(s, L"k", L"v", L"::");
+  CQStringMgr::AddElementItem(p, L"k", L"v", L",");
+  EXPECT_STREQ(L"a::k::v", s);
+  EXPECT_STREQ(L"k,v", p);
+  const struct {
+    const wchar_t *S, *item;
+    int index;
+    const wchar_t *del, *set;
+  } cases[] = {{L"a,b,c", L"c", 1, L"a,b,", L"a,x,c"}, {L",,a,b", L"a", 0, L"b", L"x,,a,b"},
+               {L"a,b", L"", 1, L"a,b", L"a,x,"},       {L",a", L"x", 1, L"a", L"x,"},
+               {L"a,b", L"b", 4, L"a,", L"a,b,,,x"},     {L"", L"", 2, L"", L",,x"}};
+  for (const auto& c : cases) {
+    CString d = c.S, t = c.S;
+    CQStringMgr::DelElementItem(d, c.item, L",");
+    CQStringMgr::SetElement(t, c.index, L"x", L",");
+    EXPECT_STREQ(c.del, d) << c.S << " without " << c.item;
+    EXPECT_STREQ(c.set, t) << c.S << " at " << c.index;
+  }
+  CStringArray arr;
+  arr.Add(L"");
+  arr.Add(L"b");
+  CQStringMgr::ArrayToString(arr, s, L",");
+  EXPECT_STREQ(L"b", s);  // a leading empty element leaves no separator
 }
 
 // ---- pair lists
@@ -353,21 +304,17 @@ TEST(PairListModel, RandomPairsComeBackTrimmed) {
   }
 }
 
-TEST(PairList, KeyWithSeparatorButNoValue) {
-  CString s = L" k1 , v1 ,k2,", k, v;
-  ASSERT_TRUE(CQStringMgr::GetElementItem(s, k, v, L","));
-  EXPECT_STREQ(L"k1", k);
-  EXPECT_STREQ(L"v1", v);
-  ASSERT_TRUE(CQStringMgr::GetElementItem(s, k, v, L","));
-  EXPECT_STREQ(L"k2", k);
-  EXPECT_STREQ(L"", v);
-  EXPECT_TRUE(s.IsEmpty());
-}
-
 // The format message: exact text, caption, icon and no owner; the list is left as it was. Each
 // box costs real time, so only the three ways of meeting a key without a separator are shown.
 TEST(PairList, FormatErrorShowsTheMessage) {
   BoxWatch watch;
+  CString t = L" k1 , v1 ,k2,", key, value;  // a key with its separator but no value is a pair
+  ASSERT_TRUE(CQStringMgr::GetElementItem(t, key, value, L","));
+  EXPECT_STREQ(L"v1", value);
+  ASSERT_TRUE(CQStringMgr::GetElementItem(t, key, value, L","));
+  EXPECT_STREQ(L"k2", key);
+  EXPECT_STREQ(L"", value);
+
   CString s = L"key1,value1,key2", k = L"k", v = L"v";
   ASSERT_TRUE(CQStringMgr::GetElementItem(s, k, v, L","));
   EXPECT_STREQ(L"key1", k);

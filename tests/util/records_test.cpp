@@ -2,6 +2,10 @@
 // loaded and read by field, and variant values with the platform's conversions and COM errors.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <utility>
+#include <vector>
+
 #include "util/QRecord.h"
 
 namespace {
@@ -24,76 +28,104 @@ bool ThrowsInvalidArg(F f) {
   return false;
 }
 
+// The code of the _com_error f raised, S_OK when none.
+template <class F>
+HRESULT ComError(F f) {
+  try {
+    f();
+  } catch (const _com_error& e) {
+    return e.Error();
+  }
+  return S_OK;
+}
+
 }  // namespace
 
-TEST(Record, NamesMatchWithoutCase) {
-  CStringArray names;
-  CQRecord rec(Names(names, {L"Name", L"Age"}));
-  EXPECT_EQ(2, rec.Cols());
-  CString v = L"stale";
-  EXPECT_EQ(0, rec.GetValue(L"name", v));
-  EXPECT_TRUE(v.IsEmpty());
-  EXPECT_EQ(0, rec.SetValue(L"NAME", L"Li", 0));
-  EXPECT_EQ(0, rec.GetValue(L"Name", v));
-  EXPECT_STREQ(L"Li", v);
-  EXPECT_EQ(-1, rec.GetValue(L"Nam", v));
-  EXPECT_TRUE(v.IsEmpty());
-  EXPECT_STREQ(L"Name", rec.GetField(0));  // the first spelling stays
-}
-
-TEST(Record, AddRemoveAndReset) {
+// Random edits against a model: columns in order, names matched without case, the first of
+// equal names wins; copies taken on the way keep their values.
+TEST(Record, RandomEditsAgainstAModel) {
+  typedef std::vector<std::pair<CString, CString>> Model;
+  auto find = [](const Model& m, const CString& name) {
+    for (size_t i = 0; i < m.size(); ++i)
+      if (m[i].first.CompareNoCase(name) == 0) return static_cast<int>(i);
+    return -1;
+  };
+  auto expectSame = [](CQRecord& rec, const Model& m) {
+    ASSERT_EQ(static_cast<int>(m.size()), rec.Cols());
+    CStringArray f, v;
+    rec.Fields(f);
+    rec.Values(v);
+    for (size_t i = 0; i < m.size(); ++i) {
+      ASSERT_STREQ(m[i].first, f[i]);
+      ASSERT_STREQ(m[i].second, v[i]);
+      ASSERT_STREQ(m[i].second, rec.GetValue(static_cast<int>(i)));
+    }
+  };
+  std::mt19937 rng(31);
   CQRecord rec;
-  EXPECT_EQ(-1, rec.SetValue(L"a", L"1", 0));
-  EXPECT_EQ(0, rec.Cols());
-  EXPECT_EQ(0, rec.SetValue(L"a", L"1", 1));
-  EXPECT_EQ(1, rec.SetValue(L"b", L"2", 1));
-  EXPECT_EQ(2, rec.SetValue(L"c", L"3", 1));
-  EXPECT_EQ(1, rec.SetValue(L"B", L"22", 1));  // present: replaced, not added
-  EXPECT_EQ(3, rec.Cols());
+  Model model;
+  CQRecord copy;
+  Model copied;
+  const wchar_t* names[] = {L"a", L"A", L"b", L"Name", L"NAME", L"c"};
+  for (int step = 0; step < 3000; ++step) {
+    CString name = names[rng() % 6], value;
+    value.Format(L"%u", rng() % 100);
+    int at = find(model, name);
+    switch (rng() % 6) {
+      case 0:
+      case 1: {
+        BOOL bAdd = rng() % 2;
+        if (at < 0 && bAdd) model.emplace_back(name, value), at = static_cast<int>(model.size()) - 1;
+        else if (at >= 0) model[at].second = value;
+        ASSERT_EQ(at, rec.SetValue(name, value, bAdd));
+        break;
+      }
+      case 2:
+        if (at >= 0) model.erase(model.begin() + at);
+        ASSERT_EQ(at, rec.RemoveField(name));
+        break;
+      case 3: {
+        CString out = L"stale";
+        ASSERT_EQ(at, rec.GetValue(name, out));
+        ASSERT_STREQ(at >= 0 ? model[at].second : CString(), out);
+        break;
+      }
+      case 4:
+        if (rng() % 20 == 0) {
+          rec.ResetValues();
+          for (auto& kv : model) kv.second.Empty();
+        } else if (rng() % 40 == 0) {
+          rec.RemoveAll();
+          model.clear();
+        }
+        break;
+      case 5:
+        if (rng() % 2) copy = rec; else copy = CQRecord(rec);
+        copied = model;
+        break;
+    }
+    if (step % 50 == 0) expectSame(rec, model);
+  }
+  expectSame(rec, model);
+  expectSame(copy, copied);
 
-  EXPECT_EQ(1, rec.RemoveField(L"b"));
-  EXPECT_EQ(-1, rec.RemoveField(L"b"));
-  CStringArray f, v;
-  rec.Fields(f);
-  rec.Values(v);
-  ASSERT_EQ(2, f.GetSize());
-  EXPECT_STREQ(L"a", f[0]);
-  EXPECT_STREQ(L"c", f[1]);
-  EXPECT_STREQ(L"1", v[0]);
-  EXPECT_STREQ(L"3", v[1]);
-
-  CQRecord copy(rec), assigned;
-  assigned = rec;
-  rec.ResetValues();
-  EXPECT_EQ(2, rec.Cols());
-  EXPECT_STREQ(L"", rec.GetValue(1));
-  EXPECT_STREQ(L"3", copy.GetValue(1));
-  EXPECT_STREQ(L"c", assigned.GetField(1));
-  rec.RemoveAll();
-  EXPECT_EQ(0, rec.Cols());
-  CString out;
-  EXPECT_EQ(-1, rec.GetValue(L"a", out));
-}
-
-TEST(Record, DuplicateNamesFirstWins) {
-  CStringArray names;
-  CQRecord rec(Names(names, {L"x", L"X", L"y"}));
-  EXPECT_EQ(0, rec.SetValue(L"X", L"first", 0));
-  EXPECT_STREQ(L"", rec.GetValue(1));
-  EXPECT_EQ(0, rec.RemoveField(L"x"));
-  EXPECT_EQ(0, rec.RemoveField(L"x"));  // the former second column
-  EXPECT_EQ(1, rec.Cols());
+  CStringArray arr;
+  CQRecord dup(Names(arr, {L"x", L"X", L"y"}));  // names given at construction may repeat
+  EXPECT_EQ(0, dup.SetValue(L"X", L"first", 0));
+  EXPECT_STREQ(L"", dup.GetValue(1));
+  EXPECT_EQ(0, dup.RemoveField(L"x"));
+  EXPECT_EQ(0, dup.RemoveField(L"x"));  // the former second column
+  EXPECT_EQ(1, dup.Cols());
 }
 
 TEST(Record, IndexOutsideThrowsInvalidArgument) {
   CStringArray names;
-  CQRecord rec(Names(names, {L"a", L"b"}));
+  CQRecord rec(Names(names, {L"a", L"b"})), empty;
   EXPECT_FALSE(ThrowsInvalidArg([&] { rec.GetField(1); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { rec.GetField(2); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { rec.GetField(-1); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { rec.GetValue(2); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { rec.GetValue(-5); }));
-  CQRecord empty;
+  for (int i : {2, -1}) {
+    EXPECT_TRUE(ThrowsInvalidArg([&] { rec.GetField(i); })) << i;
+    EXPECT_TRUE(ThrowsInvalidArg([&] { rec.GetValue(i); })) << i;
+  }
   EXPECT_TRUE(ThrowsInvalidArg([&] { empty.GetValue(0); }));
 }
 
@@ -135,10 +167,6 @@ TEST(RecordX, NamesMatchWithCaseAndValuesAreVariants) {
   EXPECT_EQ(-1, rec.SetValue(L"NAME", _variant_t(L"x"), 0));
   EXPECT_EQ(1, rec.SetValue(L"Count", _variant_t(42L), 0));
   EXPECT_EQ(2, rec.SetValue(L"When", _variant_t(45356.5, VT_DATE), 1));
-  EXPECT_EQ(1, rec.GetValue(L"Count", v));
-  EXPECT_EQ(VT_I4, v.vt);
-  EXPECT_EQ(42L, static_cast<long>(v));
-
   CQRecordX copy = rec;
   rec.ResetValues();
   CQRecordX::CVariantArray vals;
@@ -148,171 +176,104 @@ TEST(RecordX, NamesMatchWithCaseAndValuesAreVariants) {
     EXPECT_EQ(VT_BSTR, vals[i].vt);
     EXPECT_EQ(0u, SysStringLen(vals[i].bstrVal));
   }
+  EXPECT_EQ(1, copy.GetValue(L"Count", v));
+  EXPECT_EQ(42L, static_cast<long>(v));
+  EXPECT_EQ(1, copy.RemoveField(L"Count"));
   copy.GetValue(L"When", v);
   EXPECT_EQ(VT_DATE, v.vt);
-  EXPECT_EQ(1, copy.RemoveField(L"Count"));
-  EXPECT_EQ(2, copy.Cols());
-  copy.RemoveAll();
-  EXPECT_EQ(-1, copy.GetValue(L"Name", v));
 }
 
 // Values move between strings, numbers and dates through the variant services; a conversion that
-// cannot be made raises _com_error with the platform's code.
-TEST(RecordX, VariantConversions) {
+// cannot be made raises _com_error with the platform's code, and so does a variant the services
+// cannot copy or clear (the record stays as it was).
+TEST(RecordX, VariantConversionsAndComErrors) {
   CQRecordX rec;
   rec.SetValue(L"s", _variant_t(L"1234"), 1);
-  rec.SetValue(L"n", _variant_t(2.5), 1);
   rec.SetValue(L"d", _variant_t(L"2024-03-05"), 1);
   _variant_t v;
-
   rec.GetValue(L"s", v);
   v.ChangeType(VT_I4);
   EXPECT_EQ(1234L, v.lVal);
-  v.ChangeType(VT_BSTR);
-  EXPECT_STREQ(L"1234", v.bstrVal);
-
-  rec.GetValue(L"n", v);
-  _variant_t text = v;
-  text.ChangeType(VT_BSTR);
-  text.ChangeType(VT_R8);
-  EXPECT_DOUBLE_EQ(2.5, text.dblVal);
-  EXPECT_EQ(3L, static_cast<long>(_variant_t(3.0)));
-
   rec.GetValue(L"d", v);
   v.ChangeType(VT_DATE);
-  SYSTEMTIME st = {};
-  ASSERT_TRUE(VariantTimeToSystemTime(v.date, &st));
-  EXPECT_EQ(2024, st.wYear);
-  EXPECT_EQ(3, st.wMonth);
-  EXPECT_EQ(5, st.wDay);
   double expected = 0;
   SYSTEMTIME want = {2024, 3, 0, 5, 0, 0, 0, 0};
   SystemTimeToVariantTime(&want, &expected);
   EXPECT_DOUBLE_EQ(expected, v.date);
-
   _bstr_t narrow("abc");  // through the narrow-string support functions
-  EXPECT_STREQ(L"abc", static_cast<const wchar_t*>(narrow));
   EXPECT_STREQ("abc", static_cast<const char*>(narrow));
-  EXPECT_EQ(VT_ERROR, vtMissing.vt);  // the shared "argument left out" value
-  EXPECT_EQ(DISP_E_PARAMNOTFOUND, vtMissing.scode);
+  EXPECT_EQ(DISP_E_PARAMNOTFOUND, vtMissing.scode);  // the shared "argument left out" value
 
   rec.SetValue(L"bad", _variant_t(L"not a number"), 1);
   rec.GetValue(L"bad", v);
-  HRESULT hr = S_OK;
-  try {
-    v.ChangeType(VT_R8);
-  } catch (const _com_error& e) {
-    hr = e.Error();
-  }
-  EXPECT_EQ(DISP_E_TYPEMISMATCH, hr);
-}
-
-// Variants the services cannot copy or clear: the COM error reaches the caller, the record stays.
-TEST(RecordX, FailedCopyOrClearRaisesComError) {
-  CQRecordX rec;
-  rec.SetValue(L"a", _variant_t(1L), 1);
+  EXPECT_EQ(DISP_E_TYPEMISMATCH, ComError([&] { v.ChangeType(VT_R8); }));
   VARIANT raw;
   VariantInit(&raw);
   raw.vt = 0x7FF;  // not a variant type
-
-  HRESULT hr = S_OK;
   _variant_t bad;
   bad.Attach(raw);
-  try {
-    rec.SetValue(L"a", bad, 1);
-  } catch (const _com_error& e) {
-    hr = e.Error();
-  }
-  EXPECT_EQ(DISP_E_BADVARTYPE, hr);
-
-  hr = S_OK;
-  try {
-    rec.GetValue(L"a", bad);  // the out variant cannot be cleared
-  } catch (const _com_error& e) {
-    hr = e.Error();
-  }
-  EXPECT_EQ(DISP_E_BADVARTYPE, hr);
+  EXPECT_EQ(DISP_E_BADVARTYPE, ComError([&] { rec.SetValue(L"s", bad, 1); }));
+  EXPECT_EQ(DISP_E_BADVARTYPE, ComError([&] { rec.GetValue(L"s", bad); }));  // the out variant cannot be cleared
   bad.Detach();
-
-  _variant_t v;
-  EXPECT_EQ(0, rec.GetValue(L"a", v));
-  EXPECT_EQ(1L, static_cast<long>(v));
-  EXPECT_EQ(1, rec.Cols());
+  EXPECT_EQ(0, rec.GetValue(L"s", v));
+  EXPECT_STREQ(L"1234", v.bstrVal);
+  EXPECT_EQ(3, rec.Cols());
 }
 
-TEST(Records, LoadChecksTheSizes) {
+TEST(Records, LoadChecksTheSizesAndReadsByField) {
   CStringArray names, values;
   Names(names, {L"a", L"b", L"c"});
   for (int i = 0; i < 7; ++i) values.Add(CString(static_cast<wchar_t>(L'0' + i)));
   CQRecords t;
-  t.Load(names, values, 2);
+  t.Load(names, values, 2);  // 7 values for 2 rows of 3: not loaded
   EXPECT_EQ(0, t.GetCols());
-  EXPECT_EQ(0L, t.GetRows());
   values.RemoveAt(6);
   t.Load(names, values, 2);
-  EXPECT_EQ(3, t.GetCols());
   EXPECT_EQ(2L, t.GetRows());
   CString v;
   EXPECT_TRUE(t.GetValuesByField(L"c", v, 1));
   EXPECT_STREQ(L"5", v);
   EXPECT_FALSE(t.GetValuesByField(L"c", v, 2));
   EXPECT_TRUE(v.IsEmpty());
-  EXPECT_FALSE(t.GetValuesByField(L"c", v, -1));
-  EXPECT_FALSE(t.GetValuesByField(L"C", v, 0));  // case matters
+  EXPECT_FALSE(t.GetValuesByField(L"c", v, -1) || t.GetValuesByField(L"C", v, 0));  // case matters
   EXPECT_EQ(-1, t.FindIndex(L"A"));
-  EXPECT_EQ(1, t.FindIndex(L"b"));
   EXPECT_EQ(-1, t.FindIndex(nullptr));
-
   CStringArray col;
   col.Add(L"stale");
   EXPECT_TRUE(t.GetValuesByField(L"b", col));
   ASSERT_EQ(2, col.GetSize());
-  EXPECT_STREQ(L"1", col[0]);
   EXPECT_STREQ(L"4", col[1]);
   EXPECT_FALSE(t.GetValuesByField(L"z", col));
   EXPECT_EQ(0, col.GetSize());
-
   t.Load(names, values, -2);  // a negative row count never loads
   EXPECT_EQ(2L, t.GetRows());
-}
-
-TEST(Records, ValuesReloadAndCopies) {
-  CStringArray names, values;
-  Names(names, {L"a", L"a"});
-  values.Add(L"x");
-  values.Add(L"y");
-  CQRecords t;
-  t.Load(names, values, 1);
-  CString v;
-  EXPECT_TRUE(t.GetValuesByField(L"a", v, 0));
-  EXPECT_STREQ(L"x", v);  // the first of two equal names
 
   CQRecords copy(t), assigned;
   assigned = t;
   values.Add(L"z");
-  t.LoadValues(values, 2);  // 3 values for 2 columns: ignored
-  EXPECT_EQ(1L, t.GetRows());
-  values.Add(L"w");
-  t.LoadValues(values, 2);
+  t.LoadValues(values, 2);  // 7 values for 3 columns: ignored
   EXPECT_EQ(2L, t.GetRows());
-  EXPECT_TRUE(t.GetValuesByField(L"a", v, 1));
-  EXPECT_STREQ(L"z", v);
-
   t.UnLoadValues();
-  EXPECT_EQ(2, t.GetCols());
-  EXPECT_EQ(0L, t.GetRows());
-  CStringArray col;
+  EXPECT_EQ(3, t.GetCols());
   EXPECT_TRUE(t.GetValuesByField(L"a", col));  // a field without rows
   EXPECT_EQ(0, col.GetSize());
   t.UnLoad();
-  EXPECT_EQ(0, t.GetCols());
   EXPECT_FALSE(t.GetValuesByField(L"a", col));
+  EXPECT_TRUE(copy.GetValuesByField(L"c", v, 1));  // copies keep their own values
+  EXPECT_STREQ(L"5", v);
+  assigned.GetValues(col);
+  EXPECT_EQ(6, col.GetSize());
 
-  EXPECT_EQ(1L, copy.GetRows());
-  CStringArray all;
-  assigned.GetValues(all);
-  ASSERT_EQ(2, all.GetSize());
-  EXPECT_STREQ(L"y", all[1]);
-  assigned.GetFields(all);
-  EXPECT_EQ(2, all.GetSize());
+  Names(names, {L"a", L"a"});
+  values.RemoveAll();
+  values.Add(L"x");
+  values.Add(L"y");
+  t.Load(names, values, 1);
+  EXPECT_TRUE(t.GetValuesByField(L"a", v, 0));
+  EXPECT_STREQ(L"x", v);  // the first of two equal names
+  values.Add(L"z");
+  values.Add(L"w");
+  t.LoadValues(values, 2);
+  EXPECT_TRUE(t.GetValuesByField(L"a", v, 1));
+  EXPECT_STREQ(L"z", v);
 }

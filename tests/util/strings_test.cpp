@@ -19,46 +19,39 @@ wstring ModelRemoveAll(wstring s, const wstring& sub) {
 }
 }  // namespace
 
-TEST(StringEdit, InsertAndRemoveByPosition) {
+TEST(StringEdit, InsertRemoveAndCutOutsideTheStringChangeNothing) {
   CString s = L"abc", sub = L"XY";
   CQStringMgr::Insert(s, sub, 0);
-  EXPECT_STREQ(L"XYabc", s);
   CQStringMgr::Insert(s, sub, 5);
-  EXPECT_STREQ(L"XYabcXY", s);
   CQStringMgr::Insert(s, sub, 8);
   CQStringMgr::Insert(s, sub, -1);
   EXPECT_STREQ(L"XYabcXY", s);
-
   s = L"abcdef";
   CQStringMgr::Remove(s, 2, 4);
-  EXPECT_STREQ(L"abef", s);
-  CQStringMgr::Remove(s, 2, -1);
-  CQStringMgr::Remove(s, 3, 1);
-  CQStringMgr::Remove(s, -1, 3);
-  CQStringMgr::Remove(s, 9, 12);
+  const int outside[][2] = {{2, -1}, {3, 1}, {-1, 3}, {9, 12}};
+  for (auto& r : outside) CQStringMgr::Remove(s, r[0], r[1]);
   EXPECT_STREQ(L"abef", s);
   CQStringMgr::Remove(s, 1, 100);
   EXPECT_STREQ(L"a", s);
-}
 
-TEST(StringEdit, RemoveFirstOccurrence) {
-  CString s = L"abcabc", sub = L"bc";
-  CQStringMgr::Remove(s, sub);
-  EXPECT_STREQ(L"aabc", s);
+  s = L"abcabc";
+  CString bc = L"bc", none;
+  CQStringMgr::Remove(s, bc);  // the first occurrence only
   CQStringMgr::Remove(s, L'a');
-  EXPECT_STREQ(L"abc", s);
   CQStringMgr::Remove(s, L'z');
-  CString none;
   CQStringMgr::Remove(s, none);
   CQStringMgr::Remove(s, L'\0');
   EXPECT_STREQ(L"abc", s);
+
+  s = L"abcdef";
+  for (int n : {2, 0, -3}) CQStringMgr::CutEndChar(s, n);
+  EXPECT_STREQ(L"abcd", s);
+  CQStringMgr::CutEndChar(s, 7);
+  EXPECT_STREQ(L"", s);
 }
 
 // RemoveAll against the definition, on random strings where removals make new occurrences.
 TEST(StringEdit, RemoveAllRepeatsUntilNoneIsLeft) {
-  CString s = L"aabb";
-  CQStringMgr::RemoveAll(s, L"ab");
-  EXPECT_TRUE(s.IsEmpty());
   const wchar_t* subs[] = {L"ab", L"aba", L"a", L"abab", L"ba"};
   for (unsigned seed = 1; seed <= 2000; ++seed) {
     std::mt19937 rng(seed);
@@ -82,22 +75,18 @@ TEST(StringEdit, RemoveAllEnds) {
   CQStringMgr::RemoveAll(s, CString());
   CQStringMgr::RemoveAll(s, L'\0');
   EXPECT_STREQ(L"abc", s);
-  CString n(L"a\0b\0c", 5);
-  CString m = n;
+  CString n(L"a\0b\0c", 5), m = n;
   CQStringMgr::RemoveAll(n, L'\0');
-  EXPECT_EQ(3, n.GetLength());
-  EXPECT_STREQ(L"abc", n);
+  EXPECT_EQ(wstring(L"abc"), WS(n));
   CQStringMgr::Remove(m, L'\0');
   EXPECT_EQ(4, m.GetLength());
   CString k(L"xx\0xx", 5);
   CQStringMgr::RemoveAll(k, L"x");
-  EXPECT_EQ(3, k.GetLength());
   EXPECT_EQ(wstring(L"\0xx", 3), WS(k));
 }
 
-TEST(StringEdit, RepeatAndCut) {
+TEST(StringEdit, Repeat) {
   EXPECT_STREQ(L"ababab", CQStringMgr::Repeat(CString(L"ab"), 3));
-  EXPECT_STREQ(L"", CQStringMgr::Repeat(CString(L"ab"), 0));
   EXPECT_STREQ(L"", CQStringMgr::Repeat(CString(L"ab"), -2));
   EXPECT_STREQ(L"---", CQStringMgr::Repeat(L'-', 3));
   EXPECT_STREQ(L"", CQStringMgr::Repeat(L'-', 0));
@@ -111,32 +100,16 @@ TEST(StringEdit, RepeatAndCut) {
     e->Delete();
   }
   EXPECT_TRUE(thrown);
-
-  CString s = L"abcdef";
-  CQStringMgr::CutEndChar(s, 2);
-  EXPECT_STREQ(L"abcd", s);
-  CQStringMgr::CutEndChar(s, 0);
-  CQStringMgr::CutEndChar(s, -3);
-  EXPECT_STREQ(L"abcd", s);
-  CQStringMgr::CutEndChar(s, 4);
-  EXPECT_STREQ(L"", s);
-  s = L"ab";
-  CQStringMgr::CutEndChar(s, 7);
-  EXPECT_STREQ(L"", s);
 }
 
-TEST(Numbers, IsIntegerRoundTripsThroughTheRuntime) {
+TEST(Numbers, IntegerAndNumberSyntax) {
   for (const wchar_t* yes : {L"12", L"-5", L"0", L"2147483647", L"-2147483648"})
     EXPECT_TRUE(CQStringMgr::IsInteger(yes)) << yes;
   for (const wchar_t* no : {L"012", L"+1", L" 5", L"1.0", L"", L"-0", L"5 ", L"1e3", L"abc"})
     EXPECT_FALSE(CQStringMgr::IsInteger(no)) << no;
-}
-
-TEST(Numbers, IsNumberVal) {
   for (const wchar_t* yes : {L"-12.5", L".5", L"0.5", L"-", L"0", L"10", L"00.5", L"-.5", L"-0"})
     EXPECT_TRUE(CQStringMgr::IsNumberVal(yes)) << yes;
-  for (const wchar_t* no : {L"012", L"5.", L"1-2", L"1.2.3", L"", L".", L"0.", L"1e5", L" 1",
-                            L"+1", L"--1", L"00"})
+  for (const wchar_t* no : {L"012", L"5.", L"1-2", L"1.2.3", L"", L".", L"0.", L"1e5", L" 1", L"+1", L"--1", L"00"})
     EXPECT_FALSE(CQStringMgr::IsNumberVal(no)) << no;
   EXPECT_FALSE(CQStringMgr::IsNumberVal(CString(L"1\0002", 3)));
 }
@@ -144,23 +117,26 @@ TEST(Numbers, IsNumberVal) {
 TEST(Numbers, OptimizeAndPrecision) {
   const struct {
     const wchar_t *in, *out;
-  } cases[] = {{L"1.500", L"1.5"}, {L"2.000", L"2"}, {L"10.0", L"10"}, {L"100", L"100"},
-               {L".50", L".50"}, {L"0.0", L"0"},   {L"-3.10", L"-3.1"}, {L"7.", L"7"},
-               {L"", L""}};
+  } cases[] = {{L"1.500", L"1.5"}, {L"2.000", L"2"}, {L"10.0", L"10"}, {L"100", L"100"}, {L".50", L".50"},
+               {L"0.0", L"0"},     {L"-3.10", L"-3.1"}, {L"7.", L"7"}, {L"", L""}};
   for (const auto& c : cases) {
     CString s = c.in;
     CQStringMgr::OptimizeByNum(s);
     EXPECT_STREQ(c.out, s) << c.in;
   }
-  EXPECT_STREQ(L"3.14", CQStringMgr::PrecisionByNum(3.14159, 2, 0));
-  EXPECT_STREQ(L"3.1", CQStringMgr::PrecisionByNum(3.14159, 2, 1));
-  EXPECT_STREQ(L"1.2e+006", CQStringMgr::PrecisionByNum(1234567.0, 2, 1));
-  EXPECT_STREQ(L"3", CQStringMgr::PrecisionByNum(3.14159, 0, 0));
-  EXPECT_STREQ(L"2.5", CQStringMgr::PrecisionByNum(CString(L"2.50"), 3, 1));
-  EXPECT_STREQ(L"2.500", CQStringMgr::PrecisionByNum(CString(L"2.50"), 3, 0));
-  EXPECT_STREQ(L"0.00", CQStringMgr::PrecisionByNum(CString(L"abc"), 2, 0));
-  EXPECT_STREQ(L"-12", CQStringMgr::PrecisionByNum(CString(L" -12.0004xyz"), 2, 1));
-  EXPECT_STREQ(L"3.141590", CQStringMgr::PrecisionByNum(3.14159, -1, 0));  // default precision
+  const struct {
+    CString got;
+    const wchar_t* expected;
+  } precisions[] = {{CQStringMgr::PrecisionByNum(3.14159, 2, 0), L"3.14"},
+                    {CQStringMgr::PrecisionByNum(3.14159, 2, 1), L"3.1"},
+                    {CQStringMgr::PrecisionByNum(1234567.0, 2, 1), L"1.2e+006"},
+                    {CQStringMgr::PrecisionByNum(3.14159, 0, 0), L"3"},
+                    {CQStringMgr::PrecisionByNum(CString(L"2.50"), 3, 1), L"2.5"},
+                    {CQStringMgr::PrecisionByNum(CString(L"2.50"), 3, 0), L"2.500"},
+                    {CQStringMgr::PrecisionByNum(CString(L"abc"), 2, 0), L"0.00"},
+                    {CQStringMgr::PrecisionByNum(CString(L" -12.0004xyz"), 2, 1), L"-12"},
+                    {CQStringMgr::PrecisionByNum(3.14159, -1, 0), L"3.141590"}};  // default precision
+  for (const auto& p : precisions) EXPECT_STREQ(p.expected, p.got);
   CString wide = CQStringMgr::PrecisionByNum(1e300, 400, 0);
   EXPECT_EQ(L'1', wide[0]);
   EXPECT_EQ(301 + 1 + 400, wide.GetLength());
