@@ -172,7 +172,7 @@ void GridEditTest::TearDown()
     g_log.clear();
 }
 
-EditGrid* GridEditTest::MakeGrid(CQGridCtrl*)
+EditGrid* GridEditTest::MakeGrid()
 {
     EditGrid* pGrid = new EditGrid;
     if (!pGrid->Create(CRect(0, 0, 400, 200), Host(), 100, WS_CHILD | WS_VISIBLE | WS_TABSTOP))

@@ -54,7 +54,7 @@ protected:
     void TearDown() override;
 
     // (1..7, 1..4) ordinary cells "r<row>c<col>", columns 70 wide, rows 20 high.
-    EditGrid* MakeGrid(CQGridCtrl* pGrid = nullptr);
+    static EditGrid* MakeGrid();
 
     // A key as a user presses it on whatever window has the focus: key down, its character
     // (to the same window, as translation posts it), pending messages, key up to the window that

@@ -65,7 +65,8 @@ TEST_F(GridEditTest, MouseStartKeepsTextAndArrowsMoveTheCaret)
     EXPECT_TRUE(m_pGrid->GetModified());
 }
 
-// Editing walks down the rows with the Down arrow; at the last row the same cell is edited again.
+// Editing walks down the rows with the Down arrow; at the last row the same cell is edited again;
+// Page Up jumps back to the first row.
 TEST_F(GridEditTest, DownArrowContinuesToTheLastRow)
 {
     m_pGrid->SetFocusCell(5, 1);
@@ -80,6 +81,9 @@ TEST_F(GridEditTest, DownArrowContinuesToTheLastRow)
               TakeLog());
     EXPECT_EQ(CQCellID(7, 1), m_pGrid->GetFocusCell());
     ASSERT_NE((HWND)NULL, Editor());
+    Press(VK_PRIOR);   // a page up from the top page goes to the first row
+    EXPECT_EQ((Log{"record 7,1 33 r7c1", "store 7,1 r7c1", "end 7,1", "begin 1,1"}), TakeLog());
+    EXPECT_EQ(CQCellID(1, 1), m_pGrid->GetFocusCell());
     m_pGrid->SetFocus();
     Pump();
     EXPECT_EQ(L"a", m_pGrid->GetItemText(5, 1));

@@ -276,10 +276,15 @@ TEST_F(GridPrintTest, RowsThatFillThePageExactlyStayOnItATallerRowGetsAPageOfIts
     EXPECT_EQ(CString(L"Page 3 of 3"), Text(0x924)->text);
 }
 
-TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterInThatOrderDownThePaper) {
+TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterWithTheDateInThatOrderDownThePaper) {
     Begin();
     const CSize ch = m_grid.CharSize();
+    wchar_t before[128], after[128];
+    time_t t = time(NULL);
+    wcsftime(before, 128, L"%c", localtime(&t));
     EXPECT_EQ(Range(1, 10), PrintPage(1));
+    t = time(NULL);
+    wcsftime(after, 128, L"%c", localtime(&t));
 
     // Header: application title at the right, the nearest caption in the centre.
     ASSERT_EQ(4u, m_dc.m_texts.size());
@@ -311,10 +316,12 @@ TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterInThatOrderDownThePap
     }
     EXPECT_GT(cells[3].device.top, cells[0].device.bottom);
 
-    // Footer: page text and date at the bottom of the page, below the last row.
+    // Footer: page text and the local date and time on one line at the bottom, below the last row.
     EXPECT_EQ(CString(L"Page 1 of 1"), m_dc.m_texts[2].text);
     EXPECT_EQ(0x924u, m_dc.m_texts[2].format);
     EXPECT_EQ(0x926u, m_dc.m_texts[3].format);
+    EXPECT_TRUE(m_dc.m_texts[3].text == before || m_dc.m_texts[3].text == after) << (LPCWSTR)m_dc.m_texts[3].text;
+    EXPECT_EQ(m_dc.m_texts[2].rect, m_dc.m_texts[3].rect);
     EXPECT_GT(m_dc.m_texts[2].device.top, cells.back().device.bottom);
     double scale = (double)m_dc.m_cy / m_grid.LogicalPage().cy;
     EXPECT_NEAR((m_grid.LogicalPage().cy - 2 * ch.cy + ch.cy / 2) * scale, m_dc.m_texts[2].device.top, 2 * scale + 1);
@@ -324,27 +331,6 @@ TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterInThatOrderDownThePap
     EXPECT_EQ(kCellColour, m_dc.Pixel(cell.CenterPoint().x, cell.CenterPoint().y));
     CRect heading = cells[1].device;
     EXPECT_EQ(kFixedColour, m_dc.Pixel(heading.CenterPoint().x, heading.CenterPoint().y));
-}
-
-TEST_F(GridPrintTest, TheFooterHasThePageNumbersAndTheLocalDateAndTime) {
-    Shape(301, 3, 100, 10);
-    UINT nPages = Begin();
-    ASSERT_GE(nPages, 3u);
-    wchar_t before[128], after[128];
-    time_t t = time(NULL);
-    wcsftime(before, 128, L"%c", localtime(&t));
-    PrintPage(2);
-    t = time(NULL);
-    wcsftime(after, 128, L"%c", localtime(&t));
-
-    ASSERT_NE(nullptr, Text(0x924));
-    CString strExpected;
-    strExpected.Format(L"Page 2 of %u", nPages);
-    EXPECT_EQ(strExpected, Text(0x924)->text);
-    ASSERT_NE(nullptr, Text(0x926));
-    EXPECT_TRUE(Text(0x926)->text == before || Text(0x926)->text == after) << (LPCWSTR)Text(0x926)->text;
-    // Same line, left and right.
-    EXPECT_EQ(Text(0x924)->rect, Text(0x926)->rect);
 }
 
 TEST_F(GridPrintTest, GridLinesFollowTheSetting) {

@@ -202,10 +202,6 @@ TEST(ElementList, FixedCasesOfTheWalk) {
     int count;
   } counts[] = {{L"a,,b", L",", 3}, {L",a", L",", 2}, {L"a,", L",", 1}, {L",", L",", 1}, {L"a,b", L"", 1}, {L"", L"", 0}};
   for (const auto& c : counts) EXPECT_EQ(c.count, CQStringMgr::GetElementCount(c.S, c.P)) << c.S << " by " << c.P;
-  CStringArray arr;
-  CQStringMgr::StringToArray(L"xaaay", arr, L"aa");
-  ASSERT_EQ(2, arr.GetSize());
-  EXPECT_STREQ(L"ay", arr[1]);
   EXPECT_EQ(-1, CQStringMgr::GetElementIndex(L"A,b", L"a", L","));
   EXPECT_EQ(-1, CQStringMgr::GetElementIndex(L"ab,b", L"a", L","));
   EXPECT_EQ(0, CQStringMgr::GetElementIndex(L"a,b", L"a,b", L""));
