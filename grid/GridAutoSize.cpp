@@ -2,6 +2,7 @@
 // row height and column width), the extent of texts and cells, rows and columns sized to their
 // contents or stretched to fill the window, and the desktop settings the grid follows.
 #include "grid/QGridCtrl.h"
+#include "grid/QFontCache.h"
 
 #include <afxcmn.h>
 #include <algorithm>
@@ -111,23 +112,22 @@ LRESULT CQGridCtrl::OnGetFont(WPARAM /*hFont*/, LPARAM /*lParam*/)
 // --- measuring ----------------------------------------------------------------------------------
 
 // Text size plus the margin on each side, in the grid font or its semi-bold form; (0, 0) without
-// a window device context.
+// a window device context. Within a pass the device context and the font are taken once.
 CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
 {
     if (!::IsWindow(m_hWnd))
         return CSize(0, 0);
-    HDC hDC = ::GetDC(m_hWnd);
+    CQFontCache pass(m_pFontPass, m_hWnd);
+    HDC hDC = m_pFontPass->WindowDC();
     if (hDC == NULL)
         return CSize(0, 0);
 
-    HFONT hBold = NULL;
     HGDIOBJ hOldFont = NULL;
     if (bUseSelectedFont)
     {
         LOGFONTW lf = m_Logfont;
         lf.lfWeight = 600;
-        hBold = ::CreateFontIndirectW(&lf);
-        if (hBold)
+        if (HFONT hBold = m_pFontPass->Get(lf))
             hOldFont = ::SelectObject(hDC, hBold);
     }
     else if (m_Font.GetSafeHandle())
@@ -143,9 +143,6 @@ CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
 
     if (hOldFont)
         ::SelectObject(hDC, hOldFont);
-    if (hBold)
-        ::DeleteObject(hBold);
-    ::ReleaseDC(m_hWnd, hDC);
     return CSize(size.cx + 2 * m_nMargin, size.cy + 2 * m_nMargin);
 }
 
@@ -158,22 +155,21 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
     HDC hDC = pDC->GetSafeHdc();
 
     LOGFONTW lf;
-    if (LOGFONTW* pLF = GetItemFont(nRow, nCol))
+    if (const LOGFONTW* pLF = CellFont(nRow, nCol))
         lf = *pLF;
     else
         lf = m_Logfont;
     if (nRow < m_nFixedRows || nCol < m_nFixedCols)
         lf.lfWeight = 600;
 
-    HFONT hFont = ::CreateFontIndirectW(&lf);
+    CQFontCache pass(m_pFontPass, m_hWnd);
+    HFONT hFont = m_pFontPass->Get(lf);
     HGDIOBJ hOldFont = hFont ? ::SelectObject(hDC, hFont) : NULL;
     CString text = GetItemText(nRow, nCol);
     SIZE size = {0, 0};
     ::GetTextExtentPoint32W(hDC, (LPCWSTR)text, text.GetLength(), &size);
     if (hOldFont)
         ::SelectObject(hDC, hOldFont);
-    if (hFont)
-        ::DeleteObject(hFont);
 
     size.cx += 4 * m_nMargin;
     size.cy += 2 * m_nMargin;
@@ -198,6 +194,7 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
 // Every row and column as large as its largest cell.
 void CQGridCtrl::AutoSize()
 {
+    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
     if (!::IsWindow(m_hWnd))
         return;
     CDC* pDC = GetDC();
@@ -232,12 +229,14 @@ void CQGridCtrl::AutoSize()
 
 void CQGridCtrl::AutoSizeColumns()
 {
+    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
     for (int col = 0; col < m_nCols; col++)
         AutoSizeColumn(col);
 }
 
 void CQGridCtrl::AutoSizeRows()
 {
+    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
     for (int row = 0; row < m_nRows; row++)
         AutoSizeRow(row);
 }
@@ -247,6 +246,7 @@ BOOL CQGridCtrl::AutoSizeColumn(int nCol)
 {
     if (nCol < 0 || nCol >= m_nCols || !::IsWindow(m_hWnd))
         return FALSE;
+    CQFontCache pass(m_pFontPass, m_hWnd);
     CDC* pDC = GetDC();
     if (pDC == NULL)
         return FALSE;
@@ -269,6 +269,7 @@ BOOL CQGridCtrl::AutoSizeRow(int nRow)
 {
     if (nRow < 0 || nRow >= m_nRows || !::IsWindow(m_hWnd))
         return FALSE;
+    CQFontCache pass(m_pFontPass, m_hWnd);
     CDC* pDC = GetDC();
     if (pDC == NULL)
         return FALSE;

@@ -2,9 +2,39 @@
 // slot), so every single-property access takes constant time. Outside the grid the getters return
 // 0 (GetItemImage -1), the setters FALSE; none of them repaints.
 #include "grid/QGridCtrl.h"
+#include "grid/QCompactRow.h"
 
-CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol) const
+namespace
 {
+// What a cell reads as before it is made: a fresh cell. Text, format and font come from the row.
+const CQGridCell& UnmadeCell()
+{
+    static const CQGridCell s_cell;
+    return s_cell;
+}
+
+// One property of a cell, or the value outside the grid.
+template <class T>
+T Read(const CQGridCell* pCell, T CQGridCell::*pField, T outside)
+{
+    return pCell ? pCell->*pField : outside;
+}
+
+// One property written into a cell; FALSE outside the grid.
+template <class T>
+BOOL Write(CQGridCell* pCell, T CQGridCell::*pField, const T& value)
+{
+    if (pCell == NULL)
+        return FALSE;
+    pCell->*pField = value;
+    return TRUE;
+}
+}  // namespace
+
+CQGridCell* CQGridCtrl::PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade) const
+{
+    if (ppUnmade)
+        *ppUnmade = NULL;
     if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols)
         return NULL;
     // An allocation failure in the middle of a shape change may leave rows without arrays.
@@ -13,7 +43,22 @@ CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol) const
     GRID_ROW* pRow = m_RowData[nRow];
     if (pRow == NULL || nCol >= pRow->GetSize())
         return NULL;
-    return pRow->GetAt(nCol);
+    CQGridCell* pCell = pRow->GetAt(nCol);
+    if (pCell == NULL && ppUnmade)
+    {
+        CQCompactRow* pCompact = CQCompactRow::From(pRow);
+        if (pCompact && pCompact->IsUnmade(nCol))
+            *ppUnmade = pCompact;
+    }
+    return pCell;
+}
+
+// A cell not made yet is made here, the first time anything asks for it.
+CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol) const
+{
+    CQCompactRow* pUnmade;
+    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
+    return pUnmade ? pUnmade->MakeCell(nCol) : pCell;
 }
 
 BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
@@ -23,8 +68,20 @@ BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
     GRID_ROW* pRow = m_RowData[nRow];
     if (pRow == NULL || nCol >= pRow->GetSize())
         return FALSE;
+    // A cell still to be made is not made any more: the slot holds what the caller gives.
+    if (CQCompactRow* pCompact = CQCompactRow::From(pRow))
+        pCompact->Forget(nCol);
     pRow->SetAt(nCol, pCell);
     return TRUE;
+}
+
+const LOGFONTW* CQGridCtrl::CellFont(int nRow, int nCol) const
+{
+    CQCompactRow* pUnmade;
+    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
+    if (pUnmade)
+        return &pUnmade->Font();
+    return pCell ? &pCell->m_lfFont : NULL;
 }
 
 // A new cell copies the format of the cell above it, except in row 0 and column 0, and takes the
@@ -34,8 +91,11 @@ CQGridCell* CQGridCtrl::CreateCell(int nRow, int nCol)
     CQGridCell* pCell = new CQGridCell;
     if (nRow > 0 && nCol > 0 && nCol < m_nCols)
     {
-        if (CQGridCell* pAbove = GetCell(nRow - 1, nCol))
+        CQCompactRow* pUnmade;
+        if (CQGridCell* pAbove = PeekCell(nRow - 1, nCol, &pUnmade))
             pCell->m_nFormat = pAbove->m_nFormat;
+        else if (pUnmade)
+            pCell->m_nFormat = pUnmade->Format(nCol);
     }
     memcpy(&pCell->m_lfFont, &m_Logfont, sizeof(LOGFONTW));
     return pCell;
@@ -55,7 +115,10 @@ BOOL CQGridCtrl::GetItem(GV_ITEM* pItem)
 {
     if (pItem == NULL)
         return FALSE;
-    CQGridCell* pCell = GetCell(pItem->row, pItem->col);
+    CQCompactRow* pUnmade;
+    const CQGridCell* pCell = PeekCell(pItem->row, pItem->col, &pUnmade);
+    if (pUnmade)
+        pCell = &UnmadeCell();
     if (pCell == NULL)
         return FALSE;
 
@@ -69,13 +132,13 @@ BOOL CQGridCtrl::GetItem(GV_ITEM* pItem)
     if (pItem->mask & GV_MASK_STATE)
         pItem->state = pCell->m_nState;
     if (pItem->mask & GV_MASK_FORMAT)
-        pItem->format = pCell->m_nFormat;
+        pItem->format = pUnmade ? pUnmade->Format(pItem->col) : pCell->m_nFormat;
     if (pItem->mask & GV_MASK_BKCOLOUR)
         pItem->bkColour = pCell->m_crBkClr;
     if (pItem->mask & GV_MASK_FGCOLOUR)
         pItem->fgColour = pCell->m_crFgClr;
     if (pItem->mask & GV_MASK_FONT)
-        memcpy(&pItem->font, &pCell->m_lfFont, sizeof(LOGFONTW));
+        memcpy(&pItem->font, pUnmade ? &pUnmade->Font() : &pCell->m_lfFont, sizeof(LOGFONTW));
     return TRUE;
 }
 
@@ -108,13 +171,22 @@ BOOL CQGridCtrl::SetItem(const GV_ITEM* pItem)
 }
 
 // --- single properties --------------------------------------------------------------------------
+// Getters read a cell not made yet without making it; setters make it.
+
+const CQGridCell* CQGridCtrl::CellToRead(int nRow, int nCol) const
+{
+    CQCompactRow* pUnmade;
+    const CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
+    return pUnmade ? &UnmadeCell() : pCell;
+}
 
 CString CQGridCtrl::GetItemText(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return CString();
-    return pCell->m_strText;
+    CQCompactRow* pUnmade;
+    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
+    if (pUnmade)
+        return pUnmade->Text(nCol);
+    return pCell ? pCell->m_strText : CString();
 }
 
 BOOL CQGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
@@ -128,32 +200,22 @@ BOOL CQGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
 
 BOOL CQGridCtrl::SetItemData(int nRow, int nCol, LPARAM lParam)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return FALSE;
-    pCell->m_lParam = lParam;
-    return TRUE;
+    return Write(GetCell(nRow, nCol), &CQGridCell::m_lParam, lParam);
 }
 
 LPARAM CQGridCtrl::GetItemData(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_lParam : 0;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_lParam, (LPARAM)0);
 }
 
 BOOL CQGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return FALSE;
-    pCell->m_nImage = iImage;
-    return TRUE;
+    return Write(GetCell(nRow, nCol), &CQGridCell::m_nImage, iImage);
 }
 
 int CQGridCtrl::GetItemImage(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_nImage : -1;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_nImage, -1);
 }
 
 // Keeps the selected set equal to the cells whose state has GV_STATE_SELECTED.
@@ -178,62 +240,48 @@ BOOL CQGridCtrl::SetItemState(int nRow, int nCol, UINT state)
 
 UINT CQGridCtrl::GetItemState(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_nState : 0;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_nState, 0u);
 }
 
 BOOL CQGridCtrl::SetItemFormat(int nRow, int nCol, UINT nFormat)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return FALSE;
-    pCell->m_nFormat = nFormat;
-    return TRUE;
+    return Write(GetCell(nRow, nCol), &CQGridCell::m_nFormat, nFormat);
 }
 
 UINT CQGridCtrl::GetItemFormat(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_nFormat : 0;
+    CQCompactRow* pUnmade;
+    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
+    if (pUnmade)
+        return pUnmade->Format(nCol);
+    return Read(pCell, &CQGridCell::m_nFormat, 0u);
 }
 
 BOOL CQGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return FALSE;
-    pCell->m_crBkClr = cr;
-    return TRUE;
+    return Write(GetCell(nRow, nCol), &CQGridCell::m_crBkClr, cr);
 }
 
 COLORREF CQGridCtrl::GetItemBkColour(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_crBkClr : 0;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_crBkClr, (COLORREF)0);
 }
 
 BOOL CQGridCtrl::SetItemFgColour(int nRow, int nCol, COLORREF cr)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return FALSE;
-    pCell->m_crFgClr = cr;
-    return TRUE;
+    return Write(GetCell(nRow, nCol), &CQGridCell::m_crFgClr, cr);
 }
 
 COLORREF CQGridCtrl::GetItemFgColour(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_crFgClr : 0;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_crFgClr, (COLORREF)0);
 }
 
 BOOL CQGridCtrl::SetItemFont(int nRow, int nCol, LOGFONTW* lf)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL || lf == NULL)
+    if (lf == NULL)
         return FALSE;
-    memcpy(&pCell->m_lfFont, lf, sizeof(LOGFONTW));
-    return TRUE;
+    return Write(GetCell(nRow, nCol), &CQGridCell::m_lfFont, *lf);
 }
 
 LOGFONTW* CQGridCtrl::GetItemFont(int nRow, int nCol)
@@ -246,32 +294,22 @@ LOGFONTW* CQGridCtrl::GetItemFont(int nRow, int nCol)
 
 void CQGridCtrl::SetCellStyle(int nRow, int nCol, UINT nStyle)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return;
-    pCell->m_nStyle = nStyle > 8 ? 0 : nStyle;
+    Write(GetCell(nRow, nCol), &CQGridCell::m_nStyle, nStyle > 8 ? 0u : nStyle);
 }
 
 UINT CQGridCtrl::GetCellStyle(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    return pCell ? pCell->m_nStyle : 0;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_nStyle, 0u);
 }
 
 void CQGridCtrl::SetCellListType(int nRow, int nCol, CString strType)
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return;
-    pCell->m_strListType = strType;
+    Write(GetCell(nRow, nCol), &CQGridCell::m_strListType, strType);
 }
 
 CString CQGridCtrl::GetCellListType(int nRow, int nCol) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return CString();
-    return pCell->m_strListType;
+    return Read(CellToRead(nRow, nCol), &CQGridCell::m_strListType, CString());
 }
 
 void CQGridCtrl::SetCellListArray(int nRow, int nCol, CStringArray& arItems)
@@ -289,7 +327,7 @@ void CQGridCtrl::SetCellListArray(int nRow, int nCol, CStringArray& arItems)
 
 void CQGridCtrl::GetCellListArray(int nRow, int nCol, CStringArray& arItems) const
 {
-    CQGridCell* pCell = GetCell(nRow, nCol);
+    const CQGridCell* pCell = CellToRead(nRow, nCol);
     if (pCell == NULL)
         return;
     if (&pCell->m_arListItems == &arItems)

@@ -8,6 +8,7 @@
 // costs what is visible plus the geometry look-ups that find the first row and column on screen.
 #include "grid/QGridCtrl.h"
 #include "grid/QMemDC.h"
+#include "grid/QFontCache.h"
 
 #include <afxcmn.h>
 #include <algorithm>
@@ -112,6 +113,7 @@ void CQGridCtrl::OnDraw(CDC* pDC)
         return;
 
     EraseBkgnd(pDC);
+    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
 
     const int nFixedRowHeight = GetFixedRowHeight();
     const int nFixedColWidth = GetFixedColumnWidth();
@@ -268,7 +270,7 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
     const BOOL bFill = (TextBkClr != GV_CLR_DEFAULT) || bEraseBk;
     const BOOL bPrinting = pDC->IsPrinting();
 
-    CFont Font;   // outlives the saved state, which deselects it
+    CQFontCache pass(m_pFontPass, m_hWnd);   // outlives the saved state, which deselects the font
     int nSavedDC = pDC->SaveDC();
     pDC->SetBkMode(TRANSPARENT);
 
@@ -313,9 +315,9 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
         pDC->Rectangle(rect);
     }
 
-    LOGFONTW* pLF = GetItemFont(nRow, nCol);
-    if (Font.CreateFontIndirect(pLF != NULL ? pLF : &m_Logfont))
-        pDC->SelectObject(&Font);
+    const LOGFONTW* pLF = CellFont(nRow, nCol);
+    if (HFONT hFont = m_pFontPass->Get(pLF != NULL ? *pLF : m_Logfont))
+        pDC->SelectObject(CFont::FromHandle(hFont));
 
     rect.DeflateRect(m_nMargin, 0);
 
@@ -346,18 +348,18 @@ BOOL CQGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bE
     }
     pDC->SetTextColor((Item.fgColour == GV_CLR_DEFAULT) ? GetFixedTextColor() : Item.fgColour);
 
-    CFont Font;   // outlives the saved state, which deselects it
+    CQFontCache pass(m_pFontPass, m_hWnd);   // outlives the saved state, which deselects the font
     int nSavedDC = pDC->SaveDC();
 
     const CQCellID FocusCell = GetFocusCell();
     const BOOL bInLineWithFocus = (FocusCell.row == nRow || FocusCell.col == nCol);
 
-    LOGFONTW* pLF = GetItemFont(nRow, nCol);
+    const LOGFONTW* pLF = CellFont(nRow, nCol);
     LOGFONTW lf = (pLF != NULL) ? *pLF : m_Logfont;
     if (bInLineWithFocus)
         lf.lfWeight = 600;
-    if (Font.CreateFontIndirect(&lf))
-        pDC->SelectObject(&Font);
+    if (HFONT hFont = m_pFontPass->Get(lf))
+        pDC->SelectObject(CFont::FromHandle(hFont));
 
     if (IsValid(FocusCell) && bInLineWithFocus)
     {

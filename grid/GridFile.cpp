@@ -10,6 +10,7 @@
 // row. A saved grid of R rows therefore loads as R + 1 rows: the headings, then every saved row
 // (row 0 among them) one row further down.
 #include "grid/QGridCtrl.h"
+#include "grid/QFontCache.h"
 
 #include <algorithm>
 #include <string>
@@ -128,8 +129,10 @@ BOOL CQGridCtrl::Load(LPCTSTR filename)
 
     DeleteAllItems();
 
-    // The scroll bars are brought up to date once at the end rather than for every row.
+    // The scroll bars are brought up to date once at the end rather than for every row; the row
+    // headings and the final sizing are measured with one device context and font.
     CDrawingPause pause(m_bAllowDraw);
+    CQFontCache pass(m_pFontPass, m_hWnd);
     wchar_t buffer[kPieceSize];
     CFields fields;
 
@@ -147,12 +150,8 @@ BOOL CQGridCtrl::Load(LPCTSTR filename)
             fields.Split(buffer);
             if (fields.count == 0)
                 continue;
-            int nRow = InsertRow(fields.start[0], -1);
-            if (nRow < 0)
-                continue;
-            int nLast = std::min(fields.count, GetColumnCount());
-            for (int col = 1; col < nLast; col++)
-                SetItemText(nRow, col, fields.start[col]);
+            // InsertRow with the first field, then SetItemText for the others up to the last column.
+            InsertLoadedRow((LPCTSTR*)fields.start, fields.count);
         }
 
         pause.Resume();

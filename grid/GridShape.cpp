@@ -1,6 +1,6 @@
 // CQGridCtrl: the shape of the grid. Row and column counts, fixed counts, insertion, deletion and
-// sizes. Cells are made only by CreateCell and disposed of only through EmptyCell; none of these
-// operations sends a notification of its own. Every change of the size arrays ends in one call of
+// sizes. Cells are made only by CreateCell (or, for rows appended by Load, when first asked for)
+// and disposed of only through EmptyCell; none of these operations sends a notification of its own. Every change of the size arrays ends in one call of
 // RowSizesChanged or ColumnSizesChanged.
 #include "grid/QGridCtrl.h"
 
@@ -23,7 +23,7 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
         {
             for (int col = 0; col < m_nCols; col++)
             {
-                CQGridCell* pCell = GetCell(row, col);
+                CQGridCell* pCell = PeekCell(row, col);   // a cell not made yet needs no emptying
                 if (pCell)
                 {
                     EmptyCell(pCell, row, col);
@@ -68,6 +68,7 @@ BOOL CQGridCtrl::SetColumnCount(int nCols)
     if (nCols < 0)
         return FALSE;
 
+    MakeUnmadeCells();
     if (nCols < m_nFixedCols)
         m_nFixedCols = nCols;
     if (m_idCurrentCell.col >= nCols)
@@ -198,6 +199,7 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     if (nColumn >= 0 && nColumn >= m_nCols)
         return -1;
 
+    MakeUnmadeCells();
     ResetSelectedRange();
     if (m_nRows < 1)
         SetRowCount(1);
@@ -283,6 +285,7 @@ BOOL CQGridCtrl::DeleteColumn(int nColumn)
     if (nColumn < 0 || nColumn >= m_nCols)
         return FALSE;
 
+    MakeUnmadeCells();
     ResetSelectedRange();
 
     for (int row = 0; row < m_nRows; row++)

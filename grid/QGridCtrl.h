@@ -33,6 +33,8 @@ class COleDataObject;
 class CImageList;
 class CDataExchange;
 struct CPrintInfo;
+class CQCompactRow;
+class CQFontCache;
 
 #define GRIDCTRL_CLASSNAME L"MFCQGridCtrl"
 
@@ -365,6 +367,15 @@ protected:
     BOOL SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
     void SwapRows(int nRow1, int nRow2);   // row arrays and heights; nothing outside the grid
 
+    // Rows appended by Load keep their cells' texts and make a cell only when it is asked for
+    // (GridCompactRows.cpp). PeekCell gives the slot as it is: a cell not made yet gives NULL and
+    // its compact row in *ppUnmade. CellFont reads a cell's font without making the cell.
+    int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts);   // InsertRow(texts[0]) + SetItemText
+    CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const;
+    const LOGFONTW* CellFont(int nRow, int nCol) const;
+    const CQGridCell* CellToRead(int nRow, int nCol) const;  // a fresh cell for one not made yet
+    void MakeUnmadeCells();                                  // before the columns change
+
     // Size bookkeeping: called by every operation that changes row heights or column widths,
     // with the first index whose position may have moved.
     void RowSizesChanged(int nFirstRow);
@@ -448,6 +459,7 @@ protected:
     CFont m_PrinterFont;            // per print job
     CFont m_Font;                   // the grid font
     CImageList* m_pImageList;       // not owned
+    CQFontCache* m_pFontPass = NULL;   // the fonts of the measuring or drawing pass under way
 
     // cells
     GRID_ROWS m_RowData;            // one row array per row, owned

@@ -377,7 +377,29 @@ LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
   CStreamLock lock(m_pStream);
   UINT n = 0;
   wchar_t ch;
-  while (n + 1 < nMax && ReadChar(ch)) {
+  while (n + 1 < nMax) {
+    // Text mode: a run of single-byte characters is taken straight from the stream's buffer
+    // (what ReadChar does for each of them); everything else goes through ReadChar.
+    if (m_bText && m_pStream != NULL && m_pStream->_cnt > 0) {
+      const unsigned char* p = (const unsigned char*)m_pStream->_ptr;
+      UINT nRun = nMax - 1 - n;
+      if ((UINT)m_pStream->_cnt < nRun) nRun = (UINT)m_pStream->_cnt;
+      UINT i = 0;
+      bool bLineEnd = false;
+      while (i < nRun && p[i] < 0x80) {
+        wchar_t c = p[i++];
+        lpsz[n++] = c;
+        if (c == L'\n') {
+          bLineEnd = true;
+          break;
+        }
+      }
+      m_pStream->_ptr += i;
+      m_pStream->_cnt -= (int)i;
+      if (bLineEnd) break;
+      if (i > 0) continue;
+    }
+    if (!ReadChar(ch)) break;
     lpsz[n++] = ch;
     if (ch == L'\n') break;
   }

@@ -1,0 +1,311 @@
+// CQGridCtrl: rows appended by Load, kept compact. A cell object is several times the size of a
+// short text, and a million-row file would otherwise cost gigabytes of fresh memory before the
+// first row shows. Such a row keeps its texts in one block and makes a cell the first time the
+// cell is asked for; reading a text, format, state or colour does not make it. The cells made
+// later are exactly those the grid's own CreateCell and SetItemText would have made at load time,
+// so only a grid that makes and empties its cells the grid's own way gets compact rows.
+#include "grid/QCompactRow.h"
+
+#include <algorithm>
+#include <new>
+
+IMPLEMENT_DYNAMIC(CQCompactRow, CObArray)
+
+// --- shared defaults ----------------------------------------------------------------------------
+
+CQRowDefaults* CQRowDefaults::Make(int nCols, const UINT* pFormats, const LOGFONTW& lf)
+{
+    size_t nBytes = sizeof(CQRowDefaults) + (size_t)(nCols > 1 ? nCols - 1 : 0) * sizeof(UINT);
+    CQRowDefaults* p = (CQRowDefaults*)::malloc(nBytes);
+    if (p == NULL)
+        ::AfxThrowMemoryException();
+    p->nRefs = 1;
+    p->nCols = nCols;
+    p->lf = lf;
+    memcpy(p->formats, pFormats, (size_t)nCols * sizeof(UINT));
+    return p;
+}
+
+bool CQRowDefaults::Matches(int nCount, const UINT* pFormats, const LOGFONTW& font) const
+{
+    return nCount == nCols && memcmp(formats, pFormats, (size_t)nCols * sizeof(UINT)) == 0 &&
+           memcmp(&lf, &font, sizeof(LOGFONTW)) == 0;
+}
+
+void CQRowDefaults::Release()
+{
+    if (::InterlockedDecrement(&nRefs) == 0)
+        ::free(this);
+}
+
+// --- the compact row ----------------------------------------------------------------------------
+
+void* CQCompactRow::operator new(size_t nSize, CExtra extra)
+{
+    void* p = ::malloc(nSize + extra.nBytes);
+    if (p == NULL)
+        ::AfxThrowMemoryException();
+    return p;
+}
+
+void CQCompactRow::operator delete(void* p)
+{
+    ::free(p);
+}
+
+CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults)
+{
+    if (nCols < 1 || nCols > kMaxColumns || nTexts < 0 || pDefaults == NULL || pDefaults->nCols != nCols)
+        return NULL;
+    if (nTexts > nCols)
+        nTexts = nCols;
+
+    // Measure: the texts' lengths and whether every character fits a byte.
+    size_t nChars = 0;
+    bool bWide = false;
+    for (int i = 0; i < nTexts; i++)
+    {
+        LPCWSTR psz = ppszTexts[i];
+        if (psz == NULL || IS_INTRESOURCE(psz))
+            continue;
+        for (; *psz; psz++)
+        {
+            bWide |= *psz > 0xFF;
+            if (++nChars > kMaxChars)
+                return NULL;
+        }
+    }
+
+    size_t nExtra = (size_t)(nTexts + 1) * sizeof(WORD) + nChars * (bWide ? sizeof(wchar_t) : 1);
+    CQCompactRow* pRow = new (CExtra{nExtra}) CQCompactRow;
+    pRow->m_nTexts = nTexts;
+    pRow->m_bWide = bWide;
+    WORD* pOffsets = pRow->Offsets();
+    BYTE* pChars = (BYTE*)pRow->Chars();
+    WORD nAt = 0;
+    for (int i = 0; i < nTexts; i++)
+    {
+        pOffsets[i] = nAt;
+        LPCWSTR psz = ppszTexts[i];
+        if (psz == NULL || IS_INTRESOURCE(psz))
+            continue;
+        for (; *psz; psz++, nAt++)
+        {
+            if (bWide)
+                ((wchar_t*)pChars)[nAt] = *psz;
+            else
+                pChars[nAt] = (BYTE)*psz;
+        }
+    }
+    pOffsets[nTexts] = nAt;
+
+    try
+    {
+        pRow->SetSize(nCols);
+    }
+    catch (...)
+    {
+        delete pRow;
+        throw;
+    }
+    pDefaults->AddRef();
+    pRow->m_pDefaults = pDefaults;
+    pRow->m_nUnmade = nCols == kMaxColumns ? ~0ULL : ((1ULL << nCols) - 1);
+    return pRow;
+}
+
+CQCompactRow::~CQCompactRow()
+{
+    if (m_pDefaults)
+        m_pDefaults->Release();
+}
+
+int CQCompactRow::TextLength(int nCol) const
+{
+    if (nCol < 0 || nCol >= m_nTexts)
+        return 0;
+    return Offsets()[nCol + 1] - Offsets()[nCol];
+}
+
+CString CQCompactRow::Text(int nCol) const
+{
+    int nLength = TextLength(nCol);
+    if (nLength == 0)
+        return CString();
+    int nStart = Offsets()[nCol];
+    if (m_bWide)
+        return CString((const wchar_t*)Chars() + nStart, nLength);
+    CString str;
+    LPWSTR p = str.GetBuffer(nLength);
+    const BYTE* pFrom = Chars() + nStart;
+    for (int i = 0; i < nLength; i++)
+        p[i] = pFrom[i];
+    str.ReleaseBuffer(nLength);
+    return str;
+}
+
+UINT CQCompactRow::Format(int nCol) const
+{
+    return nCol >= 0 && nCol < m_pDefaults->nCols ? m_pDefaults->formats[nCol] : 0;
+}
+
+CQGridCell* CQCompactRow::MakeCell(int nCol)
+{
+    if (!IsUnmade(nCol))
+        return nCol >= 0 && nCol < GetSize() ? GetAt(nCol) : NULL;
+    CQGridCell* pCell = new CQGridCell;
+    pCell->m_nFormat = Format(nCol);
+    memcpy(&pCell->m_lfFont, &m_pDefaults->lf, sizeof(LOGFONTW));
+    try
+    {
+        pCell->m_strText = Text(nCol);
+    }
+    catch (...)
+    {
+        delete pCell;
+        throw;
+    }
+    SetAt(nCol, pCell);
+    m_nUnmade &= ~(1ULL << nCol);
+    return pCell;
+}
+
+void CQCompactRow::MakeAllCells()
+{
+    for (int col = 0; col < GetSize() && m_nUnmade != 0; col++)
+        MakeCell(col);
+    m_nUnmade = 0;
+}
+
+// --- the grid's side ----------------------------------------------------------------------------
+
+namespace
+{
+// The code a function address leads to: a module that calls a function of this library through
+// its import table gets the address of a jump through the table's slot ("jmp [rip + disp32]")
+// in its own code; that jump is followed.
+const void* FunctionCode(const void* p)
+{
+    const BYTE* pCode = (const BYTE*)p;
+    if (pCode != NULL && pCode[0] == 0xFF && pCode[1] == 0x25)
+    {
+        int nDisp;
+        memcpy(&nDisp, pCode + 2, sizeof(nDisp));
+        return *(const void* const*)(pCode + 6 + nDisp);
+    }
+    return p;
+}
+}  // namespace
+
+// Appends a row as InsertRow(texts[0], -1) followed by SetItemText(row, col, texts[col]) for the
+// other texts up to the column count would. A grid that makes its cells its own way gets a
+// compact row; any other grid, or texts that do not fit one, get exactly those calls.
+int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
+{
+    if (ppszTexts == NULL || nTexts < 1)
+        return -1;
+
+    // Only a grid that makes and empties its cells the grid's own way: CreateCell and EmptyCell
+    // are not overridden (the address bound to this object is the final overrider's).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpmf-conversions"
+    bool bCompact = m_nCols >= 1 && m_nCols <= CQCompactRow::kMaxColumns &&
+                    FunctionCode((void*)(this->*(&CQGridCtrl::CreateCell))) ==
+                        FunctionCode((void*)(&CQGridCtrl::CreateCell)) &&
+                    FunctionCode((void*)(this->*(&CQGridCtrl::EmptyCell))) ==
+                        FunctionCode((void*)(&CQGridCtrl::EmptyCell));
+#pragma GCC diagnostic pop
+
+    CQCompactRow* pRow = NULL;
+    if (bCompact)
+    {
+        // The formats CreateCell would give the new row: column 0 none, the others the format of
+        // the cell above (the row count has grown by then, so the row above is the last row).
+        const int nRow = m_nRows;
+        UINT formats[CQCompactRow::kMaxColumns];
+        formats[0] = 0;
+        for (int col = 1; col < m_nCols; col++)
+        {
+            CQCompactRow* pUnmade;
+            CQGridCell* pAbove = nRow > 0 ? PeekCell(nRow - 1, col, &pUnmade) : NULL;
+            formats[col] = pAbove ? pAbove->m_nFormat : (nRow > 0 && pUnmade ? pUnmade->Format(col) : 0);
+        }
+
+        // Consecutive rows usually share their defaults.
+        CQRowDefaults* pDefaults = NULL;
+        CQCompactRow* pAboveRow = nRow > 0 && nRow - 1 < m_RowData.GetSize() ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
+        if (pAboveRow && pAboveRow->Defaults()->Matches(m_nCols, formats, m_Logfont))
+        {
+            pDefaults = pAboveRow->Defaults();
+            pDefaults->AddRef();
+        }
+        else
+        {
+            pDefaults = CQRowDefaults::Make(m_nCols, formats, m_Logfont);
+        }
+        try
+        {
+            pRow = CQCompactRow::Make(m_nCols, ppszTexts, nTexts, pDefaults);
+        }
+        catch (...)
+        {
+            pDefaults->Release();
+            throw;
+        }
+        pDefaults->Release();
+    }
+
+    if (pRow == NULL)
+    {
+        int nRow = InsertRow(ppszTexts[0], -1);
+        if (nRow < 0)
+            return nRow;
+        int nLast = std::min(nTexts, GetColumnCount());
+        for (int col = 1; col < nLast; col++)
+            SetItemText(nRow, col, ppszTexts[col]);
+        return nRow;
+    }
+
+    // What InsertRow does, with the cells kept compact.
+    try
+    {
+        ResetSelectedRange();
+        m_arRowHeights.Add(0);
+        try
+        {
+            m_RowData.Add(pRow);
+        }
+        catch (...)
+        {
+            m_arRowHeights.RemoveAt(m_arRowHeights.GetSize() - 1);
+            throw;
+        }
+    }
+    catch (...)
+    {
+        delete pRow;
+        throw;
+    }
+    const int nRow = m_nRows++;
+
+    CSize size = GetTextExtent(ppszTexts[0], TRUE);
+    m_arRowHeights[nRow] = (UINT)size.cy;
+    RowSizesChanged(nRow);
+
+    if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
+        m_idCurrentCell.row++;
+
+    ResetScrollBars();
+    return nRow;
+}
+
+// Column changes move slots; every cell still to be made is made first.
+void CQGridCtrl::MakeUnmadeCells()
+{
+    for (int row = 0; row < m_RowData.GetSize(); row++)
+    {
+        CQCompactRow* pRow = CQCompactRow::From(m_RowData[row]);
+        if (pRow && pRow->HasUnmade())
+            pRow->MakeAllCells();
+    }
+}

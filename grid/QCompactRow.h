@@ -1,0 +1,82 @@
+// A grid row whose cells are made when first asked for. A large load makes millions of cells, and
+// a cell object costs far more memory than its text; such a row keeps the texts of its cells in
+// one block together with what every cell of the row was given when the row was made (format and
+// font), and makes a cell object only when something needs one. Internal to the grid control.
+#pragma once
+
+#include "grid/QGridCtrl.h"
+
+// What the cells of one or more compact rows were made with: the format of each column and the
+// font description. Shared, with a count of its users.
+struct CQRowDefaults
+{
+    LONG nRefs;
+    int nCols;
+    LOGFONTW lf;
+    UINT formats[1];   // nCols entries
+
+    static CQRowDefaults* Make(int nCols, const UINT* pFormats, const LOGFONTW& lf);
+    bool Matches(int nCols, const UINT* pFormats, const LOGFONTW& lf) const;
+    void AddRef() { ::InterlockedIncrement(&nRefs); }
+    void Release();
+};
+
+// The row array of a compact row. Its slots start out empty; a slot is filled with a cell made
+// from the kept text, format and font the first time the cell is asked for (IsUnmade tells which
+// are still to be made). The grid turns every unmade cell into a cell before it changes the
+// columns, so that slots and kept texts never part.
+class CQCompactRow : public GRID_ROW
+{
+    DECLARE_DYNAMIC(CQCompactRow)
+
+public:
+    enum { kMaxColumns = 64, kMaxChars = 0xFFFF };
+
+    // A row of nCols empty slots keeping the texts (nTexts of them, the rest empty); NULL when
+    // the texts do not fit a compact row (too many columns or characters).
+    static CQCompactRow* Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults);
+    // The row and its kept texts are one allocation.
+    struct CExtra
+    {
+        size_t nBytes;
+    };
+    static void* operator new(size_t nSize, CExtra extra);
+    static void operator delete(void* p);
+    virtual ~CQCompactRow();
+
+    static CQCompactRow* From(GRID_ROW* pRow)
+    {
+        return pRow != NULL && pRow->GetRuntimeClass() == RUNTIME_CLASS(CQCompactRow) ? (CQCompactRow*)pRow
+                                                                                        : NULL;
+    }
+
+    bool IsUnmade(int nCol) const { return nCol >= 0 && nCol < kMaxColumns && (m_nUnmade >> nCol) & 1; }
+    bool HasUnmade() const { return m_nUnmade != 0; }
+    CString Text(int nCol) const;
+    int TextLength(int nCol) const;
+    UINT Format(int nCol) const;
+    const LOGFONTW& Font() const { return m_pDefaults->lf; }
+    CQRowDefaults* Defaults() const { return m_pDefaults; }
+
+    // Makes the cell of column nCol as the grid's own CreateCell and SetItemText would have made
+    // it, and stores it in its slot.
+    CQGridCell* MakeCell(int nCol);
+    void MakeAllCells();
+    // The cell of column nCol is not to be made: its slot is taken by a cell from elsewhere.
+    void Forget(int nCol)
+    {
+        if (IsUnmade(nCol))
+            m_nUnmade &= ~(1ULL << nCol);
+    }
+
+private:
+    CQCompactRow() = default;
+
+    CQRowDefaults* m_pDefaults = NULL;
+    unsigned long long m_nUnmade = 0;   // bit c: the cell of column c is still to be made
+    int m_nTexts = 0;
+    bool m_bWide = false;               // characters kept as UTF-16, else as single bytes
+    // Followed in the same allocation by (m_nTexts + 1) WORD offsets and the characters.
+    WORD* Offsets() const { return (WORD*)(this + 1); }
+    const BYTE* Chars() const { return (const BYTE*)(Offsets() + m_nTexts + 1); }
+};
