@@ -41,9 +41,10 @@ CQGridCell* CQGridCtrl::PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade) co
     if (nRow >= m_RowData.GetSize())
         return NULL;
     GRID_ROW* pRow = m_RowData[nRow];
-    if (pRow == NULL || nCol >= pRow->GetSize())
+    if (pRow == NULL)
         return NULL;
-    CQGridCell* pCell = pRow->GetAt(nCol);
+    CQGridCell* pCell = nCol < pRow->GetSize() ? pRow->GetAt(nCol) : NULL;
+    // An empty slot, or no slots yet, may be a compact row's cell not made yet.
     if (pCell == NULL && ppUnmade)
     {
         CQCompactRow* pCompact = CQCompactRow::From(pRow);
@@ -66,11 +67,13 @@ BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
     if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols || nRow >= m_RowData.GetSize())
         return FALSE;
     GRID_ROW* pRow = m_RowData[nRow];
-    if (pRow == NULL || nCol >= pRow->GetSize())
+    if (pRow == NULL)
         return FALSE;
     // A cell still to be made is not made any more: the slot holds what the caller gives.
     if (CQCompactRow* pCompact = CQCompactRow::From(pRow))
         pCompact->Forget(nCol);
+    if (nCol >= pRow->GetSize())
+        return FALSE;
     pRow->SetAt(nCol, pCell);
     return TRUE;
 }

@@ -40,17 +40,111 @@ void CQRowDefaults::Release()
 
 // --- the compact row ----------------------------------------------------------------------------
 
+namespace
+{
+// Compact rows are carved out of large blocks shared by every grid of the process: a heap
+// allocation per row would cost more than the row's whole content. A block goes back to the heap
+// when its last row goes. Every row is preceded by the block it lies in (NULL for a row too large
+// for a block, which has an allocation of its own). Rows may be made and deleted on any thread.
+struct CRowBlock
+{
+    LONG nLive;   // rows in the block, plus one while the block is the one rows are taken from
+};
+
+class CRowBlocks
+{
+public:
+    enum : size_t
+    {
+        kBlockSize = 256 * 1024,
+        kHeader = 16,                // the block's header, keeping rows 8-byte aligned
+        kLargestRow = 16 * 1024,     // larger rows get an allocation of their own
+    };
+
+    CRowBlocks() { ::InitializeCriticalSection(&m_cs); }
+
+    // Room for a row of nBytes (block pointer included).
+    void* Allocate(size_t nBytes)
+    {
+        nBytes = (nBytes + 7) & ~(size_t)7;
+        CRowBlock* pRetired = NULL;
+        void* p = NULL;
+        ::EnterCriticalSection(&m_cs);
+        if (m_pCurrent == NULL || m_nUsed + nBytes > kBlockSize)
+        {
+            CRowBlock* pNew = (CRowBlock*)::malloc(kBlockSize);
+            if (pNew != NULL)
+            {
+                pNew->nLive = 1;
+                pRetired = m_pCurrent;
+                m_pCurrent = pNew;
+                m_nUsed = kHeader;
+            }
+        }
+        if (m_pCurrent != NULL && m_nUsed + nBytes <= kBlockSize)
+        {
+            p = (BYTE*)m_pCurrent + m_nUsed;
+            m_nUsed += nBytes;
+            ::InterlockedIncrement(&m_pCurrent->nLive);
+            *(CRowBlock**)p = m_pCurrent;
+        }
+        ::LeaveCriticalSection(&m_cs);
+        Release(pRetired);
+        if (p == NULL)
+            ::AfxThrowMemoryException();
+        return p;
+    }
+
+    static void Release(CRowBlock* pBlock)
+    {
+        if (pBlock != NULL && ::InterlockedDecrement(&pBlock->nLive) == 0)
+            ::free(pBlock);
+    }
+
+private:
+    CRITICAL_SECTION m_cs;
+    CRowBlock* m_pCurrent = NULL;
+    size_t m_nUsed = 0;
+};
+
+// Made once and kept for the life of the process, so that rows deleted during shutdown still
+// find it.
+CRowBlocks& RowBlocks()
+{
+    static CRowBlocks* s_pBlocks = new CRowBlocks;
+    return *s_pBlocks;
+}
+
+const size_t kRowPrefix = sizeof(CRowBlock*);
+}  // namespace
+
 void* CQCompactRow::operator new(size_t nSize, CExtra extra)
 {
-    void* p = ::malloc(nSize + extra.nBytes);
-    if (p == NULL)
-        ::AfxThrowMemoryException();
-    return p;
+    size_t nBytes = kRowPrefix + nSize + extra.nBytes;
+    BYTE* p;
+    if (nBytes <= CRowBlocks::kLargestRow)
+    {
+        p = (BYTE*)RowBlocks().Allocate(nBytes);
+    }
+    else
+    {
+        p = (BYTE*)::malloc(nBytes);
+        if (p == NULL)
+            ::AfxThrowMemoryException();
+        *(CRowBlock**)p = NULL;
+    }
+    return p + kRowPrefix;
 }
 
 void CQCompactRow::operator delete(void* p)
 {
-    ::free(p);
+    if (p == NULL)
+        return;
+    BYTE* pStart = (BYTE*)p - kRowPrefix;
+    if (CRowBlock* pBlock = *(CRowBlock**)pStart)
+        CRowBlocks::Release(pBlock);
+    else
+        ::free(pStart);
 }
 
 CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults)
@@ -99,15 +193,6 @@ CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts
     }
     pOffsets[nTexts] = nAt;
 
-    try
-    {
-        pRow->SetSize(nCols);
-    }
-    catch (...)
-    {
-        delete pRow;
-        throw;
-    }
     pDefaults->AddRef();
     pRow->m_pDefaults = pDefaults;
     pRow->m_nUnmade = nCols == kMaxColumns ? ~0ULL : ((1ULL << nCols) - 1);
@@ -153,6 +238,7 @@ CQGridCell* CQCompactRow::MakeCell(int nCol)
 {
     if (!IsUnmade(nCol))
         return nCol >= 0 && nCol < GetSize() ? GetAt(nCol) : NULL;
+    EnsureSlots();
     CQGridCell* pCell = new CQGridCell;
     pCell->m_nFormat = Format(nCol);
     memcpy(&pCell->m_lfFont, &m_pDefaults->lf, sizeof(LOGFONTW));
@@ -172,6 +258,7 @@ CQGridCell* CQCompactRow::MakeCell(int nCol)
 
 void CQCompactRow::MakeAllCells()
 {
+    EnsureSlots();
     for (int col = 0; col < GetSize() && m_nUnmade != 0; col++)
         MakeCell(col);
     m_nUnmade = 0;
@@ -221,27 +308,37 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
     {
         // The formats CreateCell would give the new row: column 0 none, the others the format of
         // the cell above (the row count has grown by then, so the row above is the last row).
+        // Consecutive rows usually share their defaults: a compact row above whose cells are not
+        // made yet (column 0 aside) hands on its own formats, column 0's being none as well.
         const int nRow = m_nRows;
-        UINT formats[CQCompactRow::kMaxColumns];
-        formats[0] = 0;
-        for (int col = 1; col < m_nCols; col++)
-        {
-            CQCompactRow* pUnmade;
-            CQGridCell* pAbove = nRow > 0 ? PeekCell(nRow - 1, col, &pUnmade) : NULL;
-            formats[col] = pAbove ? pAbove->m_nFormat : (nRow > 0 && pUnmade ? pUnmade->Format(col) : 0);
-        }
-
-        // Consecutive rows usually share their defaults.
         CQRowDefaults* pDefaults = NULL;
-        CQCompactRow* pAboveRow = nRow > 0 && nRow - 1 < m_RowData.GetSize() ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
-        if (pAboveRow && pAboveRow->Defaults()->Matches(m_nCols, formats, m_Logfont))
+        CQCompactRow* pAboveRow =
+            nRow > 0 && nRow - 1 < m_RowData.GetSize() ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
+        if (pAboveRow && pAboveRow->UnmadeBeyondColumn0() && pAboveRow->Defaults()->nCols == m_nCols &&
+            memcmp(&pAboveRow->Defaults()->lf, &m_Logfont, sizeof(LOGFONTW)) == 0)
         {
             pDefaults = pAboveRow->Defaults();
             pDefaults->AddRef();
         }
         else
         {
-            pDefaults = CQRowDefaults::Make(m_nCols, formats, m_Logfont);
+            UINT formats[CQCompactRow::kMaxColumns];
+            formats[0] = 0;
+            for (int col = 1; col < m_nCols; col++)
+            {
+                CQCompactRow* pUnmade;
+                CQGridCell* pAbove = nRow > 0 ? PeekCell(nRow - 1, col, &pUnmade) : NULL;
+                formats[col] = pAbove ? pAbove->m_nFormat : (nRow > 0 && pUnmade ? pUnmade->Format(col) : 0);
+            }
+            if (pAboveRow && pAboveRow->Defaults()->Matches(m_nCols, formats, m_Logfont))
+            {
+                pDefaults = pAboveRow->Defaults();
+                pDefaults->AddRef();
+            }
+            else
+            {
+                pDefaults = CQRowDefaults::Make(m_nCols, formats, m_Logfont);
+            }
         }
         try
         {
@@ -266,10 +363,13 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
         return nRow;
     }
 
-    // What InsertRow does, with the cells kept compact.
+    // What InsertRow does, with the cells kept compact. With nothing selected and no focus cell,
+    // resetting the selection would change nothing.
     try
     {
-        ResetSelectedRange();
+        if (!m_SelectedCellMap.IsEmpty() || !m_PrevSelectedCellMap.IsEmpty() || m_idCurrentCell.row != -1 ||
+            m_idCurrentCell.col != -1)
+            ResetSelectedRange();
         m_arRowHeights.Add(0);
         try
         {

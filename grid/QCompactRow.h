@@ -21,10 +21,11 @@ struct CQRowDefaults
     void Release();
 };
 
-// The row array of a compact row. Its slots start out empty; a slot is filled with a cell made
-// from the kept text, format and font the first time the cell is asked for (IsUnmade tells which
-// are still to be made). The grid turns every unmade cell into a cell before it changes the
-// columns, so that slots and kept texts never part.
+// The row array of a compact row. It has no slots until its first cell is made (then it gets one
+// empty slot per column); a slot is filled with a cell made from the kept text, format and font
+// the first time the cell is asked for (IsUnmade tells which are still to be made). The grid turns
+// every unmade cell into a cell before it changes the columns, so that slots and kept texts never
+// part; a row without unmade cells always has its slots.
 class CQCompactRow : public GRID_ROW
 {
     DECLARE_DYNAMIC(CQCompactRow)
@@ -52,6 +53,13 @@ public:
 
     bool IsUnmade(int nCol) const { return nCol >= 0 && nCol < kMaxColumns && (m_nUnmade >> nCol) & 1; }
     bool HasUnmade() const { return m_nUnmade != 0; }
+    // Every cell but column 0's is still to be made.
+    bool UnmadeBeyondColumn0() const
+    {
+        int nCols = m_pDefaults->nCols;
+        unsigned long long nAll = nCols >= kMaxColumns ? ~0ULL : ((1ULL << nCols) - 1);
+        return (m_nUnmade | 1ULL) == nAll;
+    }
     CString Text(int nCol) const;
     int TextLength(int nCol) const;
     UINT Format(int nCol) const;
@@ -65,8 +73,15 @@ public:
     // The cell of column nCol is not to be made: its slot is taken by a cell from elsewhere.
     void Forget(int nCol)
     {
+        EnsureSlots();
         if (IsUnmade(nCol))
             m_nUnmade &= ~(1ULL << nCol);
+    }
+    // One slot per column, empty ones for the cells not made yet.
+    void EnsureSlots()
+    {
+        if (GetSize() == 0)
+            SetSize(m_pDefaults->nCols);
     }
 
 private:

@@ -5,7 +5,8 @@
 // fixed column), one height per row and one width per column. The grid owns the row arrays and the
 // cells. Every operation keeps: rows array and row heights have row-count entries; every row array
 // and the column widths have column-count entries; every slot holds a cell made by CreateCell; the
-// fixed counts are not above the counts.
+// fixed counts are not above the counts. (Rows appended by Load are compact until their cells are
+// asked for: their arrays hold no cells, or empty slots, for cells not made yet; see QCompactRow.h.)
 //
 // The implementation is split by concern, one file each: GridWindow.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and

@@ -1,66 +1,95 @@
-// The main program: an application that loads the library inside the host stand-in, opens and
-// closes two documents, and prints what the host's document manager saw.
-#include <afxwin.h>
+// The main program. It plays the CAD host: it opens a drawing in the host's document manager,
+// loads the gallery module (which brings the library with it) the way the host loads a module,
+// and asks it for its main window.
+//
+//   qctl_demo                      the gallery, interactive
+//   qctl_demo --screenshots DIR    one PNG per page of the gallery into DIR, then exit
+#include "../GalleryApi.h"
+
 #include <acdocman.h>
+#include <afxwin.h>
+
 #include <cstdio>
 
 namespace {
 
-// Prints every document notification the host sends, next to the library's own reactor.
-class CPrintingReactor : public AcApDocManagerReactor {
-public:
-  void documentCreated(AcApDocument* pDoc) override { Print(L"created", pDoc->fileName()); }
-  void documentToBeDestroyed(AcApDocument* pDoc) override { Print(L"about to be destroyed", pDoc->fileName()); }
-  void documentDestroyed(const ACHAR* fileName) override { Print(L"destroyed", fileName); }
-  void documentBecameCurrent(AcApDocument* pDoc) override { Print(L"became current", pDoc->fileName()); }
-
-private:
-  static void Print(LPCWSTR what, LPCWSTR file) { std::printf("  document %ls: %ls\n", what, file); }
-};
-
 class CDemoApp : public CWinApp {
-public:
-  CDemoApp() : CWinApp(L"QCtl demo") {}
+ public:
+  CDemoApp() : CWinApp(L"QCtl gallery") {}
   BOOL InitInstance() override;
-  int ExitInstance() override { return m_nExitCode; }
+  int ExitInstance() override;
 
-private:
+ private:
+  BOOL ParseArguments();
+  void Unload();
+
+  CString m_strScreenshots;  // folder of the screenshots; empty when interactive
+  HMODULE m_hGallery = NULL;
+  AcApDocument* m_pDrawing = NULL;
   int m_nExitCode = 1;
 };
 
 CDemoApp theApp;
 
-BOOL CDemoApp::InitInstance() {
-  AcApDocManager* dm = acDocManagerPtr();
-  CPrintingReactor printer;
-  dm->addReactor(&printer);
-  std::printf("host: %d reactor(s) before loading the library\n", dm->reactorCount() - 1);
+BOOL CDemoApp::ParseArguments() {
+  int argc = 0;
+  LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  BOOL bOk = TRUE;
+  for (int i = 1; i < argc && bOk; i++) {
+    if (wcscmp(argv[i], L"--screenshots") == 0 && i + 1 < argc)
+      m_strScreenshots = argv[++i];
+    else
+      bOk = FALSE;
+  }
+  ::LocalFree(argv);
+  if (!bOk) std::printf("usage: qctl_demo [--screenshots FOLDER]\n");
+  return bOk;
+}
 
-  HMODULE hLib = ::LoadLibraryW(L"qctl.dll");
-  if (hLib == NULL) {
-    std::printf("host: loading qctl.dll failed (error %lu)\n", ::GetLastError());
-    dm->removeReactor(&printer);
+BOOL CDemoApp::InitInstance() {
+  if (!ParseArguments()) return FALSE;
+  m_pDrawing = acDocManagerPtr()->openDocument(L"C:\\Projects\\plant\\piping.dwg");
+
+  m_hGallery = ::LoadLibraryW(QGALLERY_MODULE_NAME);
+  auto pfnCreate = m_hGallery ? (QGALLERYCREATEPROC)::GetProcAddress(m_hGallery, QGALLERY_CREATE_PROC) : NULL;
+  auto pfnShots = m_hGallery ? (QGALLERYSCREENSHOTSPROC)::GetProcAddress(m_hGallery, QGALLERY_SCREENSHOTS_PROC) : NULL;
+  if (pfnCreate == NULL || pfnShots == NULL) {
+    std::printf("host: loading %ls failed (error %lu)\n", QGALLERY_MODULE_NAME, ::GetLastError());
     return FALSE;
   }
-  std::printf("host: qctl.dll loaded, %d reactor(s) registered by the library\n", dm->reactorCount() - 1);
+  bool bScreenshots = !m_strScreenshots.IsEmpty();
+  HWND hMain = pfnCreate(bScreenshots ? SW_SHOWNOACTIVATE : m_nCmdShow);
+  if (hMain == NULL) {
+    std::printf("host: the gallery window could not be made\n");
+    return FALSE;
+  }
+  if (!bScreenshots) {
+    m_pMainWnd = CWnd::FromHandlePermanent(hMain);
+    m_nExitCode = 0;
+    return TRUE;  // the message loop runs until the gallery window closes
+  }
 
-  AcApDocument* pPlan = dm->openDocument(L"C:\\Projects\\plant\\plan.dwg");
-  AcApDocument* pSection = dm->openDocument(L"C:\\Projects\\plant\\section.dwg");
-  std::printf("host: %d document(s) open\n", dm->documentCount());
-  dm->closeDocument(pSection);
-  dm->closeDocument(pPlan);
-  std::printf("host: %d document(s) open\n", dm->documentCount());
+  ::CreateDirectoryW(m_strScreenshots, NULL);
+  int nImages = pfnShots(hMain, m_strScreenshots);
+  ::DestroyWindow(hMain);
+  std::printf("host: %d screenshot(s) written to %ls\n", nImages, (LPCWSTR)m_strScreenshots);
+  m_nExitCode = nImages > 0 ? 0 : 1;
+  return FALSE;
+}
 
-  ::FreeLibrary(hLib);
-  int left = dm->reactorCount() - 1;
-  std::printf("host: qctl.dll unloaded, %d reactor(s) left\n", left);
-  dm->removeReactor(&printer);
-  m_nExitCode = left == 0 ? 0 : 1;
-  return FALSE;  // nothing interactive yet: no message loop
+void CDemoApp::Unload() {
+  if (m_hGallery != NULL) ::FreeLibrary(m_hGallery);
+  m_hGallery = NULL;
+  if (m_pDrawing != NULL) acDocManagerPtr()->closeDocument(m_pDrawing);
+  m_pDrawing = NULL;
+}
+
+int CDemoApp::ExitInstance() {
+  Unload();
+  CWinApp::ExitInstance();
+  return m_nExitCode;
 }
 
 }  // namespace
 
-int main() {
-  return AfxWinMain(::GetModuleHandleW(NULL), NULL, ::GetCommandLineW(), SW_SHOWNORMAL);
-}
+int main() { return AfxWinMain(::GetModuleHandleW(NULL), NULL, ::GetCommandLineW(), SW_SHOWNORMAL); }
