@@ -101,8 +101,44 @@ void CQGridCtrl::EraseBkgnd(CDC* pDC)
 
 // --- the whole grid -----------------------------------------------------------------------------
 
-// Paints everything that meets pDC's clip box. Rectangles are built by running edges: each top is
-// the previous bottom + 1, each bottom top + height - 1 (inclusive), and likewise for columns.
+namespace
+{
+// Draws the cells of rows minRow..maxRow and columns minCol..maxCol, the first row's top at top
+// and the first column's left at left. Rectangles are built by running edges: each top is the
+// previous bottom + 1, each bottom top + height - 1 (inclusive), and likewise for columns. With a
+// clip box, cells outside it are skipped and the run stops past its far edges.
+template <class DrawOne>
+void DrawRun(const CQGridCtrl& grid, const CRect* pClip, int minRow, int maxRow, int top, int minCol, int maxCol,
+             int left, DrawOne drawOne)
+{
+    CRect rect;
+    rect.bottom = top - 1;
+    for (int row = minRow; row <= maxRow; row++)
+    {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + grid.GetRowHeight(row) - 1;
+        if (pClip && rect.top > pClip->bottom)
+            break;
+        if (pClip && rect.bottom < pClip->top)
+            continue;
+
+        rect.right = left - 1;
+        for (int col = minCol; col <= maxCol; col++)
+        {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + grid.GetColumnWidth(col) - 1;
+            if (pClip && rect.left > pClip->right)
+                break;
+            if (pClip && rect.right < pClip->left)
+                continue;
+            drawOne(row, col, rect);
+        }
+    }
+}
+}  // namespace
+
+// Paints everything that meets pDC's clip box: the corner, the fixed columns and rows beside the
+// visible cells, the visible cells, then the grid lines.
 void CQGridCtrl::OnDraw(CDC* pDC)
 {
     if (pDC == NULL)
@@ -125,96 +161,19 @@ void CQGridCtrl::OnDraw(CDC* pDC)
     const int maxVisibleRow = VisCellRange.GetMaxRow();
     const int maxVisibleCol = VisCellRange.GetMaxCol();
 
-    CRect rect;
-    int row, col;
-
+    auto drawFixed = [this, pDC](int row, int col, const CRect& rect) { DrawFixedCell(pDC, row, col, rect); };
+    auto drawOrdinary = [this, pDC](int row, int col, const CRect& rect) { DrawCell(pDC, row, col, rect); };
     // corner: fixed rows and fixed columns, no clip test
-    rect.bottom = -1;
-    for (row = 0; row < m_nFixedRows; row++)
-    {
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        rect.right = -1;
-        for (col = 0; col < m_nFixedCols; col++)
-        {
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            DrawFixedCell(pDC, row, col, rect);
-        }
-    }
-
+    DrawRun(*this, NULL, 0, m_nFixedRows - 1, 0, 0, m_nFixedCols - 1, 0, drawFixed);
     // fixed columns beside the visible rows
-    rect.bottom = nFixedRowHeight - 1;
-    for (row = minVisibleRow; row <= maxVisibleRow; row++)
-    {
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.top > clipRect.bottom)
-            break;
-        if (rect.bottom < clipRect.top)
-            continue;
-
-        rect.right = -1;
-        for (col = 0; col < m_nFixedCols; col++)
-        {
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.left > clipRect.right)
-                break;
-            if (rect.right < clipRect.left)
-                continue;
-            DrawFixedCell(pDC, row, col, rect);
-        }
-    }
-
+    DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, 0, m_nFixedCols - 1, 0, drawFixed);
     // fixed rows above the visible columns
-    rect.bottom = -1;
-    for (row = 0; row < m_nFixedRows; row++)
-    {
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.top > clipRect.bottom)
-            break;
-        if (rect.bottom < clipRect.top)
-            continue;
-
-        rect.right = nFixedColWidth - 1;
-        for (col = minVisibleCol; col <= maxVisibleCol; col++)
-        {
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.left > clipRect.right)
-                break;
-            if (rect.right < clipRect.left)
-                continue;
-            DrawFixedCell(pDC, row, col, rect);
-        }
-    }
-
+    DrawRun(*this, &clipRect, 0, m_nFixedRows - 1, 0, minVisibleCol, maxVisibleCol, nFixedColWidth, drawFixed);
     // ordinary cells
-    rect.bottom = nFixedRowHeight - 1;
-    for (row = minVisibleRow; row <= maxVisibleRow; row++)
-    {
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.top > clipRect.bottom)
-            break;
-        if (rect.bottom < clipRect.top)
-            continue;
+    DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, minVisibleCol, maxVisibleCol,
+            nFixedColWidth, drawOrdinary);
 
-        rect.right = nFixedColWidth - 1;
-        for (col = minVisibleCol; col <= maxVisibleCol; col++)
-        {
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.left > clipRect.right)
-                break;
-            if (rect.right < clipRect.left)
-                continue;
-            DrawCell(pDC, row, col, rect);
-        }
-    }
-
+    int row, col;
     // grid lines between the ordinary cells; the fixed cells draw their own edges
     CPen pen;
     if (pen.CreatePen(PS_SOLID, 0, m_crGridColour))
