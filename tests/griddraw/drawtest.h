@@ -32,7 +32,6 @@ public:
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     int SortColumn() const { return m_SortColumn; }
     BOOL SortAscending() const { return m_bAscending; }
-    void SetSelectionStart(CQCellID cell) { m_SelectionStartCell = cell; }
     // Pretends that the grid's defaults were taken from other system colours than the current ones.
     void SetRememberedSystemColours(COLORREF crWindowText, COLORREF crWindow, COLORREF cr3DFace, COLORREF crShadow)
     {
@@ -101,6 +100,25 @@ protected:
         return CQGridCtrl::WindowProc(message, wParam, lParam);
     }
 };
+
+// Dispatches pending messages like qtest::PumpMessages, but drops pointer moves addressed to
+// hWndCapture: on a display shared with other test programs, moves of the real pointer (another
+// program moving it, a window shown or hidden under it) go to the window that has the capture.
+inline void PumpExceptMovesTo(HWND hWndCapture)
+{
+    MSG msg;
+    for (int n = 0; n < 1000 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE); n++)
+    {
+        CWinThread* pThread = AfxGetThread();
+        if (msg.message == WM_QUIT || (msg.message == WM_MOUSEMOVE && msg.hwnd == hWndCapture))
+            continue;
+        if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
 
 // Colours of the drawing tests, chosen so that none equals a system colour or another one.
 const COLORREF kTextBk = RGB(255, 255, 225);

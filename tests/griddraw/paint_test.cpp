@@ -7,7 +7,6 @@
 
 namespace
 {
-
 COLORREF Sys(int nIndex)
 {
     return ::GetSysColor(nIndex);
@@ -30,6 +29,26 @@ int InkInCell(qtest::CPixelBuffer& buf, const CRect& cell, COLORREF clr)
     return ::testing::AssertionSuccess();
 }
 
+// Every listed pixel has its colour.
+struct Px
+{
+    int x, y;
+    COLORREF clr;
+};
+::testing::AssertionResult Pixels(const qtest::CPixelBuffer& buf, std::initializer_list<Px> pixels)
+{
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    for (const Px& p : pixels)
+        if (buf.GetPixel(p.x, p.y) != p.clr)
+        {
+            if (result)
+                result = ::testing::AssertionFailure();
+            result << "pixel (" << p.x << ", " << p.y << ") is " << std::hex << buf.GetPixel(p.x, p.y)
+                   << " instead of " << p.clr << std::dec << "; ";
+        }
+    return result;
+}
+const COLORREF kBlack = RGB(0, 0, 0);
 } // namespace
 
 // The five background areas: fixed bands, the cell area, the margins right of and below the cells.
@@ -37,42 +56,28 @@ TEST_F(GridDrawTest, BackgroundAreasAroundTheCells)
 {
     auto buf = Draw();
     EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kSentinel)) << "every pixel of the client is painted";
-
-    EXPECT_EQ(kTextBk, buf->GetPixel(60, 30));      // cell (1, 1)
-    EXPECT_EQ(kTextBk, buf->GetPixel(140, 90));     // cell (4, 3)
-    EXPECT_EQ(kFixedBk, buf->GetPixel(20, 30));     // fixed column beside row 1
-    EXPECT_EQ(kFixedBk, buf->GetPixel(100, 10));    // fixed row above column 2
-    EXPECT_EQ(kFixedBk, buf->GetPixel(20, 10));     // corner
-    EXPECT_EQ(kBack, buf->GetPixel(160, 10));       // right margin from the top...
-    EXPECT_EQ(kBack, buf->GetPixel(299, 199));      // ...to the bottom
-    EXPECT_EQ(kBack, buf->GetPixel(20, 100));       // bottom margin below the fixed column
-    EXPECT_EQ(kBack, buf->GetPixel(159, 150));
+    EXPECT_TRUE(Pixels(*buf, {
+        {60, 30, kTextBk}, {140, 90, kTextBk},                      // cells (1, 1) and (4, 3)
+        {20, 30, kFixedBk}, {100, 10, kFixedBk}, {20, 10, kFixedBk},   // fixed column, fixed row, corner
+        {160, 10, kBack}, {299, 199, kBack},                        // right margin from top to bottom
+        {20, 100, kBack}, {159, 150, kBack},                        // bottom margin
+    }));
     EXPECT_EQ(140 * 200, buf->CountColor(CRect(160, 0, kCx, kCy), kBack));
-}
 
-// When the rows run past the window, the cells reach the client's bottom and no bottom margin is left.
-TEST_F(GridDrawTest, CellsRunningPastTheWindowLeaveNoBottomMargin)
-{
+    // rows running past the window reach the client's bottom: no bottom margin is left
     MakeGrid(30, 4, 1, 1);
-    auto buf = Draw();
+    buf = Draw();
     EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kSentinel));
-    EXPECT_EQ(kTextBk, buf->GetPixel(60, 198));
-    EXPECT_EQ(kGridLine, buf->GetPixel(60, 199));   // the line under the last visible row
-    EXPECT_EQ(kFixedBk, buf->GetPixel(20, 190));
-    EXPECT_EQ(kBack, buf->GetPixel(200, 199));
+    // the line under the last visible row
+    EXPECT_TRUE(Pixels(*buf, {{60, 198, kTextBk}, {60, 199, kGridLine}, {20, 190, kFixedBk}, {200, 199, kBack}}));
     EXPECT_EQ(0, buf->CountColor(CRect(0, 100, 160, kCy), kBack));
-}
 
-TEST_F(GridDrawTest, GridWithoutFixedCellsHasNoFixedBands)
-{
+    // without fixed cells there are no fixed bands; lines start from the top
     MakeGrid(3, 3, 0, 0);
-    auto buf = Draw();
+    buf = Draw();
     EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kFixedBk));
-    EXPECT_EQ(kTextBk, buf->GetPixel(0, 0));
-    EXPECT_EQ(kTextBk, buf->GetPixel(20, 10));
-    EXPECT_EQ(kGridLine, buf->GetPixel(39, 10));    // line after column 0, from the top
-    EXPECT_EQ(kGridLine, buf->GetPixel(20, 19));
-    EXPECT_EQ(kBack, buf->GetPixel(130, 30));
+    EXPECT_TRUE(Pixels(*buf, {{0, 0, kTextBk}, {20, 10, kTextBk}, {39, 10, kGridLine}, {20, 19, kGridLine},
+                              {130, 30, kBack}}));
 }
 
 // Cell colours: a cell's own background is used, else the grid's; text likewise; fixed cells take
@@ -92,21 +97,16 @@ TEST_F(GridDrawTest, CellColoursAndTheirFallbacks)
     m_grid->SetItemBkColour(0, 3, kOwnFixedBk);
 
     auto buf = Draw();
-    EXPECT_EQ(kOwnBk, buf->GetPixel(75, 35));
-    EXPECT_EQ(kTextBk, buf->GetPixel(115, 35));
+    EXPECT_TRUE(Pixels(*buf, {{75, 35, kOwnBk}, {115, 35, kTextBk}, {155, 15, kOwnFixedBk}, {115, 15, kFixedBk}}));
     EXPECT_GT(InkInCell(*buf, CellRect(2, 1), kOwnText), 0);
     EXPECT_EQ(0, InkInCell(*buf, CellRect(2, 1), kText));
     EXPECT_GT(InkInCell(*buf, CellRect(2, 2), kText), 0);
     EXPECT_GT(InkInCell(*buf, CellRect(0, 2), kFixedText), 0);
     EXPECT_EQ(0, InkInCell(*buf, CellRect(0, 2), kText));
-    EXPECT_EQ(kOwnFixedBk, buf->GetPixel(155, 15));
-    EXPECT_EQ(kFixedBk, buf->GetPixel(115, 15));
 
     // the grid's colours are read at drawing time
     m_grid->SetTextBkColor(RGB(250, 240, 230));
-    buf = Draw();
-    EXPECT_EQ(RGB(250, 240, 230), buf->GetPixel(115, 35));
-    EXPECT_EQ(kOwnBk, buf->GetPixel(75, 35));
+    EXPECT_TRUE(Pixels(*Draw(), {{115, 35, RGB(250, 240, 230)}, {75, 35, kOwnBk}}));
 }
 
 // A selected cell is filled with the highlight colour, whatever its own colour, and its text takes
@@ -120,16 +120,14 @@ TEST_F(GridDrawTest, SelectedCellsAreHighlightedExceptWhenPrinting)
     m_grid->SetSelectedRange(2, 2, 2, 3);
 
     auto buf = Draw();
-    EXPECT_EQ(Sys(COLOR_HIGHLIGHT), buf->GetPixel(115, 55));
-    EXPECT_EQ(Sys(COLOR_HIGHLIGHT), buf->GetPixel(155, 55));
-    EXPECT_EQ(kGridLine, buf->GetPixel(119, 50)) << "grid lines are drawn over the highlight";
+    // grid lines are drawn over the highlight
+    EXPECT_TRUE(Pixels(*buf, {{115, 55, Sys(COLOR_HIGHLIGHT)}, {155, 55, Sys(COLOR_HIGHLIGHT)},
+                              {119, 50, kGridLine}, {115, 35, kTextBk}}));
     EXPECT_GT(InkInCell(*buf, CellRect(2, 2), Sys(COLOR_HIGHLIGHTTEXT)), 0);
     EXPECT_EQ(0, InkInCell(*buf, CellRect(2, 2), kText));
-    EXPECT_EQ(kTextBk, buf->GetPixel(115, 35));
 
     auto printed = Draw(TRUE);
-    EXPECT_EQ(kTextBk, printed->GetPixel(115, 55));
-    EXPECT_EQ(RGB(0, 128, 0), printed->GetPixel(155, 55));
+    EXPECT_TRUE(Pixels(*printed, {{115, 55, kTextBk}, {155, 55, RGB(0, 128, 0)}}));
     EXPECT_GT(InkInCell(*printed, CellRect(2, 2), kText), 0);
     EXPECT_EQ(0, printed->CountColor(CRect(0, 0, kCx, kCy), Sys(COLOR_HIGHLIGHT)));
 }
@@ -140,33 +138,18 @@ TEST_F(GridDrawTest, FocusAndDropTargetFrames)
 {
     m_grid->SetFocusCell(3, 1);   // cell (40, 60)-(79, 79)
     m_grid->SetItemState(4, 3, GV_STATE_DROPTARGET);   // cell (120, 80)-(159, 99)
-
     auto buf = Draw();
-    const COLORREF kBlack = RGB(0, 0, 0);
-    EXPECT_EQ(kBlack, buf->GetPixel(40, 70));
-    EXPECT_EQ(kBlack, buf->GetPixel(78, 70));
-    EXPECT_EQ(kBlack, buf->GetPixel(60, 60));
-    EXPECT_EQ(kBlack, buf->GetPixel(60, 78));
-    EXPECT_EQ(kTextBk, buf->GetPixel(41, 70));
-    EXPECT_EQ(kTextBk, buf->GetPixel(60, 77));
-    EXPECT_EQ(kGridLine, buf->GetPixel(79, 70));
-    EXPECT_EQ(kGridLine, buf->GetPixel(60, 79));
-
-    EXPECT_EQ(kBlack, buf->GetPixel(120, 90));
-    EXPECT_EQ(kBlack, buf->GetPixel(158, 90));
-    EXPECT_EQ(kBlack, buf->GetPixel(140, 80));
-    EXPECT_EQ(kBlack, buf->GetPixel(140, 98));
-    EXPECT_EQ(kTextBk, buf->GetPixel(121, 90));
+    EXPECT_TRUE(Pixels(*buf, {
+        {40, 70, kBlack}, {78, 70, kBlack}, {60, 60, kBlack}, {60, 78, kBlack},
+        {41, 70, kTextBk}, {60, 77, kTextBk}, {79, 70, kGridLine}, {60, 79, kGridLine},
+        {120, 90, kBlack}, {158, 90, kBlack}, {140, 80, kBlack}, {140, 98, kBlack}, {121, 90, kTextBk},
+    }));
 
     // a cell that is focused and selected shows the focus frame, not the highlight
     m_grid->SetSelectedRange(3, 1, 3, 1);
-    buf = Draw();
-    EXPECT_EQ(kTextBk, buf->GetPixel(60, 70));
-    EXPECT_EQ(kBlack, buf->GetPixel(40, 70));
-
+    EXPECT_TRUE(Pixels(*Draw(), {{60, 70, kTextBk}, {40, 70, kBlack}}));
     auto printed = Draw(TRUE);
-    EXPECT_EQ(kTextBk, printed->GetPixel(40, 70));
-    EXPECT_EQ(kTextBk, printed->GetPixel(120, 90));
+    EXPECT_TRUE(Pixels(*printed, {{40, 70, kTextBk}, {120, 90, kTextBk}}));
     EXPECT_EQ(0, printed->CountColor(CRect(40, 20, 160, 100), kBlack));
 }
 
@@ -184,21 +167,14 @@ TEST_F(GridDrawTest, GridLinesForEachSetting)
         SCOPED_TRACE(c.nSetting);
         m_grid->SetGridLines(c.nSetting);
         auto buf = Draw();
-        EXPECT_EQ(c.bVert ? kGridLine : kTextBk, buf->GetPixel(79, 30));
-        EXPECT_EQ(c.bVert ? kGridLine : kTextBk, buf->GetPixel(159, 95));
-        EXPECT_EQ(c.bHorz ? kGridLine : kTextBk, buf->GetPixel(60, 39));
-        EXPECT_EQ(c.bHorz ? kGridLine : kTextBk, buf->GetPixel(150, 99));
-        EXPECT_EQ(kTextBk, buf->GetPixel(80, 30));
-        EXPECT_EQ(kTextBk, buf->GetPixel(60, 40));
+        const COLORREF vert = c.bVert ? kGridLine : kTextBk, horz = c.bHorz ? kGridLine : kTextBk;
         // not into the fixed cells nor past the visible cells
+        EXPECT_TRUE(Pixels(*buf, {{79, 30, vert}, {159, 95, vert}, {60, 39, horz}, {150, 99, horz},
+                                  {80, 30, kTextBk}, {60, 40, kTextBk}, {79, 100, kBack}, {160, 39, kBack}}));
         EXPECT_NE(kGridLine, buf->GetPixel(79, 10));
         EXPECT_NE(kGridLine, buf->GetPixel(20, 39));
-        EXPECT_EQ(kBack, buf->GetPixel(79, 100));
-        EXPECT_EQ(kBack, buf->GetPixel(160, 39));
         if (!c.bVert && !c.bHorz)
-        {
             EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kGridLine));
-        }
     }
 }
 
@@ -213,14 +189,10 @@ TEST_F(GridDrawTest, FixedCellsInLineWithTheFocusAreRaisedAndBold)
         m_grid->SetItemText(0, col, L"ll");
     }
 
-    auto flat = Draw();
-    // header (0, 1): (40, 0)-(79, 19)
-    EXPECT_EQ(Sys(COLOR_3DHIGHLIGHT), flat->GetPixel(60, 0));
-    EXPECT_EQ(Sys(COLOR_3DHIGHLIGHT), flat->GetPixel(40, 10));
-    EXPECT_EQ(Sys(COLOR_3DDKSHADOW), flat->GetPixel(79, 10));
-    EXPECT_EQ(Sys(COLOR_3DDKSHADOW), flat->GetPixel(60, 19));
-    EXPECT_EQ(kFixedBk, flat->GetPixel(60, 1));
-    EXPECT_EQ(kFixedBk, flat->GetPixel(78, 10));
+    auto flat = Draw();   // header (0, 1): (40, 0)-(79, 19)
+    EXPECT_TRUE(Pixels(*flat, {{60, 0, Sys(COLOR_3DHIGHLIGHT)}, {40, 10, Sys(COLOR_3DHIGHLIGHT)},
+                               {79, 10, Sys(COLOR_3DDKSHADOW)}, {60, 19, Sys(COLOR_3DDKSHADOW)},
+                               {60, 1, kFixedBk}, {78, 10, kFixedBk}}));
     const int nNormalInk = InkInCell(*flat, CellRect(0, 1), kFixedText);
     EXPECT_GT(nNormalInk, 0);
 
@@ -230,16 +202,14 @@ TEST_F(GridDrawTest, FixedCellsInLineWithTheFocusAreRaisedAndBold)
     {
         SCOPED_TRACE(testing::Message() << cell.left << "," << cell.top);
         const int xMid = (cell.left + cell.right) / 2, yMid = (cell.top + cell.bottom) / 2;
-        EXPECT_EQ(Sys(COLOR_3DHILIGHT), raised->GetPixel(xMid, cell.top + 1));
-        EXPECT_EQ(Sys(COLOR_3DSHADOW), raised->GetPixel(cell.right - 1, yMid));
-        EXPECT_EQ(Sys(COLOR_3DDKSHADOW), raised->GetPixel(cell.right, yMid));
-        EXPECT_EQ(Sys(COLOR_3DDKSHADOW), raised->GetPixel(xMid, cell.bottom));
+        EXPECT_TRUE(Pixels(*raised, {{xMid, cell.top + 1, Sys(COLOR_3DHILIGHT)},
+                                     {cell.right - 1, yMid, Sys(COLOR_3DSHADOW)},
+                                     {cell.right, yMid, Sys(COLOR_3DDKSHADOW)},
+                                     {xMid, cell.bottom, Sys(COLOR_3DDKSHADOW)}}));
     }
     EXPECT_GT(InkInCell(*raised, CellRect(0, 1), kFixedText), nNormalInk) << "semi-bold";
     // the others stay flat and normal
-    EXPECT_EQ(kFixedBk, raised->GetPixel(100, 1));
-    EXPECT_EQ(kFixedBk, raised->GetPixel(118, 10));
-    EXPECT_EQ(kFixedBk, raised->GetPixel(20, 41));
+    EXPECT_TRUE(Pixels(*raised, {{100, 1, kFixedBk}, {118, 10, kFixedBk}, {20, 41, kFixedBk}}));
     EXPECT_EQ(InkInCell(*flat, CellRect(0, 2), kFixedText), InkInCell(*raised, CellRect(0, 2), kFixedText));
 }
 
@@ -291,11 +261,9 @@ TEST_F(GridDrawTest, CellImagesFromTheImageList)
 
     m_grid->SetImageList(&images);
     auto buf = Draw();
-    const int m = m_grid->Margin();
-    EXPECT_EQ(kImage, buf->GetPixel(40 + m, 20));
-    EXPECT_EQ(kImage, buf->GetPixel(40 + m + 7, 27));
-    EXPECT_EQ(kTextBk, buf->GetPixel(40 + m + 8, 28));
-    EXPECT_EQ(kImage, buf->GetPixel(80 + 1 + m, 1));   // header: inside its frame
+    const int m = m_grid->Margin();   // the header's image lies inside its frame
+    EXPECT_TRUE(Pixels(*buf, {{40 + m, 20, kImage}, {40 + m + 7, 27, kImage}, {40 + m + 8, 28, kTextBk},
+                              {80 + 1 + m, 1, kImage}}));
     EXPECT_EQ(64 * 2, buf->CountColor(CRect(0, 0, kCx, kCy), kImage));
     m_grid->SetImageList(NULL);
 }
@@ -359,17 +327,12 @@ TEST_F(GridDrawTest, MemoryDCOverAPrintingDCDrawsStraightThrough)
     target.GetDC()->m_bPrinting = FALSE;
 }
 
-TEST_F(GridDrawTest, EraseMessageErasesNothing)
-{
-    qtest::CPixelBuffer buf(kCx, kCy, kSentinel);
-    EXPECT_NE(0, m_grid->SendMessage(WM_ERASEBKGND, (WPARAM)buf.GetDC()->m_hDC));
-    EXPECT_EQ(kCx * kCy, buf.CountColor(CRect(0, 0, kCx, kCy), kSentinel));
-}
-
-// A cell routine reports FALSE for a cell it cannot read and while drawing is off.
+// A cell routine reports FALSE for a cell it cannot read and while drawing is off; erasing the
+// background erases nothing.
 TEST_F(GridDrawTest, CellRoutinesRefuseUnreadableCellsAndDrawingOff)
 {
     qtest::CPixelBuffer buf(kCx, kCy, kSentinel);
+    EXPECT_NE(0, m_grid->SendMessage(WM_ERASEBKGND, (WPARAM)buf.GetDC()->m_hDC));
     CRect rect(0, 0, 39, 19);
     EXPECT_FALSE(m_grid->DrawCell(buf.GetDC(), 9, 9, rect, TRUE));
     EXPECT_FALSE(m_grid->DrawFixedCell(buf.GetDC(), -1, 0, rect, TRUE));

@@ -23,37 +23,20 @@ CSize Measure(HWND hWnd, LOGFONTW lf, const wchar_t* text, bool bBold)
     return CSize(size.cx, size.cy);
 }
 
-// The registry value of the wheel setting, restored when the test ends.
-class WheelSetting
+// Sets the registry value of the wheel setting (NULL removes it) and has the grid read it again.
+void SetWheelSetting(HWND hGrid, const wchar_t* value)
 {
-public:
-    WheelSetting()
-    {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &m_hKey,
-                          NULL);
-        DWORD cb = sizeof(m_szOld);
-        m_bHadValue = ::RegQueryValueExW(m_hKey, L"WheelScrollLines", NULL, NULL, (LPBYTE)m_szOld, &cb) == ERROR_SUCCESS;
-    }
-    ~WheelSetting()
-    {
-        if (m_bHadValue)
-            Set(m_szOld);
-        else
-            ::RegDeleteValueW(m_hKey, L"WheelScrollLines");
-        ::RegCloseKey(m_hKey);
-    }
-    void Set(const wchar_t* value)
-    {
-        ::RegSetValueExW(m_hKey, L"WheelScrollLines", 0, REG_SZ, (const BYTE*)value,
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, NULL, 0,
+                                               KEY_ALL_ACCESS, NULL, &hKey, NULL));
+    if (value)
+        ::RegSetValueExW(hKey, L"WheelScrollLines", 0, REG_SZ, (const BYTE*)value,
                          (DWORD)((wcslen(value) + 1) * sizeof(wchar_t)));
-    }
-    void Remove() { ::RegDeleteValueW(m_hKey, L"WheelScrollLines"); }
-
-private:
-    HKEY m_hKey = NULL;
-    wchar_t m_szOld[128] = L"";
-    bool m_bHadValue = false;
-};
+    else
+        ::RegDeleteValueW(hKey, L"WheelScrollLines");
+    ::RegCloseKey(hKey);
+    ::SendMessageW(hGrid, WM_SETTINGCHANGE, 0, 0);
+}
 }  // namespace
 
 TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
@@ -97,6 +80,9 @@ TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
     CSize bold = Measure(Grid(), lf, L"Extent", true);
     EXPECT_EQ(CSize(bold.cx + 2 * space.cx, bold.cy + 2 * space.cx), m_pGrid->GetTextExtent(L"Extent"));
     EXPECT_EQ(2 * space.cx, m_pGrid->GetTextExtent(NULL, FALSE).cx);
+    // inserted rows and columns take the extent of their heading
+    EXPECT_EQ(bold.cy + 2 * space.cx, m_pGrid->GetRowHeight(m_pGrid->InsertRow(L"Extent", -1)));
+    EXPECT_EQ(bold.cx + 2 * space.cx, m_pGrid->GetColumnWidth(m_pGrid->InsertColumn(L"Extent", DT_LEFT, 2)));
 }
 
 TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
@@ -228,18 +214,14 @@ TEST_F(GridWindow, ExpandToFitSpreadsTheDifferenceFromTheFirstColumn)
 
 TEST_F(GridWindow, SettingChangesFollowTheSystemColoursAndTheWheelSetting)
 {
-    WheelSetting wheel;
-    wheel.Set(L"7");
-    ::SendMessageW(Grid(), WM_SETTINGCHANGE, 0, 0);
+    // (left removed at the end, which reads as the default of 3)
+    SetWheelSetting(Grid(), L"7");
     EXPECT_EQ(7u, m_pGrid->RowsPerWheelNotch());
-    wheel.Set(L"4294967295");   // by pages
-    ::SendMessageW(Grid(), WM_SETTINGCHANGE, 0, 0);
+    SetWheelSetting(Grid(), L"4294967295");   // by pages
     EXPECT_EQ(0xFFFFFFFFu, m_pGrid->RowsPerWheelNotch());
-    wheel.Set(L"x");
-    ::SendMessageW(Grid(), WM_SETTINGCHANGE, 0, 0);
+    SetWheelSetting(Grid(), L"x");
     EXPECT_EQ(0u, m_pGrid->RowsPerWheelNotch());
-    wheel.Remove();
-    ::SendMessageW(Grid(), WM_SETTINGCHANGE, 0, 0);
+    SetWheelSetting(Grid(), NULL);
     EXPECT_EQ(3u, m_pGrid->RowsPerWheelNotch());
 
     // colours still equal to the system colour they came from follow; others stay

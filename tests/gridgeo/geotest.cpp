@@ -47,6 +47,9 @@ LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LP
         n.col = pNM->iColumn;
         n.focusWhileHandled = pThis->m_pGrid ? pThis->m_pGrid->GetFocusCell() : CQCellID();
         n.focusedStateOfOld = pThis->m_pGrid ? (pThis->m_pGrid->GetItemState(n.row, n.col) & GV_STATE_FOCUSED) : 0;
+        n.wParam = wParam;
+        n.idFrom = pNM->hdr.idFrom;
+        n.hwndFrom = pNM->hdr.hwndFrom;
         pThis->m_log.push_back(n);
         return 0;
     }

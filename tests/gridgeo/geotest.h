@@ -49,6 +49,7 @@ public:
     void SetRowsPerWheelNotch(UINT n) { m_nRowsPerWheelNotch = n; }
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     HFONT GridFont() const { return (HFONT)m_Font.GetSafeHandle(); }
+    CQTitleTip& TitleTip() { return m_TitleTip; }
     void ForgetSystemColours(COLORREF cr)
     {
         m_crWindowText = m_crWindowColour = m_cr3DFace = m_crShadow = cr;
@@ -79,6 +80,9 @@ struct Notice
     int code, row, col;
     CQCellID focusWhileHandled;   // what GetFocusCell answered inside the notification
     UINT focusedStateOfOld;       // GV_STATE_FOCUSED of the notified cell while handled
+    WPARAM wParam;                // the control's id
+    UINT_PTR idFrom;
+    HWND hwndFrom;
 };
 
 // A top-level window at the screen origin that records WM_NOTIFY records of NM_GRIDVIEW.

@@ -24,20 +24,16 @@ struct Walk
     int Cols() const { return g.GetColumnCount(); }
     int H(int i) const { return g.GetRowHeight(i); }
     int W(int i) const { return g.GetColumnWidth(i); }
-    int FixedH() const
+    using Size = int (Walk::*)(int) const;
+    int Sum(Size size, int from, int to) const   // sizes of [from, to)
     {
         int s = 0;
-        for (int i = 0; i < g.GetFixedRowCount(); i++)
-            s += H(i);
+        for (int i = from; i < to; i++)
+            s += (this->*size)(i);
         return s;
     }
-    int FixedW() const
-    {
-        int s = 0;
-        for (int i = 0; i < g.GetFixedColumnCount(); i++)
-            s += W(i);
-        return s;
-    }
+    int FixedH() const { return Sum(&Walk::H, 0, g.GetFixedRowCount()); }
+    int FixedW() const { return Sum(&Walk::W, 0, g.GetFixedColumnCount()); }
 
     CQCellID TopLeft() const
     {
@@ -58,66 +54,31 @@ struct Walk
         const int fr = g.GetFixedRowCount(), fc = g.GetFixedColumnCount();
         if ((row >= fr && row < tl.row) || (col >= fc && col < tl.col))
             return false;
-        pt.x = 0;
-        if (col < fc)
-            for (int i = 0; i < col; i++)
-                pt.x += W(i);
-        else
-        {
-            pt.x = FixedW();
-            for (int i = tl.col; i < col; i++)
-                pt.x += W(i);
-        }
-        pt.y = 0;
-        if (row < fr)
-            for (int i = 0; i < row; i++)
-                pt.y += H(i);
-        else
-        {
-            pt.y = FixedH();
-            for (int i = tl.row; i < row; i++)
-                pt.y += H(i);
-        }
+        pt.x = col < fc ? Sum(&Walk::W, 0, col) : FixedW() + Sum(&Walk::W, tl.col, col);
+        pt.y = row < fr ? Sum(&Walk::H, 0, row) : FixedH() + Sum(&Walk::H, tl.row, row);
         return true;
     }
 
     // one axis of the cell under a point
-    static int Axis(int v, bool bAllowFixed, int nFixed, int nCount, int nFirst, int fixedLen,
-                    int (Walk::*size)(int) const, const Walk& w)
+    int Axis(int v, bool bAllowFixed, int nFixed, int nCount, int nFirst, int fixedLen, Size size) const
     {
-        if (v < 0)
+        if (v < 0 || (!bAllowFixed && v < fixedLen))
             return -1;
-        if (bAllowFixed && v < fixedLen)
+        int pos = v < fixedLen ? 0 : fixedLen, i = v < fixedLen ? 0 : nFirst, end = v < fixedLen ? nFixed : nCount;
+        for (; i < end; i++)
         {
-            int pos = 0, i;
-            for (i = 0; i < nFixed; i++)
-            {
-                pos += (w.*size)(i);
-                if (pos > v)
-                    break;
-            }
-            return i;
+            pos += (this->*size)(i);
+            if (pos > v)
+                break;
         }
-        if (v >= fixedLen)
-        {
-            int pos = fixedLen, i;
-            for (i = nFirst; i < nCount; i++)
-            {
-                pos += (w.*size)(i);
-                if (pos > v)
-                    break;
-            }
-            return i >= nCount ? -1 : i;
-        }
-        return -1;
+        return v >= fixedLen && i >= nCount ? -1 : i;
     }
 
     CQCellID FromPt(CPoint pt, bool bAllowFixed) const
     {
         CQCellID tl = TopLeft();
-        int col = Axis(pt.x, bAllowFixed, g.GetFixedColumnCount(), Cols(), tl.col, FixedW(), &Walk::W, *this);
-        int row = Axis(pt.y, bAllowFixed, g.GetFixedRowCount(), Rows(), tl.row, FixedH(), &Walk::H, *this);
-        return CQCellID(row, col);
+        return CQCellID(Axis(pt.y, bAllowFixed, g.GetFixedRowCount(), Rows(), tl.row, FixedH(), &Walk::H),
+                        Axis(pt.x, bAllowFixed, g.GetFixedColumnCount(), Cols(), tl.col, FixedW(), &Walk::W));
     }
 
     CQCellRange Visible(CRect& rc, bool bUnobstructed) const

@@ -6,70 +6,65 @@
 
 namespace
 {
-// Sends one scroll message with the update region emptied first.
-void Scroll(HWND hWnd, UINT msg, UINT code)
+// One scroll message sent with the update region emptied first: the position it leaves on its bar
+// and the part of the client area it repaints (an empty rectangle: nothing).
+struct Step
 {
-    ::ValidateRect(hWnd, NULL);
-    ::SendMessageW(hWnd, msg, MAKEWPARAM(code, 0), 0);
+    UINT msg, code;
+    int pos;
+    CRect update;
+};
+
+::testing::AssertionResult Steps(GeoGrid* pGrid, std::initializer_list<Step> steps)
+{
+    HWND hWnd = pGrid->GetSafeHwnd();
+    int i = 0;
+    for (const Step& s : steps)
+    {
+        ::ValidateRect(hWnd, NULL);
+        ::SendMessageW(hWnd, s.msg, MAKEWPARAM(s.code, 0), 0);
+        int pos = pGrid->GetScrollPos32(s.msg == WM_VSCROLL ? SB_VERT : SB_HORZ);
+        if (pos != s.pos)
+            return ::testing::AssertionFailure() << "step " << i << " (code " << s.code << "): position " << pos
+                                                 << " instead of " << s.pos;
+        ::testing::AssertionResult update = UpdateRegionIs(hWnd, s.update);
+        if (!update)
+            return ::testing::AssertionFailure() << "step " << i << " (code " << s.code << "): " << update.message();
+        i++;
+    }
+    return ::testing::AssertionSuccess();
 }
+const CRect kNone, kAll(0, 0, 400, 300), kBelowFixed(0, 25, 400, 300), kRightOfFixed(50, 0, 400, 300);
 }  // namespace
 
-TEST_F(GridWindow, LineDownAndUpMoveOneRowAndRepaintTheUncoveredStrip)
+TEST_F(GridWindow, VerticalCodesMoveByRowsAndRepaintTheUncoveredPart)
 {
-    Scroll(Grid(), WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(20, VPos());
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_VSCROLL, SB_LINEDOWN, 20, CRect(0, 280, 400, 300)}}));
     EXPECT_EQ(2, m_pGrid->GetTopleftNonFixedCell().row);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 280, 400, 300)));
-
     m_pGrid->SetRowHeight(2, 35);   // the top-left row's height is the step
-    Scroll(Grid(), WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(55, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 265, 400, 300)));
+    EXPECT_TRUE(Steps(m_pGrid, {
+        {WM_VSCROLL, SB_LINEDOWN, 55, CRect(0, 265, 400, 300)},
+        {WM_VSCROLL, SB_LINEUP, 20, CRect(0, 25, 400, 60)},   // by the row above the top-left one
+        {WM_VSCROLL, SB_LINEUP, 0, CRect(0, 25, 400, 45)},
+        {WM_VSCROLL, SB_LINEUP, 0, kNone},                    // at the top: nothing
+    }));
+    m_pGrid->SetRowHeight(2, 20);
+    m_pGrid->ResetScrollBars();
 
-    // line up steps back by the row above the top-left one
-    Scroll(Grid(), WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(20, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 25, 400, 60)));
-    Scroll(Grid(), WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(0, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 25, 400, 45)));
-    // at the top: nothing
-    Scroll(Grid(), WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(0, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
-}
-
-TEST_F(GridWindow, LineDownThatTheBarRefusesNeitherScrollsNorRepaints)
-{
+    // a line down that the bar cuts (to 105) moves; one it cuts back to where it was does not
     ASSERT_EQ(100, ScrollTo(SB_VERT, 100));
-    Scroll(Grid(), WM_VSCROLL, SB_LINEDOWN);   // 120 is cut to 105 by the bar: it moved
-    EXPECT_EQ(105, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 280, 400, 300)));
-    Scroll(Grid(), WM_VSCROLL, SB_LINEDOWN);   // 105 + 20 is cut back to 105: unchanged
-    EXPECT_EQ(105, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
+    EXPECT_TRUE(Steps(m_pGrid, {
+        {WM_VSCROLL, SB_LINEDOWN, 105, CRect(0, 280, 400, 300)},
+        {WM_VSCROLL, SB_LINEDOWN, 105, kNone},
+        {WM_VSCROLL, SB_TOP, 0, kAll},
+        {WM_VSCROLL, SB_PAGEDOWN, 105, kBelowFixed},   // min(379, 0 + 275), cut to 105 by the bar
+        {WM_VSCROLL, SB_PAGEUP, 0, kBelowFixed},
+        {WM_VSCROLL, SB_PAGEUP, 0, kNone},
+        {WM_VSCROLL, SB_BOTTOM, 105, kAll},
+        {WM_VSCROLL, SB_TOP, 0, kAll},
+        {WM_VSCROLL, SB_TOP, 0, kNone},
+    }));
     EXPECT_LT(VPos(), m_pGrid->VScrollLimit());
-}
-
-TEST_F(GridWindow, PageThumbAndEndCodes)
-{
-    Scroll(Grid(), WM_VSCROLL, SB_PAGEDOWN);   // min(379, 0 + 275), cut to 105 by the bar
-    EXPECT_EQ(105, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 25, 400, 300)));
-    Scroll(Grid(), WM_VSCROLL, SB_PAGEUP);
-    EXPECT_EQ(0, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 25, 400, 300)));
-    Scroll(Grid(), WM_VSCROLL, SB_PAGEUP);     // at the top: nothing
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
-
-    Scroll(Grid(), WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(105, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 0, 400, 300)));
-    Scroll(Grid(), WM_VSCROLL, SB_TOP);
-    EXPECT_EQ(0, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 0, 400, 300)));
-    Scroll(Grid(), WM_VSCROLL, SB_TOP);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
 
     // thumb codes take the bar's own track position (not the 16-bit message argument) and always
     // repaint below the fixed rows
@@ -79,53 +74,32 @@ TEST_F(GridWindow, PageThumbAndEndCodes)
     SCROLLINFO si = {sizeof(si), SIF_TRACKPOS};
     ::GetScrollInfo(Grid(), SB_VERT, &si);
     EXPECT_EQ(si.nTrackPos, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 25, 400, 300)));
-    Scroll(Grid(), WM_VSCROLL, SB_THUMBPOSITION);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 25, 400, 300)));
-
+    EXPECT_TRUE(UpdateRegionIs(Grid(), kBelowFixed));
     // end of scrolling and unknown codes: nothing
-    Scroll(Grid(), WM_VSCROLL, SB_ENDSCROLL);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
-    Scroll(Grid(), WM_VSCROLL, 77);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_VSCROLL, SB_THUMBPOSITION, si.nTrackPos, kBelowFixed},
+                                {WM_VSCROLL, SB_ENDSCROLL, si.nTrackPos, kNone},
+                                {WM_VSCROLL, 77, si.nTrackPos, kNone}}));
 }
 
 TEST_F(GridWindow, HorizontalCodesUseColumnsAndTheFixedColumnWidth)
 {
-    Scroll(Grid(), WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(60, HPos());
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_HSCROLL, SB_LINERIGHT, 60, CRect(340, 0, 400, 300)}}));
     EXPECT_EQ(2, m_pGrid->GetTopleftNonFixedCell().col);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(340, 0, 400, 300)));
-    Scroll(Grid(), WM_HSCROLL, SB_LINELEFT);
-    EXPECT_EQ(0, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(50, 0, 110, 300)));
-    Scroll(Grid(), WM_HSCROLL, SB_LINELEFT);
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
-
-    Scroll(Grid(), WM_HSCROLL, SB_PAGERIGHT);   // min(539, 350), cut to 190
-    EXPECT_EQ(190, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(50, 0, 400, 300)));
-    Scroll(Grid(), WM_HSCROLL, SB_LINERIGHT);   // refused by the bar
-    EXPECT_EQ(190, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
-    Scroll(Grid(), WM_HSCROLL, SB_PAGELEFT);
-    EXPECT_EQ(0, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(50, 0, 400, 300)));
-    Scroll(Grid(), WM_HSCROLL, SB_RIGHT);
-    EXPECT_EQ(190, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 0, 400, 300)));
-    Scroll(Grid(), WM_HSCROLL, SB_LEFT);
-    EXPECT_EQ(0, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(0, 0, 400, 300)));
+    EXPECT_TRUE(Steps(m_pGrid, {
+        {WM_HSCROLL, SB_LINELEFT, 0, CRect(50, 0, 110, 300)},
+        {WM_HSCROLL, SB_LINELEFT, 0, kNone},
+        {WM_HSCROLL, SB_PAGERIGHT, 190, kRightOfFixed},   // min(539, 350), cut to 190
+        {WM_HSCROLL, SB_LINERIGHT, 190, kNone},           // refused by the bar
+        {WM_HSCROLL, SB_PAGELEFT, 0, kRightOfFixed},
+        {WM_HSCROLL, SB_RIGHT, 190, kAll},
+        {WM_HSCROLL, SB_LEFT, 0, kAll},
+    }));
     EXPECT_EQ(0, VPos());   // the other bar never moves
-}
 
-TEST_F(GridWindow, LineLeftNeedsANonFixedColumnBeforeTheTopLeftOne)
-{
-    // position inside column 1: the top-left column is 2, the step is column 1's width
+    // a position inside column 1: the top-left column is 2, the step is column 1's width
     ASSERT_EQ(30, ScrollTo(SB_HORZ, 30));
-    Scroll(Grid(), WM_HSCROLL, SB_LINELEFT);
-    EXPECT_EQ(0, HPos());
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_HSCROLL, SB_LINELEFT, 0, CRect(50, 0, 110, 300)}}));
+
     // a single non-fixed column, scrolled into: it is still the top-left column, and there is no
     // non-fixed column before it to step back by
     Rebuild(3, 3, 1, 1, 20, 50);
@@ -138,11 +112,9 @@ TEST_F(GridWindow, LineLeftNeedsANonFixedColumnBeforeTheTopLeftOne)
     m_pGrid->SetRedraw(TRUE);
     ASSERT_EQ(100, HPos());
     EXPECT_EQ(1, m_pGrid->GetTopleftNonFixedCell().col);
-    Scroll(Grid(), WM_HSCROLL, SB_LINELEFT);
-    EXPECT_EQ(100, HPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_HSCROLL, SB_LINELEFT, 100, kNone}}));
     // line right steps by the column's own width, cut by the bar to its last position
-    Scroll(Grid(), WM_HSCROLL, SB_LINERIGHT);
+    ::SendMessageW(Grid(), WM_HSCROLL, SB_LINERIGHT, 0);
     EXPECT_EQ(599 - 350 + 1, HPos());
 }
 
@@ -150,23 +122,12 @@ TEST_F(GridWindow, ScrollingTakesTheFocusAndHidesTheTitleTip)
 {
     ::SetFocus(m_pParent->Handle());
     ASSERT_NE(Grid(), ::GetFocus());
-    // a title tip on show over the grid
-    // (other test programs may show tips on the same display at the same time: take this process's)
-    auto ours = [](HWND h) {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(h, &pid);
-        return pid == ::GetCurrentProcessId();
-    };
-    HWND hTip = ::FindWindowExW(NULL, NULL, L"QTitleTip", NULL);
-    while (hTip && (!ours(hTip) ||
-                    (::GetWindow(hTip, GW_OWNER) != NULL && ::GetWindow(hTip, GW_OWNER) != Grid())))
-        hTip = ::FindWindowExW(NULL, hTip, L"QTitleTip", NULL);
-    if (hTip)
-        ::ShowWindow(hTip, SW_SHOWNOACTIVATE);
-    Scroll(Grid(), WM_VSCROLL, SB_ENDSCROLL);
+    CQTitleTip& tip = m_pGrid->TitleTip();   // this grid's own tip, never another program's
+    if (tip.GetSafeHwnd() != NULL)
+        ::ShowWindow(tip.GetSafeHwnd(), SW_SHOWNOACTIVATE);
+    ::SendMessageW(Grid(), WM_VSCROLL, SB_ENDSCROLL, 0);
     EXPECT_EQ(Grid(), ::GetFocus());
-    if (hTip)
-        EXPECT_FALSE(::IsWindowVisible(hTip));
+    EXPECT_FALSE(tip.GetSafeHwnd() != NULL && ::IsWindowVisible(tip.GetSafeHwnd()));
 }
 
 TEST_F(GridWindow, LimitsFollowTheShape)
@@ -175,11 +136,8 @@ TEST_F(GridWindow, LimitsFollowTheShape)
     Rebuild(5, 3, 1, 1, 20, 60);
     EXPECT_EQ(0, m_pGrid->VScrollLimit());
     EXPECT_EQ(0, m_pGrid->HScrollLimit());
-    Scroll(Grid(), WM_VSCROLL, SB_LINEDOWN);
-    Scroll(Grid(), WM_VSCROLL, SB_PAGEDOWN);
-    Scroll(Grid(), WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(0, VPos());
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_VSCROLL, SB_LINEDOWN, 0, kNone}, {WM_VSCROLL, SB_PAGEDOWN, 0, kNone},
+                                {WM_VSCROLL, SB_BOTTOM, 0, kNone}}));
 
     // rows added: the row operations reset the bars
     m_pGrid->SetRowCount(40);
@@ -207,13 +165,11 @@ TEST_F(GridWindow, LimitsFollowTheShape)
     EXPECT_EQ(nLimit, m_pGrid->VScrollLimit());
     m_pGrid->SetRedraw(TRUE, TRUE);
     EXPECT_EQ(20 * 100 - 20 - 1, m_pGrid->VScrollLimit());
-}
 
-TEST_F(GridWindow, SizeChangesResetTheBars)
-{
+    // size changes take the focus and reset the bars: 100 rows of 20 fit into a client 2100 high
+    ::SetFocus(m_pParent->Handle());
     const int cx = 400 + ::GetSystemMetrics(SM_CXVSCROLL);
-    ::SetWindowPos(Grid(), NULL, 0, 0, cx, 600, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    // 405 pixels of rows fit into a client 600 high: no vertical scrolling any more
+    ::SetWindowPos(Grid(), NULL, 0, 0, cx, 2100, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     EXPECT_EQ(0, m_pGrid->VScrollLimit());
     EXPECT_EQ(Grid(), ::GetFocus());
 }
@@ -221,26 +177,28 @@ TEST_F(GridWindow, SizeChangesResetTheBars)
 TEST_F(GridWindow, WheelPostsLineOrPageMessages)
 {
     TakePosted(Grid(), WM_VSCROLL);
-    m_pGrid->SetRowsPerWheelNotch(3);
     POINT pt = {10, 10};
     ::ClientToScreen(Grid(), &pt);
     const LPARAM lPt = MAKELPARAM(pt.x, pt.y);
 
-    ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), lPt);
-    EXPECT_EQ(std::vector<WPARAM>(3, SB_LINEUP), TakePosted(Grid(), WM_VSCROLL));
-    ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-240), lPt);
-    EXPECT_EQ(std::vector<WPARAM>(6, SB_LINEDOWN), TakePosted(Grid(), WM_VSCROLL));
-    ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, 60), lPt);
-    EXPECT_TRUE(TakePosted(Grid(), WM_VSCROLL).empty());   // less than a notch
-    ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-359), lPt);  // two whole notches
-    EXPECT_EQ(std::vector<WPARAM>(6, SB_LINEDOWN), TakePosted(Grid(), WM_VSCROLL));
-
-    // by pages
-    m_pGrid->SetRowsPerWheelNotch(0xFFFFFFFF);
-    ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, 240), lPt);
-    EXPECT_EQ(std::vector<WPARAM>(2, SB_PAGEUP), TakePosted(Grid(), WM_VSCROLL));
-    ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-200), lPt);
-    EXPECT_EQ(std::vector<WPARAM>(1, SB_PAGEDOWN), TakePosted(Grid(), WM_VSCROLL));
+    const struct
+    {
+        UINT nRows;   // rows per notch
+        short delta;
+        WPARAM code;
+        size_t n;     // how many messages it posts
+    } wheel[] = {
+        {3, 120, SB_LINEUP, 3}, {3, -240, SB_LINEDOWN, 6},
+        {3, 60, 0, 0},             // less than a notch
+        {3, -359, SB_LINEDOWN, 6},  // two whole notches
+        {0xFFFFFFFF, 240, SB_PAGEUP, 2}, {0xFFFFFFFF, -200, SB_PAGEDOWN, 1},   // by pages
+    };
+    for (const auto& w : wheel)
+    {
+        m_pGrid->SetRowsPerWheelNotch(w.nRows);
+        ::SendMessageW(Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)w.delta), lPt);
+        EXPECT_EQ(std::vector<WPARAM>(w.n, w.code), TakePosted(Grid(), WM_VSCROLL)) << w.delta;
+    }
 
     // the posted messages scroll when they are dispatched
     m_pGrid->SetRowsPerWheelNotch(3);
@@ -259,32 +217,22 @@ TEST_F(GridWindow, WheelPostsLineOrPageMessages)
 
 TEST_F(GridWindow, EnsureVisibleScrollsByLinesUntilTheCellIsOnScreen)
 {
+    auto pos = [this] { return CPoint(HPos(), VPos()); };
     m_pGrid->EnsureVisible(5, 3);   // already on screen
-    EXPECT_EQ(0, VPos());
-    EXPECT_EQ(0, HPos());
-
+    EXPECT_EQ(CPoint(0, 0), pos());
     // 3 columns right and 5 rows down, then one more each for the cell that still sticks out
     // (refused by the bars at 190 and 105)
     m_pGrid->EnsureVisible(19, 9);
-    EXPECT_EQ(190, HPos());
-    EXPECT_EQ(105, VPos());
+    EXPECT_EQ(CPoint(190, 105), pos());
     EXPECT_TRUE(m_pGrid->IsCellVisible(19, 9));
-
-    // back: 4 columns left and 6 rows up, each by the size before the top-left one
-    CQCellID cell(1, 1);
+    CQCellID cell(1, 1);   // back: each step by the size before the top-left one
     m_pGrid->EnsureVisible(cell);
-    EXPECT_EQ(0, HPos());
-    EXPECT_EQ(0, VPos());
-
-    // a cell sticking out at the bottom right gets one more line each way
-    m_pGrid->EnsureVisible(14, 6);
-    EXPECT_EQ(60, HPos());
-    EXPECT_EQ(20, VPos());
+    EXPECT_EQ(CPoint(0, 0), pos());
+    m_pGrid->EnsureVisible(14, 6);   // sticking out at the bottom right: one more line each way
+    EXPECT_EQ(CPoint(60, 20), pos());
     // cells outside the grid scroll no further than the grid goes
     m_pGrid->EnsureVisible(5000, 5000);
-    EXPECT_EQ(190, HPos());
-    EXPECT_EQ(105, VPos());
+    EXPECT_EQ(CPoint(190, 105), pos());
     m_pGrid->EnsureVisible(-5000, -5000);
-    EXPECT_EQ(0, HPos());
-    EXPECT_EQ(0, VPos());
+    EXPECT_EQ(CPoint(0, 0), pos());
 }

@@ -41,10 +41,12 @@ CellSet Join(CellSet a, const CellSet& b)
     return a;
 }
 
+using Log = std::vector<std::vector<int>>;
+
 // code, row, column of each notice
-std::vector<std::vector<int>> Codes(const std::vector<Notice>& log)
+Log Codes(const std::vector<Notice>& log)
 {
-    std::vector<std::vector<int>> out;
+    Log out;
     for (const Notice& n : log)
         out.push_back({n.code, n.row, n.col});
     return out;
@@ -152,7 +154,7 @@ TEST_F(GridWindow, DisabledSelectionAndTheSelectAllCommand)
     m_pGrid->EnableSelection(FALSE);
     EXPECT_TRUE(Selected(m_pGrid).empty());
     EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetFocusCell());
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGING, 3, 3}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 3, 3}}), Codes(m_pParent->Take()));
     m_pGrid->OnUpdateEditSelectAll(&ui);
     EXPECT_EQ(0, ui.m_nEnable);
 
@@ -209,7 +211,8 @@ TEST_F(GridWindow, FocusChangesNotifyTheParentAndRedrawTheHeadersInLine)
 {
     m_pGrid->SetFocusCell(2, 3);
     std::vector<Notice> log = m_pParent->Take();
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGED, 2, 3}}), Codes(log));
+    EXPECT_EQ(Log({{GVN_SELCHANGED, 2, 3}}), Codes(log));
+    EXPECT_TRUE(log[0].wParam == 77 && log[0].idFrom == 77 && log[0].hwndFrom == Grid());
     EXPECT_EQ(GV_STATE_FOCUSED, m_pGrid->GetItemState(2, 3) & GV_STATE_FOCUSED);
 
     // to the same cell: nothing
@@ -221,7 +224,7 @@ TEST_F(GridWindow, FocusChangesNotifyTheParentAndRedrawTheHeadersInLine)
     // along the row: old cell, header of the old column, new cell, header of the new column
     EXPECT_EQ(CQCellID(2, 3), m_pGrid->SetFocusCell(2, 4));
     log = m_pParent->Take();
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGING, 2, 3}, {GVN_SELCHANGED, 2, 4}}), Codes(log));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 2, 3}, {GVN_SELCHANGED, 2, 4}}), Codes(log));
     // the grid already answers the new cell in both notifications; the old cell still has the
     // focused state when the parent hears of the coming change
     EXPECT_EQ(CQCellID(2, 4), log[0].focusWhileHandled);
@@ -240,22 +243,22 @@ TEST_F(GridWindow, FocusChangesNotifyTheParentAndRedrawTheHeadersInLine)
     // diagonally: both headers of each cell
     m_pGrid->m_drawn.clear();
     m_pGrid->SetFocusCell(5, 6);
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGING, 2, 4}, {GVN_SELCHANGED, 5, 6}}),
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 2, 4}, {GVN_SELCHANGED, 5, 6}}),
               Codes(m_pParent->Take()));
     EXPECT_EQ(6u, m_pGrid->m_drawn.size());
 
     // to no cell: only the old side; SetFocusRow takes column 0
     m_pGrid->SetFocusCell(-1, -1);
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGING, 5, 6}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 5, 6}}), Codes(m_pParent->Take()));
     m_pGrid->SetFocusRow(7);
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGED, 7, 0}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGED, 7, 0}}), Codes(m_pParent->Take()));
     EXPECT_EQ(CQCellID(7, 0), m_pGrid->GetFocusCell());
 
     // a focus cell outside the grid is kept but tells nobody
     m_pGrid->SetFocusCell(40, 40);
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGING, 7, 0}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 7, 0}}), Codes(m_pParent->Take()));
     m_pGrid->SetFocusCell(1, 1);
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGED, 1, 1}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGED, 1, 1}}), Codes(m_pParent->Take()));
 }
 
 TEST_F(GridWindow, NextItemInEveryDirection)
@@ -267,59 +270,42 @@ TEST_F(GridWindow, NextItemInEveryDirection)
     m_pGrid->SetItemState(4, 2, GV_STATE_READONLY);
     m_pGrid->SetItemState(0, 2, GV_STATE_SELECTED);
 
-    CQCellID start(-1, -1);
-    EXPECT_EQ(CQCellID(1, 2), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-    start = CQCellID(1, 2);
-    // all: from the start row, columns after the start column in every row
-    EXPECT_EQ(CQCellID(3, 5), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-    start = CQCellID(3, 5);
-    // nothing after (3, 5) right of column 5: the search below in column 5 runs instead
-    EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-    start = CQCellID(2, 0);
-    EXPECT_EQ(CQCellID(3, 2), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-    start = CQCellID(0, 1);   // row 0 starts at the first non-fixed row
-    EXPECT_EQ(CQCellID(1, 2), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-    start = CQCellID(2, 2);   // columns 3.. only: (3, 2) and (6, 1) are skipped
-    EXPECT_EQ(CQCellID(3, 5), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-    start = CQCellID(2, 5);   // nothing right of column 5; below in column 5: (3, 5)
-    EXPECT_EQ(CQCellID(3, 5), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
-
-    // above stops at the fixed rows
-    start = CQCellID(3, 2);
-    EXPECT_EQ(CQCellID(1, 2), m_pGrid->GetNextItem(start, GV_NEXT_ABOVE | GV_STATE_SELECTED));
-    start = CQCellID(1, 2);
-    EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetNextItem(start, GV_NEXT_ABOVE | GV_STATE_SELECTED));
-    // below goes to the last row, any of the state bits matches
-    start = CQCellID(1, 2);
-    EXPECT_EQ(CQCellID(3, 2), m_pGrid->GetNextItem(start, GV_NEXT_BELOW | GV_STATE_SELECTED));
-    start = CQCellID(3, 2);
-    EXPECT_EQ(CQCellID(4, 2),
-              m_pGrid->GetNextItem(start, GV_NEXT_BELOW | GV_STATE_SELECTED | GV_STATE_READONLY));
-    start = CQCellID(0, 2);
-    EXPECT_EQ(CQCellID(4, 2), m_pGrid->GetNextItem(start, GV_NEXT_BELOW | GV_STATE_READONLY));
-    // left stops at the fixed columns, right goes to the last column
-    m_pGrid->SetItemState(3, 0, GV_STATE_SELECTED);
-    start = CQCellID(3, 5);
-    EXPECT_EQ(CQCellID(3, 2), m_pGrid->GetNextItem(start, GV_NEXT_TOLEFT | GV_STATE_SELECTED));
-    start = CQCellID(3, 2);
-    EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetNextItem(start, GV_NEXT_TOLEFT | GV_STATE_SELECTED));
+    m_pGrid->SetItemState(3, 0, GV_STATE_SELECTED);   // fixed: left of the fixed columns
     m_pGrid->SetItemState(3, 9, GV_STATE_DROPTARGET);
-    start = CQCellID(3, 2);
-    EXPECT_EQ(CQCellID(3, 5), m_pGrid->GetNextItem(start, GV_NEXT_TORIGHT | GV_STATE_SELECTED));
-    EXPECT_EQ(CQCellID(3, 9), m_pGrid->GetNextItem(start, GV_NEXT_TORIGHT | GV_STATE_DROPTARGET));
-    // only the first direction flag runs
-    start = CQCellID(3, 5);
-    EXPECT_EQ(CQCellID(-1, -1),
-              m_pGrid->GetNextItem(start, GV_NEXT_ABOVE | GV_NEXT_TOLEFT | GV_STATE_SELECTED));
-    // without state bits nothing matches; wild start cells find nothing and do not crash
-    start = CQCellID(3, 2);
-    EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetNextItem(start, GV_NEXT_TORIGHT));
+    const int S = GV_STATE_SELECTED, R = GV_STATE_READONLY;
+    const struct
+    {
+        int row, col, flags, foundRow, foundCol;
+    } cases[] = {
+        {-1, -1, GV_NEXT_ALL | S, 1, 2},
+        // all: from the start row, columns after the start column in every row
+        {1, 2, GV_NEXT_ALL | S, 3, 5},
+        {3, 5, GV_NEXT_ALL | S, -1, -1},   // nothing right of column 5: the search below it runs instead
+        {2, 0, GV_NEXT_ALL | S, 3, 2},
+        {0, 1, GV_NEXT_ALL | S, 1, 2},     // row 0 starts at the first non-fixed row
+        {2, 2, GV_NEXT_ALL | S, 3, 5},     // columns 3.. only: (3, 2) and (6, 1) are skipped
+        {2, 5, GV_NEXT_ALL | S, 3, 5},     // below in column 5
+        {INT_MIN, INT_MIN, GV_NEXT_ALL | S, 1, 2},
+        // above stops at the fixed rows; below goes to the last row, any of the state bits matches
+        {3, 2, GV_NEXT_ABOVE | S, 1, 2}, {1, 2, GV_NEXT_ABOVE | S, -1, -1},
+        {1, 2, GV_NEXT_BELOW | S, 3, 2}, {3, 2, GV_NEXT_BELOW | S | R, 4, 2}, {0, 2, GV_NEXT_BELOW | R, 4, 2},
+        // left stops at the fixed columns, right goes to the last column
+        {3, 5, GV_NEXT_TOLEFT | S, 3, 2}, {3, 2, GV_NEXT_TOLEFT | S, -1, -1},
+        {3, 2, GV_NEXT_TORIGHT | S, 3, 5}, {3, 2, GV_NEXT_TORIGHT | GV_STATE_DROPTARGET, 3, 9},
+        {3, 5, GV_NEXT_ABOVE | GV_NEXT_TOLEFT | S, -1, -1},   // only the first direction flag runs
+        {3, 2, GV_NEXT_TORIGHT, -1, -1},                     // without state bits nothing matches
+    };
+    for (const auto& c : cases)
+    {
+        CQCellID start(c.row, c.col);
+        EXPECT_EQ(CQCellID(c.foundRow, c.foundCol), m_pGrid->GetNextItem(start, c.flags))
+            << "from " << c.row << ", " << c.col << " flags 0x" << std::hex << c.flags;
+    }
+    // wild start cells find nothing and do not crash
     const CQCellID wild[] = {{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}, {-5, 3}, {3, 400}, {INT_MAX, 2}};
     for (CQCellID w : wild)
         for (int dir : {GV_NEXT_ABOVE, GV_NEXT_BELOW, GV_NEXT_TOLEFT, GV_NEXT_TORIGHT})
             EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetNextItem(w, dir | GV_STATE_FOCUSED));
-    start = CQCellID(INT_MIN, INT_MIN);
-    EXPECT_EQ(CQCellID(1, 2), m_pGrid->GetNextItem(start, GV_NEXT_ALL | GV_STATE_SELECTED));
 }
 
 TEST_F(GridWindow, ShapeChangesKeepTheSetsConsistent)
@@ -334,5 +320,23 @@ TEST_F(GridWindow, ShapeChangesKeepTheSetsConsistent)
     m_pParent->Clear();
     m_pGrid->InsertRow(L"new", 3);   // resets the selection and the focus first
     EXPECT_TRUE(Selected(m_pGrid).empty());
-    EXPECT_EQ((std::vector<std::vector<int>>{{GVN_SELCHANGING, 16, 7}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 16, 7}}), Codes(m_pParent->Take()));
+
+    // shape changes lose the focus through SetFocusCell; deletion resets it first
+    m_pGrid->SetFocusCell(17, 2);
+    m_pParent->Clear();
+    m_pGrid->SetRowCount(17);   // the focus row goes away
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 17, 2}}), Codes(m_pParent->Take()));
+    EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetFocusCell());
+    m_pGrid->SetFocusCell(3, 3);
+    m_pParent->Clear();
+    EXPECT_TRUE(m_pGrid->DeleteRow(3));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 3, 3}}), Codes(m_pParent->Take()));
+    // count changes that keep the focus cell send nothing
+    m_pGrid->SetFocusCell(2, 2);
+    m_pParent->Clear();
+    m_pGrid->SetRowCount(20);
+    m_pGrid->SetColumnCount(3);
+    m_pGrid->SetFixedRowCount(2);
+    EXPECT_TRUE(m_pParent->Take().empty());
 }

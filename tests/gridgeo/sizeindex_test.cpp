@@ -37,31 +37,18 @@ TEST(GridSizeIndex, SumsAndSearchesOfATable)
     EXPECT_EQ(25, index.Sum(2, 4));
     EXPECT_EQ(0, index.Sum(4, 2));
 
-    // first sum at least: equal sums resolve to the first of them
-    EXPECT_EQ(0, index.FirstSumAtLeast(0, 8, 0));
-    EXPECT_EQ(1, index.FirstSumAtLeast(0, 8, 10));
-    EXPECT_EQ(3, index.FirstSumAtLeast(0, 8, 11));
-    EXPECT_EQ(4, index.FirstSumAtLeast(0, 8, 35));
-    EXPECT_EQ(7, index.FirstSumAtLeast(0, 8, 36));
-    EXPECT_EQ(8, index.FirstSumAtLeast(0, 8, 66));     // none: the upper bound
-    EXPECT_EQ(5, index.FirstSumAtLeast(5, 8, 0));      // the lower bound
-    EXPECT_EQ(4, index.FirstSumAtLeast(2, 4, 100));    // empty answer inside a narrow range
-    EXPECT_EQ(3, index.FirstSumAtLeast(3, 3, 0));      // empty range
-    EXPECT_EQ(50, index.FirstSumAtLeast(0, 50, 1000)); // bounds past the count
-
-    // changes: the sums from the changed entry on follow
-    sizes[1] = 7;
-    index.Invalidate(1);
-    EXPECT_EQ(72, index.Sum(7));
-    EXPECT_EQ(2, index.FirstSumAtLeast(0, 8, 17));
-    sizes.InsertAt(0, (UINT)100);
-    index.Invalidate(0);
-    EXPECT_EQ(8, index.GetCount());
-    EXPECT_EQ(172, index.Sum(8));
-    sizes.SetSize(2);
-    index.Invalidate(2);
-    EXPECT_EQ(110, index.Sum(8));
-    EXPECT_EQ(3, index.FirstSumAtLeast(0, 3, 111));
+    // first sum at least: equal sums resolve to the first of them (changes of the sizes are
+    // checked with random ones below)
+    const long long searches[][4] = {
+        {0, 8, 0, 0}, {0, 8, 10, 1}, {0, 8, 11, 3}, {0, 8, 35, 4}, {0, 8, 36, 7},
+        {0, 8, 66, 8},       // none: the upper bound
+        {5, 8, 0, 5},        // the lower bound
+        {2, 4, 100, 4},      // empty answer inside a narrow range
+        {3, 3, 0, 3},        // empty range
+        {0, 50, 1000, 50},   // bounds past the count
+    };
+    for (auto& q : searches)
+        EXPECT_EQ(q[3], index.FirstSumAtLeast((int)q[0], (int)q[1], q[2])) << q[0] << ", " << q[1] << ", " << q[2];
     sizes.RemoveAll();
     index.Invalidate(0);
     EXPECT_EQ(0, index.Sum(1));

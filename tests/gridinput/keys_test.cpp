@@ -3,94 +3,60 @@
 // the Ctrl shortcuts, characters starting edits and the dialog codes.
 #include "inputtest.h"
 
-#include <utility>
-
-TEST_F(GridInputTest, ArrowsMoveWithinTheNonFixedCellsAndSelectTheNewCell)
+namespace
 {
-    Click(Mid(1, 1));
-    Notes();
-    Key(VK_UP);
-    Key(VK_LEFT);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 1));   // no way into the headers
-    EXPECT_EQ(Log(), Notes());
-
-    Key(VK_RIGHT);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 2));
-    EXPECT_EQ("1,2", m_pGrid->SelectedCells());
-    EXPECT_EQ(Log({{GVN_SELCHANGING, 1, 1}, {GVN_SELCHANGED, 1, 2}}), Notes());
-    Key(VK_DOWN);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 2));
-    Key(VK_LEFT);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 1));
-    Key(VK_UP);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 1));
-    EXPECT_EQ("1,1", m_pGrid->SelectedCells());
-
-    // at the far edges
-    m_pGrid->SetFocusCell(11, 5);
-    Key(VK_DOWN);
-    Key(VK_RIGHT);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(11, 5));
-}
-
-TEST_F(GridInputTest, ShiftArrowsExtendFromTheAnchor)
+// One key press and where the focus and the selection are afterwards ("" for the selection: not
+// checked).
+struct KeyStep
 {
-    Click(Mid(2, 2));
-    Key(VK_RIGHT, true);
-    Key(VK_DOWN, true);
-    EXPECT_EQ("2,2 2,3 3,2 3,3", m_pGrid->SelectedCells());
-    Key(VK_LEFT, true);
-    Key(VK_LEFT, true);
-    EXPECT_EQ("2,1 2,2 3,1 3,2", m_pGrid->SelectedCells());
-    // a plain key selects the single new cell and anchors there
-    Key(VK_UP);
-    EXPECT_EQ("2,1", m_pGrid->SelectedCells());
-}
+    UINT vk;
+    bool shift;
+    int row, col;
+    const char* selected;
+};
+}  // namespace
 
-TEST_F(GridInputTest, TabWrapsToTheNextRowAndShiftTabToThePreviousOne)
+TEST_F(GridInputTest, NavigationKeysMoveTheFocusWithinTheNonFixedCells)
 {
-    m_pGrid->SetFocusCell(2, 4);
-    Key(VK_TAB);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 5));
-    Key(VK_TAB);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(3, 1));
-    EXPECT_EQ("3,1", m_pGrid->SelectedCells());
-    // Tab ignores Shift for the selection anchor
-    Key(VK_TAB, true);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 5));
-    EXPECT_EQ("2,5", m_pGrid->SelectedCells());
-    Key(VK_TAB, true);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 4));
-
-    // the first non-fixed cell of the first non-fixed row keeps the focus with Shift+Tab
-    m_pGrid->SetFocusCell(1, 1);
-    Notes();
-    Key(VK_TAB, true);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 1));
-    EXPECT_EQ(Log(), Notes());
-    // and the last cell keeps it with Tab
-    m_pGrid->SetFocusCell(11, 5);
-    Key(VK_TAB);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(11, 5));
-}
-
-TEST_F(GridInputTest, TabWrapScrollsTheNewRowIntoView)
-{
-    m_pGrid->SetFocusCell(8, 5);
-    Key(VK_TAB);   // row 9 is partly below the client area
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(9, 1));
-    EXPECT_TRUE(m_pGrid->IsCellVisible(9, 1));
-    EXPECT_EQ(0, m_pGrid->GetScrollPos32(SB_HORZ));
-}
-
-TEST_F(GridInputTest, HomeEndAndPagesMoveByRows)
-{
-    m_pGrid->SetFocusCell(3, 2);
-    Key(VK_END);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(11, 2));
-    Key(VK_HOME);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 2));
+    // from a click on the cell (which anchors the selection), or for a cell off screen its focus
+    auto run = [this](int row, int col, std::initializer_list<KeyStep> steps) {
+        m_pGrid->SetScrollPos32(SB_VERT, 0);
+        m_pGrid->SetScrollPos32(SB_HORZ, 0);
+        if (m_pGrid->IsCellVisible(row, col))
+            Click(Mid(row, col));
+        else
+            m_pGrid->SetFocusCell(row, col);
+        int i = 0;
+        for (const KeyStep& s : steps)
+        {
+            SCOPED_TRACE(testing::Message() << "step " << i++ << " key " << s.vk << (s.shift ? " with Shift" : ""));
+            Key(s.vk, s.shift);
+            EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(s.row, s.col))
+                << m_pGrid->GetFocusCell().row << "," << m_pGrid->GetFocusCell().col;
+            if (*s.selected)
+                EXPECT_EQ(s.selected, m_pGrid->SelectedCells());
+        }
+    };
+    // no way into the headers nor past the far edges; each plain key selects the single new cell
+    run(1, 1, {{VK_UP, false, 1, 1, ""}, {VK_LEFT, false, 1, 1, ""}, {VK_RIGHT, false, 1, 2, "1,2"},
+               {VK_DOWN, false, 2, 2, "2,2"}, {VK_LEFT, false, 2, 1, ""}, {VK_UP, false, 1, 1, "1,1"}});
+    // Shift extends from the anchor; a plain key selects the single new cell and anchors there
+    run(2, 2, {{VK_RIGHT, true, 2, 3, ""}, {VK_DOWN, true, 3, 3, "2,2 2,3 3,2 3,3"}, {VK_LEFT, true, 3, 2, ""},
+               {VK_LEFT, true, 3, 1, "2,1 2,2 3,1 3,2"}, {VK_UP, false, 2, 1, "2,1"}});
+    run(11, 5, {{VK_DOWN, false, 11, 5, ""}, {VK_RIGHT, false, 11, 5, ""}, {VK_TAB, false, 11, 5, ""}});
+    // Tab wraps to the next row, Shift+Tab to the previous one, ignoring Shift for the anchor; the
+    // first non-fixed cell keeps the focus with Shift+Tab
+    run(2, 4, {{VK_TAB, false, 2, 5, ""}, {VK_TAB, false, 3, 1, "3,1"}, {VK_TAB, true, 2, 5, "2,5"},
+               {VK_TAB, true, 2, 4, ""}});
+    run(1, 1, {{VK_TAB, true, 1, 1, ""}});
+    // Home and End go to the first and last non-fixed row; page down on the last page to the last
+    // row, page up on the first to the first non-fixed row
+    run(3, 2, {{VK_END, false, 11, 2, ""}, {VK_HOME, false, 1, 2, ""}});
     EXPECT_EQ(0, m_pGrid->GetScrollPos32(SB_VERT));
+    Key(VK_END);
+    run(8, 2, {{VK_NEXT, false, 11, 2, ""}});
+    Key(VK_HOME);
+    run(3, 2, {{VK_PRIOR, false, 1, 2, ""}});
 
     // a page down scrolls; the focus moves by as many rows as the top row did
     m_pGrid->SetFocusCell(2, 2);
@@ -99,19 +65,34 @@ TEST_F(GridInputTest, HomeEndAndPagesMoveByRows)
     int moved = m_pGrid->GetTopleftNonFixedCell().row - before.row;
     if (moved > 0)
         EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2 + moved, 2));
-    // on the last page: the last row
-    Key(VK_END);
-    m_pGrid->SetFocusCell(8, 2);
-    Key(VK_NEXT);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(11, 2));
-    // page up at the top: the first non-fixed row
-    Key(VK_HOME);
-    m_pGrid->SetFocusCell(3, 2);
-    Key(VK_PRIOR);
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 2));
 }
 
-TEST_F(GridInputTest, DeleteEmptiesAnEditableFocusCell)
+TEST_F(GridInputTest, KeysNotifyOnlyWhenTheFocusMovesAndTabWrapScrollsIntoView)
+{
+    Click(Mid(1, 1));
+    Notes();
+    Key(VK_UP);
+    Key(VK_TAB, true);
+    EXPECT_EQ(Log(), Notes());
+    Key(VK_RIGHT);
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 1, 1}, {GVN_SELCHANGED, 1, 2}}), Notes());
+
+    m_pGrid->SetFocusCell(8, 5);
+    Key(VK_TAB);   // row 9 is partly below the client area
+    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(9, 1));
+    EXPECT_TRUE(m_pGrid->IsCellVisible(9, 1));
+    EXPECT_EQ(0, m_pGrid->GetScrollPos32(SB_HORZ));
+
+    // without a focus cell keys do nothing
+    m_pGrid->SetFocusCell(-1, -1);
+    m_pGrid->ResetSelectedRange();
+    Key(VK_DOWN);
+    Key(VK_TAB);
+    EXPECT_FALSE(m_pGrid->IsValid(m_pGrid->GetFocusCell()));
+    EXPECT_EQ("", m_pGrid->SelectedCells());
+}
+
+TEST_F(GridInputTest, DeleteEmptiesAnEditableFocusCellAndCtrlASelectsEverything)
 {
     m_pGrid->SetItemText(2, 2, L"text");
     m_pGrid->SetFocusCell(2, 2);
@@ -120,28 +101,16 @@ TEST_F(GridInputTest, DeleteEmptiesAnEditableFocusCell)
     EXPECT_TRUE(m_pGrid->GetModified());
     EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 2));
 
+    Key('A', false, true);   // keeps the focus
+    EXPECT_EQ(55, m_pGrid->GetSelectedCount());
+    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 2));
+
     m_pGrid->SetModified(FALSE);
     m_pGrid->SetItemText(2, 2, L"kept");
     m_pGrid->SetEditable(FALSE);
     Key(VK_DELETE);
     EXPECT_EQ(CString(L"kept"), m_pGrid->GetItemText(2, 2));
     EXPECT_FALSE(m_pGrid->GetModified());
-}
-
-TEST_F(GridInputTest, KeysWithoutAFocusCellDoNothing)
-{
-    Key(VK_DOWN);
-    Key(VK_TAB);
-    EXPECT_FALSE(m_pGrid->IsValid(m_pGrid->GetFocusCell()));
-    EXPECT_EQ("", m_pGrid->SelectedCells());
-}
-
-TEST_F(GridInputTest, CtrlAKeepsTheFocusAndSelectsEverything)
-{
-    m_pGrid->SetFocusCell(2, 2);
-    Key('A', false, true);
-    EXPECT_EQ(55, m_pGrid->GetSelectedCount());
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 2));
 }
 
 TEST_F(GridInputTest, CharactersStartEditsUnlessCtrlOrAGestureIsUnderWay)
@@ -158,10 +127,9 @@ TEST_F(GridInputTest, CharactersStartEditsUnlessCtrlOrAGestureIsUnderWay)
     m_pGrid->SetHandleTabKey(FALSE);
     m_pGrid->SendMessage(WM_CHAR, VK_TAB, 1);
     EXPECT_EQ(std::vector<std::vector<int>>({{2, 3, 'x'}, {2, 3, VK_TAB}}), m_pGrid->m_edits);
-}
 
-TEST_F(GridInputTest, DialogCodesAskForArrowsCharactersAndTab)
-{
+    // the dialog codes ask for arrows, characters and Tab (not with Ctrl, nor when Tab is not handled)
+    m_pGrid->SetHandleTabKey(TRUE);
     EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB), m_pGrid->SendMessage(WM_GETDLGCODE));
     SetModifiers(false, true);
     EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS), m_pGrid->SendMessage(WM_GETDLGCODE));

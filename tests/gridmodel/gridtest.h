@@ -16,20 +16,18 @@ public:
 };
 
 // A grid whose cells are CountedCells made with the base rule (format from above, grid font), and
-// which counts the EmptyCell calls it sees.
+// which counts the cells it makes and the EmptyCell calls it sees.
 class TestGrid : public CQGridCtrl
 {
 public:
-    TestGrid(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0)
-        : CQGridCtrl(0, 0, 0, 0)
+    // The base constructor cannot reach the CreateCell override, so the shape is made here.
+    TestGrid(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0) : CQGridCtrl(0, 0, 0, 0)
     {
-        // The base constructor cannot reach the override, so the shape is made here.
         SetRowCount(nRows);
         SetColumnCount(nCols);
         SetFixedRowCount(nFixedRows);
         SetFixedColumnCount(nFixedCols);
     }
-
     CQGridCell* CreateCell(int nRow, int nCol) override
     {
         CQGridCell* pBase = CQGridCtrl::CreateCell(nRow, nCol);
@@ -48,8 +46,6 @@ public:
 
     using CQGridCtrl::GetCell;
     using CQGridCtrl::SetCell;
-    using CQGridCtrl::ResetSelectedRange;
-    using CQGridCtrl::SelectAllCells;
     using CQGridCtrl::SetFocusCell;
 
     // the selected set holds exactly the cell (row, col) under its key
@@ -58,13 +54,19 @@ public:
         CQCellID cell;
         return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow && cell.col == nCol;
     }
-    GRID_CELLMAP& PrevSelection() { return m_PrevSelectedCellMap; }
     const LOGFONTW& FontDescription() const { return m_Logfont; }
-    int DefaultRowHeight() const { return m_nDefCellHeight; }
     int DefaultColumnWidth() const { return m_nDefCellWidth; }
-    UINT RowsPerWheelNotch() const { return m_nRowsPerWheelNotch; }
-    CQGridDropTarget& DropTarget() { return m_DropTarget; }
 
     int m_nCreated = 0;
     int m_nEmptied = 0;
 };
+
+// A record asking for the masked fields of one cell.
+inline GV_ITEM ItemOf(int nRow, int nCol, UINT mask)
+{
+    GV_ITEM item;
+    item.row = nRow;
+    item.col = nCol;
+    item.mask = mask;
+    return item;
+}

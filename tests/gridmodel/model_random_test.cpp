@@ -27,33 +27,29 @@ struct Model
     int rows() const { return (int)heights.size(); }
     int cols() const { return (int)widths.size(); }
     bool valid(int r, int c) const { return r >= 0 && r < rows() && c >= 0 && c < cols(); }
+    UINT& state(CQCellID cell) { return cells[cell.row][cell.col].state; }
 
     ModelCell made(int r, int c) const   // the CreateCell rule, cells above already in place
     {
-        ModelCell cell;
-        if (r >= 1 && c >= 1 && c < cols())
-            cell.format = cells[r - 1][c].format;
-        return cell;
+        return ModelCell{L"", r >= 1 && c >= 1 && c < cols() ? cells[r - 1][c].format : 0u, 0u};
     }
     void setFocus(CQCellID cell)
     {
-        if (cell == focus)
-            return;
-        if (valid(focus.row, focus.col))
-            cells[focus.row][focus.col].state &= ~GV_STATE_FOCUSED;
+        if (cell != focus && valid(focus.row, focus.col))
+            state(focus) &= ~GV_STATE_FOCUSED;
+        if (cell != focus && valid(cell.row, cell.col))
+            state(cell) |= GV_STATE_FOCUSED;
         focus = cell;
-        if (valid(focus.row, focus.col))
-            cells[focus.row][focus.col].state |= GV_STATE_FOCUSED;
     }
     void select(int r1, int c1, int r2, int c2)
     {
-        for (auto& row : cells)
-            for (auto& cell : row)
-                cell.state &= ~GV_STATE_SELECTED;
-        if (r1 >= 0 && c1 >= 0 && r2 < rows() && c2 < cols() && r1 <= r2 && c1 <= c2)
-            for (int r = r1; r <= r2; r++)
-                for (int c = c1; c <= c2; c++)
-                    cells[r][c].state |= GV_STATE_SELECTED;
+        bool ok = r1 >= 0 && c1 >= 0 && r2 < rows() && c2 < cols();
+        for (int r = 0; r < rows(); r++)
+            for (int c = 0; c < cols(); c++)
+            {
+                bool in = ok && r >= r1 && r <= r2 && c >= c1 && c <= c2;
+                cells[r][c].state = (cells[r][c].state & ~GV_STATE_SELECTED) | (in ? GV_STATE_SELECTED : 0);
+            }
     }
     void resetSelection()
     {
@@ -64,8 +60,7 @@ struct Model
     {
         if (n == rows())
             return;
-        if (n < fixedRows)
-            fixedRows = n;
+        fixedRows = std::min(fixedRows, n);
         if (focus.row >= n)
             setFocus(CQCellID());
         int old = rows();
@@ -82,8 +77,7 @@ struct Model
     {
         if (n == cols())
             return;
-        if (n < fixedCols)
-            fixedCols = n;
+        fixedCols = std::min(fixedCols, n);
         if (focus.col >= n)
             setFocus(CQCellID());
         int old = cols();
@@ -95,91 +89,59 @@ struct Model
                 cells[r].push_back(made(r, c));
         }
     }
-    void setFixedRows(int n)
+    void setFixed(int n, bool bRows)
     {
-        if (n > rows())
-            setRows(n);
-        if (focus.row < n)
+        if (n > (bRows ? rows() : cols()))
+            bRows ? setRows(n) : setCols(n);
+        if ((bRows ? focus.row : focus.col) < n)
             setFocus(CQCellID());
-        fixedRows = n;
+        (bRows ? fixedRows : fixedCols) = n;
     }
-    void setFixedCols(int n)
+    // InsertRow (format < 0) or InsertColumn
+    int insert(bool bRow, const std::wstring& heading, int format, int at)
     {
-        if (n > cols())
-            setCols(n);
-        if (focus.col < n)
-            setFocus(CQCellID());
-        fixedCols = n;
-    }
-    int insertRow(const std::wstring& heading, int at)
-    {
-        if (at >= 0 && at >= rows())
+        if (at >= (bRow ? rows() : cols()))
             return -1;
         resetSelection();
-        if (cols() < 1)
-            setCols(1);
+        if ((bRow ? cols() : rows()) < 1)
+            bRow ? setCols(1) : setRows(1);
         if (at < 0)
-            at = rows();
-        heights.insert(heights.begin() + at, 0);   // no window: the heading has no extent
-        cells.insert(cells.begin() + at, std::vector<ModelCell>());
-        for (int c = 0; c < cols(); c++)
-            cells[at].push_back(made(at, c));
-        cells[at][0].text = heading;
-        return at;
-    }
-    int insertCol(const std::wstring& heading, UINT format, int at)
-    {
-        if (at >= 0 && at >= cols())
-            return -1;
-        resetSelection();
-        if (rows() < 1)
-            setRows(1);
-        if (at < 0)
-            at = cols();
-        widths.insert(widths.begin() + at, 0);
-        for (int r = 0; r < rows(); r++)
+            at = bRow ? rows() : cols();
+        (bRow ? heights : widths).insert((bRow ? heights : widths).begin() + at, 0);   // no window: no extent
+        if (bRow)
         {
-            ModelCell cell;
-            cell.format = format;
-            cells[r].insert(cells[r].begin() + at, cell);
+            cells.insert(cells.begin() + at, std::vector<ModelCell>());
+            for (int c = 0; c < cols(); c++)
+                cells[at].push_back(made(at, c));
         }
-        cells[0][at].text = heading;
+        else
+            for (auto& row : cells)
+                row.insert(row.begin() + at, ModelCell{L"", (UINT)format, 0});
+        (bRow ? cells[at][0] : cells[0][at]).text = heading;
         return at;
     }
-    bool deleteRow(int r)
+    bool erase(bool bRow, int i)
     {
-        if (r < 0 || r >= rows())
+        if (i < 0 || i >= (bRow ? rows() : cols()))
             return false;
         resetSelection();
-        cells.erase(cells.begin() + r);
-        heights.erase(heights.begin() + r);
-        if (r < fixedRows)
-            fixedRows--;
-        return true;
-    }
-    bool deleteCol(int c)
-    {
-        if (c < 0 || c >= cols())
-            return false;
-        resetSelection();
-        for (auto& row : cells)
-            row.erase(row.begin() + c);
-        widths.erase(widths.begin() + c);
-        if (c < fixedCols)
-            fixedCols--;
+        if (bRow)
+            cells.erase(cells.begin() + i);
+        else
+            for (auto& row : cells)
+                row.erase(row.begin() + i);
+        (bRow ? heights : widths).erase((bRow ? heights : widths).begin() + i);
+        (bRow ? fixedRows : fixedCols) -= i < (bRow ? fixedRows : fixedCols);
         return true;
     }
 };
 
-void ExpectSame(TestGrid& grid, const Model& model, int nLiveBefore, const char* op, int step)
+void ExpectSame(TestGrid& grid, const Model& model, int nLiveBefore)
 {
-    SCOPED_TRACE(testing::Message() << "step " << step << " after " << op);
     ASSERT_EQ(model.rows(), grid.GetRowCount());
     ASSERT_EQ(model.cols(), grid.GetColumnCount());
     ASSERT_EQ(model.fixedRows, grid.GetFixedRowCount());
     ASSERT_EQ(model.fixedCols, grid.GetFixedColumnCount());
-    ASSERT_LE(grid.GetFixedRowCount(), grid.GetRowCount());
-    ASSERT_LE(grid.GetFixedColumnCount(), grid.GetColumnCount());
     ASSERT_TRUE(grid.GetFocusCell() == model.focus);
     ASSERT_EQ(nLiveBefore + model.rows() * model.cols(), CountedCell::s_nLive);
     for (int r = 0; r < model.rows(); r++)
@@ -191,11 +153,11 @@ void ExpectSame(TestGrid& grid, const Model& model, int nLiveBefore, const char*
         for (int c = 0; c < model.cols(); c++)
         {
             const ModelCell& cell = model.cells[r][c];
+            bool selected = (cell.state & GV_STATE_SELECTED) != 0;
             ASSERT_NE(nullptr, grid.GetCell(r, c)) << r << "," << c;
             ASSERT_STREQ(cell.text.c_str(), (LPCWSTR)grid.GetItemText(r, c)) << r << "," << c;
             ASSERT_EQ(cell.format, grid.GetItemFormat(r, c)) << r << "," << c;
             ASSERT_EQ(cell.state, grid.GetItemState(r, c)) << r << "," << c;
-            bool selected = (cell.state & GV_STATE_SELECTED) != 0;
             ASSERT_EQ(selected, grid.InSelectedSet(r, c)) << r << "," << c;
             nSelected += selected;
         }
@@ -206,6 +168,10 @@ void RunSequence(unsigned seed, int steps)
 {
     std::mt19937 rng(seed);
     auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    static const char* const names[] = {"SetRowCount", "SetColumnCount", "SetFixedRowCount", "SetFixedColumnCount",
+        "InsertRow", "InsertColumn", "DeleteRow", "DeleteColumn", "DeleteNonFixedRows", "SetItemText",
+        "SetItemText", "SetItemFormat", "SetItemState", "SetRowHeight", "SetColumnWidth", "SetSelectedRange",
+        "SetFocusCell", "DeleteAllItems"};
     const int nLiveBefore = CountedCell::s_nLive;
     {
         TestGrid grid;
@@ -216,129 +182,84 @@ void RunSequence(unsigned seed, int steps)
             int rows = model.rows(), cols = model.cols();
             int r = pick(-1, rows), c = pick(-1, cols);   // one step outside on either side
             std::wstring text = L"t" + std::to_wstring(step);
-            const char* op = "";
-            switch (pick(0, 17))
+            int op = pick(0, 17), n = 0;
+            SCOPED_TRACE(testing::Message() << "step " << step << ": " << names[op]);
+            switch (op)
             {
             case 0:
-                op = "SetRowCount";
-                {
-                    int n = pick(0, 14);
-                    ASSERT_TRUE(grid.SetRowCount(n));
-                    model.setRows(n);
-                }
+                ASSERT_TRUE(grid.SetRowCount(n = pick(0, 14)));
+                model.setRows(n);
                 break;
             case 1:
-                op = "SetColumnCount";
-                {
-                    int n = pick(0, 9);
-                    ASSERT_TRUE(grid.SetColumnCount(n));
-                    model.setCols(n);
-                }
+                ASSERT_TRUE(grid.SetColumnCount(n = pick(0, 9)));
+                model.setCols(n);
                 break;
             case 2:
-                op = "SetFixedRowCount";
-                {
-                    int n = pick(0, std::min(rows + 1, 4));
-                    ASSERT_TRUE(grid.SetFixedRowCount(n));
-                    model.setFixedRows(n);
-                }
+                ASSERT_TRUE(grid.SetFixedRowCount(n = pick(0, std::min(rows + 1, 4))));
+                model.setFixed(n, true);
                 break;
             case 3:
-                op = "SetFixedColumnCount";
-                {
-                    int n = pick(0, std::min(cols + 1, 3));
-                    ASSERT_TRUE(grid.SetFixedColumnCount(n));
-                    model.setFixedCols(n);
-                }
+                ASSERT_TRUE(grid.SetFixedColumnCount(n = pick(0, std::min(cols + 1, 3))));
+                model.setFixed(n, false);
                 break;
             case 4:
-                op = "InsertRow";
-                ASSERT_EQ(model.insertRow(text, r), grid.InsertRow(text.c_str(), r));
+                ASSERT_EQ(model.insert(true, text, -1, r), grid.InsertRow(text.c_str(), r));
                 break;
             case 5:
-                op = "InsertColumn";
-                {
-                    UINT format = (UINT)pick(0, 0x3F);
-                    ASSERT_EQ(model.insertCol(text, format, c), grid.InsertColumn(text.c_str(), format, c));
-                }
+                n = pick(0, 0x3F);
+                ASSERT_EQ(model.insert(false, text, n, c), grid.InsertColumn(text.c_str(), n, c));
                 break;
             case 6:
-                op = "DeleteRow";
-                ASSERT_EQ(model.deleteRow(r), !!grid.DeleteRow(r));
+                ASSERT_EQ(model.erase(true, r), !!grid.DeleteRow(r));
                 break;
             case 7:
-                op = "DeleteColumn";
-                ASSERT_EQ(model.deleteCol(c), !!grid.DeleteColumn(c));
+                ASSERT_EQ(model.erase(false, c), !!grid.DeleteColumn(c));
                 break;
             case 8:
-                op = "DeleteNonFixedRows";
                 if (pick(0, 3) == 0)
                 {
                     ASSERT_TRUE(grid.DeleteNonFixedRows());
                     for (int row = model.rows() - 1; row >= model.fixedRows; row--)
-                        model.deleteRow(row);
+                        model.erase(true, row);
                 }
                 break;
             case 9:
             case 10:
-                op = "SetItemText";
                 ASSERT_EQ(model.valid(r, c), !!grid.SetItemText(r, c, text.c_str()));
                 if (model.valid(r, c))
                     model.cells[r][c].text = text;
                 break;
             case 11:
-                op = "SetItemFormat";
-                {
-                    UINT format = (UINT)pick(0, 0xFFFF);
-                    ASSERT_EQ(model.valid(r, c), !!grid.SetItemFormat(r, c, format));
-                    if (model.valid(r, c))
-                        model.cells[r][c].format = format;
-                }
-                break;
             case 12:
-                op = "SetItemState";
-                {
-                    UINT state = (UINT)pick(0, 0x1F);
-                    ASSERT_EQ(model.valid(r, c), !!grid.SetItemState(r, c, state));
-                    if (model.valid(r, c))
-                        model.cells[r][c].state = state;
-                }
+                n = op == 11 ? pick(0, 0xFFFF) : pick(0, 0x1F);
+                ASSERT_EQ(model.valid(r, c), !!(op == 11 ? grid.SetItemFormat(r, c, n) : grid.SetItemState(r, c, n)));
+                if (model.valid(r, c))
+                    (op == 11 ? model.cells[r][c].format : model.cells[r][c].state) = n;
                 break;
             case 13:
-                op = "SetRowHeight";
-                {
-                    int h = pick(-2, 60);
-                    bool ok = r >= 0 && r < rows && h >= 0;
-                    ASSERT_EQ(ok, !!grid.SetRowHeight(r, h));
-                    if (ok)
-                        model.heights[r] = h;
-                }
+                n = pick(-2, 60);
+                ASSERT_EQ(r >= 0 && r < rows && n >= 0, !!grid.SetRowHeight(r, n));
+                if (r >= 0 && r < rows && n >= 0)
+                    model.heights[r] = n;
                 break;
             case 14:
-                op = "SetColumnWidth";
-                {
-                    int w = pick(-2, 120);
-                    bool ok = c >= 0 && c < cols && w >= 0;
-                    ASSERT_EQ(ok, !!grid.SetColumnWidth(c, w));
-                    if (ok)
-                        model.widths[c] = w;
-                }
+                n = pick(-2, 120);
+                ASSERT_EQ(c >= 0 && c < cols && n >= 0, !!grid.SetColumnWidth(c, n));
+                if (c >= 0 && c < cols && n >= 0)
+                    model.widths[c] = n;
                 break;
             case 15:
-                op = "SetSelectedRange";
-                {
-                    int r2 = pick(-1, rows), c2 = pick(-1, cols);
-                    grid.SetSelectedRange(r, c, r2, c2);
-                    model.select(r, c, r2, c2);
-                }
+            {
+                int r2 = pick(-1, rows), c2 = pick(-1, cols);
+                grid.SetSelectedRange(r, c, r2, c2);
+                model.select(r, c, r2, c2);
                 break;
+            }
             case 16:
-                op = "SetFocusCell";
                 grid.SetFocusCell(r, c);
                 model.setFocus(CQCellID(r, c));
                 break;
             case 17:
-                op = "DeleteAllItems";
                 if (pick(0, 9) == 0)
                 {
                     ASSERT_TRUE(grid.DeleteAllItems());
@@ -347,7 +268,7 @@ void RunSequence(unsigned seed, int steps)
                 }
                 break;
             }
-            ExpectSame(grid, model, nLiveBefore, op, step);
+            ExpectSame(grid, model, nLiveBefore);
             if (::testing::Test::HasFatalFailure())
                 return;
         }

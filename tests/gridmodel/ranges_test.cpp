@@ -3,53 +3,37 @@
 
 int CountedCell::s_nLive = 0;
 
-TEST(CellID, DefaultNamesNoCellAndValidityIgnoresAnyGrid)
+TEST(CellRanges, CoordinatesSpansBoundsAndIntersection)
 {
     CQCellID none;
-    EXPECT_EQ(-1, none.row);
-    EXPECT_EQ(-1, none.col);
-    EXPECT_FALSE(none.IsValid());
-    EXPECT_TRUE(CQCellID(0, 0).IsValid());
+    EXPECT_TRUE(none.row == -1 && none.col == -1 && !none.IsValid());
+    EXPECT_TRUE(CQCellID(0, 0).IsValid() && CQCellID(100000, 7).IsValid());   // no grid involved
     EXPECT_FALSE(CQCellID(0, -1).IsValid());
-    EXPECT_TRUE(CQCellID(100000, 7).IsValid());
-    EXPECT_TRUE(CQCellID(2, 3) == CQCellID(2, 3));
+    EXPECT_TRUE(CQCellID(2, 3) == CQCellID(2, 3) && !(CQCellID(2, 3) != CQCellID(2, 3)));
     EXPECT_TRUE(CQCellID(2, 3) != CQCellID(3, 2));
-    EXPECT_FALSE(CQCellID(2, 3) != CQCellID(2, 3));
-}
 
-TEST(CellRanges, SpansCountAndInclusiveBounds)
-{
     CQCellRange range(1, 1, 3, 4);
     EXPECT_EQ(3, range.GetRowSpan());
     EXPECT_EQ(4, range.GetColSpan());
     EXPECT_EQ(12, range.Count());
-    EXPECT_TRUE(range.InRange(3, 4));
-    EXPECT_TRUE(range.InRange(1, 1));
-    EXPECT_FALSE(range.InRange(4, 4));
-    EXPECT_FALSE(range.InRange(CQCellID(0, 2)));
+    EXPECT_TRUE(range.InRange(3, 4) && range.InRange(1, 1));
+    EXPECT_FALSE(range.InRange(4, 4) || range.InRange(CQCellID(0, 2)));
     EXPECT_TRUE(range.GetTopLeft() == CQCellID(1, 1));
     EXPECT_EQ(1, CQCellRange(2, 1, 2, 1).Count());
 
     // The default range is invalid, counts one and holds exactly the cell (-1, -1).
-    CQCellRange none;
-    EXPECT_FALSE(none.IsValid());
-    EXPECT_EQ(1, none.Count());
-    EXPECT_TRUE(none.InRange(CQCellID()));
-    EXPECT_FALSE(none.InRange(0, 0));
-}
+    CQCellRange empty;
+    EXPECT_FALSE(empty.IsValid());
+    EXPECT_EQ(1, empty.Count());
+    EXPECT_TRUE(empty.InRange(CQCellID()));
+    EXPECT_FALSE(empty.InRange(0, 0));
 
-TEST(CellRanges, IntersectionOfOverlappingAndDisjointRanges)
-{
     EXPECT_TRUE(CQCellRange(0, 0, 5, 5).Intersect(CQCellRange(3, 3, 8, 8)) == CQCellRange(3, 3, 5, 5));
     CQCellRange disjoint = CQCellRange(0, 0, 1, 1).Intersect(CQCellRange(3, 3, 4, 4));
     EXPECT_TRUE(disjoint == CQCellRange(3, 3, 1, 1));
     EXPECT_FALSE(disjoint.IsValid());
     EXPECT_EQ(1, disjoint.Count());   // (-1) * (-1): an inverted range may count positive
-}
 
-TEST(CellRanges, SettersAndValidity)
-{
-    CQCellRange range;
     range.Set(2, 3, 4, 5);
     EXPECT_TRUE(range == CQCellRange(2, 3, 4, 5));
     range.SetMinRow(5);
@@ -59,26 +43,18 @@ TEST(CellRanges, SettersAndValidity)
     EXPECT_FALSE(range.IsValid());
     range.SetMinCol(0);
     range.SetMaxCol(0);
-    EXPECT_TRUE(range.IsValid());
-    EXPECT_EQ(4, range.GetMinRow());
-    EXPECT_EQ(0, range.GetMinCol());
-    EXPECT_EQ(4, range.GetMaxRow());
-    EXPECT_EQ(0, range.GetMaxCol());
+    EXPECT_TRUE(range == CQCellRange(4, 0, 4, 0) && range.IsValid());
 }
 
 TEST(CellRanges, ValidityAgainstTheGrid)
 {
     TestGrid grid(5, 4);
     EXPECT_TRUE(grid.IsValid(4, 3));
-    EXPECT_FALSE(grid.IsValid(5, 3));
-    EXPECT_FALSE(grid.IsValid(CQCellID(0, 4)));
-    EXPECT_FALSE(grid.IsValid(CQCellID(-1, 0)));
-
+    EXPECT_FALSE(grid.IsValid(5, 3) || grid.IsValid(CQCellID(0, 4)) || grid.IsValid(CQCellID(-1, 0)));
     // reaching the last row is valid for the grid, one row further is not
     EXPECT_TRUE(grid.IsValid(CQCellRange(0, 0, 4, 3)));
-    CQCellRange tooFar(0, 0, 5, 3);
-    EXPECT_TRUE(tooFar.IsValid());
-    EXPECT_FALSE(grid.IsValid(tooFar));
+    EXPECT_TRUE(CQCellRange(0, 0, 5, 3).IsValid());
+    EXPECT_FALSE(grid.IsValid(CQCellRange(0, 0, 5, 3)));
     EXPECT_FALSE(grid.IsValid(CQCellRange(3, 0, 2, 3)));
     EXPECT_FALSE(grid.IsValid(CQCellRange()));
 

@@ -22,9 +22,7 @@ BOOL CRecordingWnd::CreateTop(int cx, int cy, LPCTSTR lpszTitle, DWORD dwStyle) 
 }
 
 void CRecordingWnd::LogMessage(UINT message) { m_logged.push_back(message); }
-void CRecordingWnd::SetNotifySize(UINT code, size_t nBytes) { m_notifySize[code] = nBytes; }
 void CRecordingWnd::SetNotifyResult(UINT code, LRESULT lResult) { m_notifyResult[code] = lResult; }
-void CRecordingWnd::ClearNotifyResults() { m_notifyResult.clear(); }
 
 // How many bytes from p can be read, up to nMax (the record's size is not known).
 static size_t ReadableBytes(const void* p, size_t nMax) {
@@ -45,9 +43,7 @@ LRESULT CRecordingWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     m.hwndFrom = pHdr->hwndFrom;
     m.wParam = wParam;
     m.lParam = lParam;
-    auto it = m_notifySize.find(pHdr->code);
-    size_t nBytes = it != m_notifySize.end() ? it->second : ReadableBytes(pHdr, 512);
-    m.record.assign((const BYTE*)pHdr, (const BYTE*)pHdr + nBytes);
+    m.record.assign((const BYTE*)pHdr, (const BYTE*)pHdr + ReadableBytes(pHdr, 512));
     m_log.push_back(m);
     auto itResult = m_notifyResult.find(pHdr->code);
     if (itResult != m_notifyResult.end()) return itResult->second;
@@ -80,12 +76,6 @@ size_t CRecordingWnd::Count(UINT message, UINT code, bool bAnyCode) const {
   for (const LoggedMsg& m : m_log)
     if (m.message == message && (bAnyCode || m.code == code)) ++n;
   return n;
-}
-
-const LoggedMsg* CRecordingWnd::Last(UINT message, UINT code, bool bAnyCode) const {
-  for (auto it = m_log.rbegin(); it != m_log.rend(); ++it)
-    if (it->message == message && (bAnyCode || it->code == code)) return &*it;
-  return NULL;
 }
 
 static CString DescribeOne(const LoggedMsg& m) {

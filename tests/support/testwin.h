@@ -36,7 +36,7 @@ struct LoggedMsg {
   HWND hwndFrom = NULL;     // WM_NOTIFY: NMHDR::hwndFrom; WM_COMMAND: the control (lParam)
   WPARAM wParam = 0;
   LPARAM lParam = 0;
-  std::vector<BYTE> record; // WM_NOTIFY: the bytes of the record (see SetNotifySize)
+  std::vector<BYTE> record; // WM_NOTIFY: the bytes of the record (up to 512 readable ones)
 
   // The record as a T, NULL when fewer bytes than sizeof(T) were recorded.
   template <class T>
@@ -76,17 +76,12 @@ class CRecordingWnd : public CWnd {
                  DWORD dwStyle = WS_POPUP | WS_BORDER | WS_VISIBLE | WS_CLIPCHILDREN);
 
   void LogMessage(UINT message);
-  // Bytes to record for a WM_NOTIFY code; by default up to 512 readable bytes are kept.
-  void SetNotifySize(UINT code, size_t nBytes);
   // The result this window returns for a WM_NOTIFY code (the message map is then skipped).
   void SetNotifyResult(UINT code, LRESULT lResult);
-  void ClearNotifyResults();
 
   const std::vector<LoggedMsg>& Log() const { return m_log; }
   void Flush() { m_log.clear(); }
   size_t Count(UINT message, UINT code = 0, bool bAnyCode = false) const;
-  // The last logged entry for message (and code), NULL when none.
-  const LoggedMsg* Last(UINT message, UINT code = 0, bool bAnyCode = false) const;
 
   // Compares the log with the table and flushes it. On a mismatch the message names the first
   // difference and lists the whole sequence received.
@@ -103,8 +98,7 @@ class CRecordingWnd : public CWnd {
 
  private:
   std::vector<LoggedMsg> m_log;
-  std::vector<UINT> m_logged;           // extra message codes to record
-  std::map<UINT, size_t> m_notifySize;  // WM_NOTIFY code -> record size
+  std::vector<UINT> m_logged;  // extra message codes to record
   std::map<UINT, LRESULT> m_notifyResult;
 };
 
