@@ -1,4 +1,4 @@
-// The grid page: a few hundred pipe specifications loaded from pipes.csv (the grid's own file
+// The grid page: a few hundred pipe sizes loaded from pipes.csv (the grid's own file
 // format), with a fixed heading row and tag column, an in-place editor chosen per column, stock
 // states shown with colours and images, and bold red pressures above the plant's limit.
 #include "GalleryPage.h"
@@ -42,7 +42,7 @@ class CPipeGridPage : public CGalleryPage {
   BOOL m_bFitted = TRUE;
 };
 
-GALLERY_PAGE(CPipeGridPage, 10, L"grid", L"Grid: pipe specifications")
+GALLERY_PAGE(CPipeGridPage, 10, L"grid", L"Grid: pipe sizes")
 
 BOOL CPipeGridPage::CreateControls() {
   return CreateLabel(m_caption, L"", 1) && m_grid.Create(CRect(0, 0, 100, 100), this, 2);
@@ -169,7 +169,7 @@ void CPipeGridPage::Fill() {
   m_grid.SetSelectedRange(1, kSchedule, 1, kSchedule);
 
   CString strCaption;
-  strCaption.Format(L"%d pipe specifications from pipes.csv. Double-click a cell to edit it: numbers, "
+  strCaption.Format(L"%d pipe sizes from pipes.csv. Double-click a cell to edit it: numbers, "
                     L"choice lists for the schedule and stock, free choice for material and ends; weight "
                     L"and pressure are derived. Click a heading to sort.",
                     m_grid.GetRowCount() - 1);
