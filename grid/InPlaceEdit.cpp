@@ -96,6 +96,21 @@ void SendEndEdit(CWnd* pEditor, int nRow, int nColumn, const CString& strText, U
     pOwner->SendMessage(WM_NOTIFY, dispinfo.hdr.idFrom, (LPARAM)&dispinfo);
 }
 
+void FinishEdit(CWnd* pEditor, BOOL& bEnded, int nRow, int nColumn, const CString& sInitText, UINT nLastKey)
+{
+    if (bEnded)
+        return;
+    bEnded = TRUE;
+    CString str;
+    if (nLastKey == VK_ESCAPE)
+        str = sInitText;
+    else
+        pEditor->GetWindowText(str);
+    SendEndEdit(pEditor, nRow, nColumn, str, nLastKey);
+    if (::IsWindow(pEditor->GetSafeHwnd()))
+        pEditor->PostMessage(WM_CLOSE, 0, 0);
+}
+
 BOOL PreTranslateEditorMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN || pMsg->message == WM_KEYUP)
@@ -173,17 +188,7 @@ CQInPlaceEdit::~CQInPlaceEdit()
 
 void CQInPlaceEdit::EndEdit()
 {
-    if (m_bEnded)
-        return;
-    m_bEnded = TRUE;
-    CString str;
-    if (m_nLastChar == VK_ESCAPE)
-        str = m_sInitText;
-    else
-        GetWindowText(str);
-    QInPlace::SendEndEdit(this, m_nRow, m_nColumn, str, m_nLastChar);
-    if (::IsWindow(m_hWnd))
-        PostMessage(WM_CLOSE, 0, 0);
+    QInPlace::FinishEdit(this, m_bEnded, m_nRow, m_nColumn, m_sInitText, m_nLastChar);
 }
 
 BOOL CQInPlaceEdit::PreTranslateMessage(MSG* pMsg)
@@ -264,17 +269,7 @@ CQInPlaceNumEdit::~CQInPlaceNumEdit()
 
 void CQInPlaceNumEdit::EndEdit()
 {
-    if (m_bEnded)
-        return;
-    m_bEnded = TRUE;
-    CString str;
-    if (m_nLastChar == VK_ESCAPE)
-        str = m_sInitText;
-    else
-        GetWindowText(str);
-    QInPlace::SendEndEdit(this, m_nRow, m_nColumn, str, m_nLastChar);
-    if (::IsWindow(m_hWnd))
-        PostMessage(WM_CLOSE, 0, 0);
+    QInPlace::FinishEdit(this, m_bEnded, m_nRow, m_nColumn, m_sInitText, m_nLastChar);
 }
 
 BOOL CQInPlaceNumEdit::PreTranslateMessage(MSG* pMsg)

@@ -186,17 +186,7 @@ CQInPlaceList::~CQInPlaceList()
 
 void CQInPlaceList::EndEdit()
 {
-    if (m_bEnded)
-        return;
-    m_bEnded = TRUE;
-    CString str;
-    if (m_nLastChar == VK_ESCAPE)
-        str = m_sInitText;
-    else
-        GetWindowText(str);
-    QInPlace::SendEndEdit(this, m_nRow, m_nCol, str, m_nLastChar);
-    if (::IsWindow(m_hWnd))
-        PostMessage(WM_CLOSE, 0, 0);
+    QInPlace::FinishEdit(this, m_bEnded, m_nRow, m_nCol, m_sInitText, m_nLastChar);
 }
 
 BOOL CQInPlaceList::PreTranslateMessage(MSG* pMsg)

@@ -146,6 +146,10 @@ AFX_EXT_API BOOL IsExitKey(UINT nChar);
 // Sends the end-of-edit record from pEditor (its control id, GVN_ENDLABELEDIT) to its owner,
 // or its parent when no owner was set; nothing when that window is gone.
 AFX_EXT_API void SendEndEdit(CWnd* pEditor, int nRow, int nColumn, const CString& strText, UINT nLastKey);
+// Ends an edit once (bEnded guards it): sends the record with the window's text, or with the
+// starting text after Escape, and posts WM_CLOSE to the editor while its window exists.
+AFX_EXT_API void FinishEdit(CWnd* pEditor, BOOL& bEnded, int nRow, int nColumn, const CString& sInitText,
+                            UINT nLastKey);
 // Key-down and key-up go straight to the editor (dialog navigation never sees them), Alt
 // characters are swallowed. TRUE when the message was used up.
 AFX_EXT_API BOOL PreTranslateEditorMessage(MSG* pMsg);
