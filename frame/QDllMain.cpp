@@ -4,7 +4,8 @@
 #include <new>
 #include "QDocData.h"
 
-namespace {
+namespace
+{
 AFX_EXTENSION_MODULE qctlExtensionModule = {FALSE, NULL};
 }
 
@@ -12,19 +13,29 @@ AFX_EXTENSION_MODULE qctlExtensionModule = {FALSE, NULL};
 // detach: the host's document manager sees it registered exactly while the module is loaded.
 AsdkDataManager<CDocData> qctlDocDataManager;
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
-  if (dwReason == DLL_PROCESS_ATTACH) {
-    if (!AfxInitExtensionModule(qctlExtensionModule, hInstance)) return 0;
-    // Joining the module chain lets the framework find this module's resources. A failed
-    // allocation leaves the module out of the chain but does not fail the load.
-    try {
-      new CDynLinkLibrary(qctlExtensionModule);
-    } catch (CException* e) {
-      e->Delete();
-    } catch (std::bad_alloc&) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
+{
+    if (dwReason == DLL_PROCESS_ATTACH)
+    {
+        if (!AfxInitExtensionModule(qctlExtensionModule, hInstance))
+            return 0;
+        // Joining the module chain lets the framework find this module's resources. A failed
+        // allocation leaves the module out of the chain but does not fail the load.
+        try
+        {
+            new CDynLinkLibrary(qctlExtensionModule);
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+        }
+        catch (std::bad_alloc&)
+        {
+        }
     }
-  } else if (dwReason == DLL_PROCESS_DETACH) {
-    AfxTermExtensionModule(qctlExtensionModule);
-  }
-  return 1;
+    else if (dwReason == DLL_PROCESS_DETACH)
+    {
+        AfxTermExtensionModule(qctlExtensionModule);
+    }
+    return 1;
 }

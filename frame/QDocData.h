@@ -8,42 +8,49 @@
 #include <acdocman.h>
 #include <map>
 
-class CDocData {
+class CDocData
+{
 public:
-  CDocData() = default;
+    CDocData() = default;
 };
 
 // Orders documents by their address taken as an unsigned 64-bit number.
-struct QDocPtrLess {
-  bool operator()(const AcApDocument* a, const AcApDocument* b) const {
-    return reinterpret_cast<unsigned long long>(a) < reinterpret_cast<unsigned long long>(b);
-  }
+struct QDocPtrLess
+{
+    bool operator()(const AcApDocument* a, const AcApDocument* b) const
+    {
+        return reinterpret_cast<unsigned long long>(a) < reinterpret_cast<unsigned long long>(b);
+    }
 };
 
-template <class T>
-class AsdkDataManager : public AcApDocManagerReactor {
+template <class T> class AsdkDataManager : public AcApDocManagerReactor
+{
 public:
-  AsdkDataManager() { acDocManagerPtr()->addReactor(this); }
+    AsdkDataManager() { acDocManagerPtr()->addReactor(this); }
 
-  ~AsdkDataManager() override {
-    acDocManagerPtr()->removeReactor(this);
-    m_dataMap.clear();
-  }
+    ~AsdkDataManager() override
+    {
+        acDocManagerPtr()->removeReactor(this);
+        m_dataMap.clear();
+    }
 
-  void documentToBeDestroyed(AcApDocument* pDoc) override {
-    auto it = m_dataMap.find(pDoc);
-    if (it != m_dataMap.end()) m_dataMap.erase(it);
-  }
+    void documentToBeDestroyed(AcApDocument* pDoc) override
+    {
+        auto it = m_dataMap.find(pDoc);
+        if (it != m_dataMap.end())
+            m_dataMap.erase(it);
+    }
 
-  // The record of a document, made on first use.
-  T& docData(AcApDocument* pDoc) { return m_dataMap[pDoc]; }
-  // The record of the current document.
-  T& docData() { return docData(acDocManagerPtr()->curDocument()); }
-  bool hasData(const AcApDocument* pDoc) const {
-    return m_dataMap.find(const_cast<AcApDocument*>(pDoc)) != m_dataMap.end();
-  }
-  size_t count() const { return m_dataMap.size(); }
+    // The record of a document, made on first use.
+    T& docData(AcApDocument* pDoc) { return m_dataMap[pDoc]; }
+    // The record of the current document.
+    T& docData() { return docData(acDocManagerPtr()->curDocument()); }
+    bool hasData(const AcApDocument* pDoc) const
+    {
+        return m_dataMap.find(const_cast<AcApDocument*>(pDoc)) != m_dataMap.end();
+    }
+    size_t count() const { return m_dataMap.size(); }
 
 private:
-  std::map<AcApDocument*, T, QDocPtrLess> m_dataMap;
+    std::map<AcApDocument*, T, QDocPtrLess> m_dataMap;
 };

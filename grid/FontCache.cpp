@@ -1,7 +1,8 @@
 // CQFontCache: the fonts of one measuring or drawing pass.
 #include "grid/QFontCache.h"
 
-CQFontCache::CQFontCache(CQFontCache*& pSlot, HWND hWnd) : m_pSlot(pSlot), m_bOwner(pSlot == NULL), m_hWnd(hWnd)
+CQFontCache::CQFontCache(CQFontCache*& pSlot, HWND hWnd)
+    : m_pSlot(pSlot), m_bOwner(pSlot == NULL), m_hWnd(hWnd)
 {
     if (m_bOwner)
         m_pSlot = this;

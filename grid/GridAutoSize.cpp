@@ -19,7 +19,7 @@ UINT CQGridCtrl::GetMouseScrollLines()
     {
         wchar_t szData[128];
         DWORD dwKeyDataType;
-        DWORD dwDataBufSize = sizeof(szData);   // 256 bytes
+        DWORD dwDataBufSize = sizeof(szData); // 256 bytes
         if (::RegQueryValueExW(hKey, L"WheelScrollLines", NULL, &dwKeyDataType, (LPBYTE)szData,
                                &dwDataBufSize) == ERROR_SUCCESS)
         {
@@ -194,7 +194,7 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
 // Every row and column as large as its largest cell.
 void CQGridCtrl::AutoSize()
 {
-    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
+    CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
     if (!::IsWindow(m_hWnd))
         return;
     CDC* pDC = GetDC();
@@ -229,14 +229,14 @@ void CQGridCtrl::AutoSize()
 
 void CQGridCtrl::AutoSizeColumns()
 {
-    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
+    CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
     for (int col = 0; col < m_nCols; col++)
         AutoSizeColumn(col);
 }
 
 void CQGridCtrl::AutoSizeRows()
 {
-    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
+    CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
     for (int row = 0; row < m_nRows; row++)
         AutoSizeRow(row);
 }
@@ -303,7 +303,7 @@ void SpreadDifference(CUIntArray& sizes, int n, long long diff)
     for (int i = 0; i < leftOver; i++)
         sizes[i] = (UINT)((long long)(int)sizes[i] + (diff > 0 ? 1 : -1));
 }
-}  // namespace
+} // namespace
 
 // Columns widened or narrowed so that together they fill the client width.
 void CQGridCtrl::ExpandColumnsToFit()

@@ -14,22 +14,20 @@ const CQGridCell& UnmadeCell()
 }
 
 // One property of a cell, or the value outside the grid.
-template <class T>
-T Read(const CQGridCell* pCell, T CQGridCell::*pField, T outside)
+template <class T> T Read(const CQGridCell* pCell, T CQGridCell::*pField, T outside)
 {
     return pCell ? pCell->*pField : outside;
 }
 
 // One property written into a cell; FALSE outside the grid.
-template <class T>
-BOOL Write(CQGridCell* pCell, T CQGridCell::*pField, const T& value)
+template <class T> BOOL Write(CQGridCell* pCell, T CQGridCell::*pField, const T& value)
 {
     if (pCell == NULL)
         return FALSE;
     pCell->*pField = value;
     return TRUE;
 }
-}  // namespace
+} // namespace
 
 CQGridCell* CQGridCtrl::PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade) const
 {

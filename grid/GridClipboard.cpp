@@ -47,7 +47,7 @@ bool IsPasteDelimiter(wchar_t c)
 {
     return c == L'\t' || c == L',' || c == L'\n';
 }
-}  // namespace
+} // namespace
 
 // Empties every selected editable cell (EmptyCell also takes it out of the selection); read-only
 // cells keep their text and stay selected.
@@ -205,7 +205,8 @@ BOOL CQGridCtrl::PasteTextToGrid(CQCellID cell, COleDataObject* pDataObject)
                 SetItemText(target.row, target.col, strCellText);
                 SetModified(TRUE);
                 // written cells leave the selection, so that a cut after a move keeps them
-                SetItemState(target.row, target.col, GetItemState(target.row, target.col) & ~GV_STATE_SELECTED);
+                SetItemState(target.row, target.col,
+                             GetItemState(target.row, target.col) & ~GV_STATE_SELECTED);
             }
             nColumn++;
         }
@@ -215,7 +216,7 @@ BOOL CQGridCtrl::PasteTextToGrid(CQCellID cell, COleDataObject* pDataObject)
         nStart = nIndex + 1;
         nLine++;
         if (cell.row + nLine >= m_nRows)
-            break;   // lines below the grid write nothing
+            break; // lines below the grid write nothing
     }
 
     if (::IsWindow(m_hWnd))

@@ -48,7 +48,7 @@ namespace
 // for a block, which has an allocation of its own). Rows may be made and deleted on any thread.
 struct CRowBlock
 {
-    LONG nLive;   // rows in the block, plus one while the block is the one rows are taken from
+    LONG nLive; // rows in the block, plus one while the block is the one rows are taken from
 };
 
 class CRowBlocks
@@ -57,8 +57,8 @@ public:
     enum : size_t
     {
         kBlockSize = 256 * 1024,
-        kHeader = 16,                // the block's header, keeping rows 8-byte aligned
-        kLargestRow = 16 * 1024,     // larger rows get an allocation of their own
+        kHeader = 16,            // the block's header, keeping rows 8-byte aligned
+        kLargestRow = 16 * 1024, // larger rows get an allocation of their own
     };
 
     CRowBlocks() { ::InitializeCriticalSection(&m_cs); }
@@ -116,7 +116,7 @@ CRowBlocks& RowBlocks()
 }
 
 const size_t kRowPrefix = sizeof(CRowBlock*);
-}  // namespace
+} // namespace
 
 void* CQCompactRow::operator new(size_t nSize, CExtra extra)
 {
@@ -282,7 +282,7 @@ const void* FunctionCode(const void* p)
     }
     return p;
 }
-}  // namespace
+} // namespace
 
 // Appends a row as InsertRow(texts[0], -1) followed by SetItemText(row, col, texts[col]) for the
 // other texts up to the column count would. A grid that makes its cells its own way gets a
@@ -292,8 +292,8 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
     if (ppszTexts == NULL || nTexts < 1)
         return -1;
 
-    // Only a grid that makes and empties its cells the grid's own way: CreateCell and EmptyCell
-    // are not overridden (the address bound to this object is the final overrider's).
+        // Only a grid that makes and empties its cells the grid's own way: CreateCell and EmptyCell
+        // are not overridden (the address bound to this object is the final overrider's).
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpmf-conversions"
     bool bCompact = m_nCols >= 1 && m_nCols <= CQCompactRow::kMaxColumns &&

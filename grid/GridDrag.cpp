@@ -11,7 +11,7 @@ DROPEFFECT EffectOfKeys(DWORD dwKeyState)
 {
     return (dwKeyState & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
 }
-}  // namespace
+} // namespace
 
 void CQGridCtrl::OnBeginDrag()
 {
@@ -49,7 +49,8 @@ DROPEFFECT CQGridCtrl::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState
 
 DROPEFFECT CQGridCtrl::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
-    if (!m_bAllowDragAndDrop || !IsEditable() || pDataObject == NULL || !pDataObject->IsDataAvailable(CF_TEXT))
+    if (!m_bAllowDragAndDrop || !IsEditable() || pDataObject == NULL ||
+        !pDataObject->IsDataAvailable(CF_TEXT))
         return DROPEFFECT_NONE;
 
     CQCellID cell = GetCellFromPt(point, FALSE);
@@ -60,7 +61,7 @@ DROPEFFECT CQGridCtrl::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState,
         return DROPEFFECT_NONE;
     }
     if (!IsCellEditable(cell))
-        return DROPEFFECT_NONE;   // the mark stays where it was
+        return DROPEFFECT_NONE; // the mark stays where it was
 
     DROPEFFECT effect = EffectOfKeys(dwKeyState);
     if (cell == m_LastDragOverCell)

@@ -40,7 +40,7 @@ void CQGridCtrl::OnPaint()
     CPaintDC dc(this);
     if (m_bDoubleBuffer)
     {
-        CQMemDC MemDC(&dc);   // copied to the screen when it goes out of scope
+        CQMemDC MemDC(&dc); // copied to the screen when it goes out of scope
         OnDraw(&MemDC);
     }
     else
@@ -108,8 +108,8 @@ namespace
 // previous bottom + 1, each bottom top + height - 1 (inclusive), and likewise for columns. With a
 // clip box, cells outside it are skipped and the run stops past its far edges.
 template <class DrawOne>
-void DrawRun(const CQGridCtrl& grid, const CRect* pClip, int minRow, int maxRow, int top, int minCol, int maxCol,
-             int left, DrawOne drawOne)
+void DrawRun(const CQGridCtrl& grid, const CRect* pClip, int minRow, int maxRow, int top, int minCol,
+             int maxCol, int left, DrawOne drawOne)
 {
     CRect rect;
     rect.bottom = top - 1;
@@ -135,7 +135,7 @@ void DrawRun(const CQGridCtrl& grid, const CRect* pClip, int minRow, int maxRow,
         }
     }
 }
-}  // namespace
+} // namespace
 
 // Paints everything that meets pDC's clip box: the corner, the fixed columns and rows beside the
 // visible cells, the visible cells, then the grid lines.
@@ -149,7 +149,7 @@ void CQGridCtrl::OnDraw(CDC* pDC)
         return;
 
     EraseBkgnd(pDC);
-    CQFontCache pass(m_pFontPass, m_hWnd);   // one font per description for all the cells
+    CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
 
     const int nFixedRowHeight = GetFixedRowHeight();
     const int nFixedColWidth = GetFixedColumnWidth();
@@ -166,9 +166,11 @@ void CQGridCtrl::OnDraw(CDC* pDC)
     // corner: fixed rows and fixed columns, no clip test
     DrawRun(*this, NULL, 0, m_nFixedRows - 1, 0, 0, m_nFixedCols - 1, 0, drawFixed);
     // fixed columns beside the visible rows
-    DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, 0, m_nFixedCols - 1, 0, drawFixed);
+    DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, 0, m_nFixedCols - 1, 0,
+            drawFixed);
     // fixed rows above the visible columns
-    DrawRun(*this, &clipRect, 0, m_nFixedRows - 1, 0, minVisibleCol, maxVisibleCol, nFixedColWidth, drawFixed);
+    DrawRun(*this, &clipRect, 0, m_nFixedRows - 1, 0, minVisibleCol, maxVisibleCol, nFixedColWidth,
+            drawFixed);
     // ordinary cells
     DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, minVisibleCol, maxVisibleCol,
             nFixedColWidth, drawOrdinary);
@@ -216,8 +218,8 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
         return FALSE;
 
     GV_ITEM Item;
-    Item.mask = GV_MASK_TEXT | GV_MASK_IMAGE | GV_MASK_STATE | GV_MASK_BKCOLOUR | GV_MASK_FGCOLOUR |
-                GV_MASK_FORMAT;
+    Item.mask =
+        GV_MASK_TEXT | GV_MASK_IMAGE | GV_MASK_STATE | GV_MASK_BKCOLOUR | GV_MASK_FGCOLOUR | GV_MASK_FORMAT;
     Item.row = nRow;
     Item.col = nCol;
     if (!GetItem(&Item))
@@ -229,7 +231,7 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
     const BOOL bFill = (TextBkClr != GV_CLR_DEFAULT) || bEraseBk;
     const BOOL bPrinting = pDC->IsPrinting();
 
-    CQFontCache pass(m_pFontPass, m_hWnd);   // outlives the saved state, which deselects the font
+    CQFontCache pass(m_pFontPass, m_hWnd); // outlives the saved state, which deselects the font
     int nSavedDC = pDC->SaveDC();
     pDC->SetBkMode(TRANSPARENT);
 
@@ -307,7 +309,7 @@ BOOL CQGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bE
     }
     pDC->SetTextColor((Item.fgColour == GV_CLR_DEFAULT) ? GetFixedTextColor() : Item.fgColour);
 
-    CQFontCache pass(m_pFontPass, m_hWnd);   // outlives the saved state, which deselects the font
+    CQFontCache pass(m_pFontPass, m_hWnd); // outlives the saved state, which deselects the font
     int nSavedDC = pDC->SaveDC();
 
     const CQCellID FocusCell = GetFocusCell();

@@ -2,13 +2,9 @@
 // that window on to the grid; calls for any other window get no effect.
 #include "grid/QGridCtrl.h"
 
-CQGridDropTarget::CQGridDropTarget() : m_pGridCtrl(NULL), m_bRegistered(FALSE)
-{
-}
+CQGridDropTarget::CQGridDropTarget() : m_pGridCtrl(NULL), m_bRegistered(FALSE) {}
 
-CQGridDropTarget::~CQGridDropTarget()
-{
-}
+CQGridDropTarget::~CQGridDropTarget() {}
 
 BOOL CQGridDropTarget::Register(CQGridCtrl* pGridCtrl)
 {
@@ -35,14 +31,16 @@ static BOOL IsGridWindow(CQGridCtrl* pGrid, CWnd* pWnd)
     return pGrid != NULL && pWnd != NULL && pWnd->GetSafeHwnd() == pGrid->GetSafeHwnd();
 }
 
-DROPEFFECT CQGridDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+DROPEFFECT CQGridDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                         CPoint point)
 {
     if (!IsGridWindow(m_pGridCtrl, pWnd))
         return DROPEFFECT_NONE;
     return m_pGridCtrl->OnDragEnter(pDataObject, dwKeyState, point);
 }
 
-DROPEFFECT CQGridDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+DROPEFFECT CQGridDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                        CPoint point)
 {
     if (!IsGridWindow(m_pGridCtrl, pWnd))
         return DROPEFFECT_NONE;

@@ -24,13 +24,12 @@ enum
 };
 
 // An editor whose window could not be made never frees itself.
-template <class T>
-void DiscardWithoutWindow(T* pEditor)
+template <class T> void DiscardWithoutWindow(T* pEditor)
 {
     if (pEditor->GetSafeHwnd() == NULL)
         delete pEditor;
 }
-}  // namespace
+} // namespace
 
 void CQGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
 {
@@ -41,7 +40,8 @@ void CQGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar)
 {
     EnsureVisible(nRow, nCol);
 
-    if (!::IsWindow(m_hWnd) || !IsValid(nRow, nCol) || !IsCellEditable(nRow, nCol) || !IsCellVisible(nRow, nCol))
+    if (!::IsWindow(m_hWnd) || !IsValid(nRow, nCol) || !IsCellEditable(nRow, nCol) ||
+        !IsCellVisible(nRow, nCol))
         return;
     CRect rect;
     if (!GetCellRect(nRow, nCol, rect))
@@ -93,15 +93,14 @@ void CQGridCtrl::OnEditCell(int nRow, int nCol, UINT nChar)
         CreateInPlaceButton(rect, dwStyle, IDC_INPLACE_CONTROL, nRow, nCol, Item.text, (int)nChar, 1);
         break;
     case EDITOR_NONE:
-    default:
-        break;
+    default: break;
     }
 }
 
 // --- making the editors -------------------------------------------------------------------------
 
-void CQGridCtrl::CreateInPlaceEditControl(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol, LPCTSTR szText,
-                                          int nChar)
+void CQGridCtrl::CreateInPlaceEditControl(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol,
+                                          LPCTSTR szText, int nChar)
 {
     DiscardWithoutWindow(new CQInPlaceEdit(this, rect, dwStyle, nID, nRow, nCol, szText, (UINT)nChar));
 }
@@ -109,7 +108,8 @@ void CQGridCtrl::CreateInPlaceEditControl(CRect& rect, DWORD dwStyle, UINT nID, 
 void CQGridCtrl::CreateInPlaceNumEditControl(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol,
                                              LPCTSTR szText, int nChar, int nFlag)
 {
-    DiscardWithoutWindow(new CQInPlaceNumEdit(this, rect, dwStyle, nID, nRow, nCol, szText, (UINT)nChar, nFlag));
+    DiscardWithoutWindow(
+        new CQInPlaceNumEdit(this, rect, dwStyle, nID, nRow, nCol, szText, (UINT)nChar, nFlag));
 }
 
 void CQGridCtrl::CreateInPlaceListControl(CRect& rect, DWORD /*dwStyle*/, UINT nID, int nRow, int nCol,
@@ -126,8 +126,8 @@ void CQGridCtrl::CreateInPlaceComControl(CRect& rect, DWORD /*dwStyle*/, UINT nI
 {
     CStringArray Items;
     GetCellListArray(nRow, nCol, Items);
-    DiscardWithoutWindow(
-        new CQInPlaceList(this, rect, CBS_DROPDOWN, nID, nRow, nCol, Items, szText, (UINT)nChar, (BOOL)nFlag));
+    DiscardWithoutWindow(new CQInPlaceList(this, rect, CBS_DROPDOWN, nID, nRow, nCol, Items, szText,
+                                           (UINT)nChar, (BOOL)nFlag));
 }
 
 void CQGridCtrl::CreateInPlaceButton(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol, LPCTSTR szText,
@@ -179,7 +179,6 @@ void CQGridCtrl::OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult)
         OnKeyDown(nKey, 0, 0);
         OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, nKey);
         break;
-    default:
-        break;
+    default: break;
     }
 }

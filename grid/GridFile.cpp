@@ -26,7 +26,7 @@ const UINT kPieceSize = 1024;
 // end of the text; an empty text has no field, a lone line feed one empty field.
 struct CFields
 {
-    LPWSTR start[kPieceSize];   // at most one field per character, plus one
+    LPWSTR start[kPieceSize]; // at most one field per character, plus one
     int count = 0;
 
     void Split(LPWSTR psz)
@@ -67,7 +67,7 @@ private:
     BOOL& m_bAllowDraw;
     BOOL m_bOld;
 };
-}  // namespace
+} // namespace
 
 // Writes the headings line and then every row from row 0, through the virtual GetItemText so that
 // a derived grid saves the texts it shows. A cell's text ends at an embedded NUL, as a C string.
@@ -84,9 +84,10 @@ BOOL CQGridCtrl::Save(LPCTSTR filename)
     TRY
     {
         const int nNumColumns = GetColumnCount();
-        std::wstring strLine;   // one line at a time, written in one call
+        std::wstring strLine; // one line at a time, written in one call
 
-        auto WriteRow = [&](int nRow) {
+        auto WriteRow = [&](int nRow)
+        {
             strLine.clear();
             for (int col = 0; col < nNumColumns; col++)
             {

@@ -16,7 +16,7 @@ inline int Px(long long v)
 {
     return (int)v;
 }
-}  // namespace
+} // namespace
 
 // --- size bookkeeping ---------------------------------------------------------------------------
 
@@ -146,14 +146,16 @@ namespace
 // The column (or row) at client coordinate pos along one axis, -1 for none: the first whose running
 // right (bottom) edge passes pos. Fixed ones are found only when bAllowFixed is set; scrollable
 // ones are counted from the first one shown, nTopLeft.
-int IndexAtCoord(const CQGridSizeIndex& sizes, int pos, int nFixed, int nCount, int nTopLeft, BOOL bAllowFixed)
+int IndexAtCoord(const CQGridSizeIndex& sizes, int pos, int nFixed, int nCount, int nTopLeft,
+                 BOOL bAllowFixed)
 {
     const long long fixedExtent = sizes.Sum(nFixed);
     if (pos < 0)
         return -1;
     if (pos < fixedExtent)
         return bAllowFixed ? sizes.FirstSumAtLeast(1, nFixed + 1, (long long)pos + 1) - 1 : -1;
-    int k = sizes.FirstSumAtLeast(nTopLeft + 1, nCount + 1, (long long)pos - fixedExtent + sizes.Sum(nTopLeft) + 1);
+    int k = sizes.FirstSumAtLeast(nTopLeft + 1, nCount + 1,
+                                  (long long)pos - fixedExtent + sizes.Sum(nTopLeft) + 1);
     return (k > nCount) ? -1 : k - 1;
 }
 } // namespace
@@ -164,8 +166,10 @@ CQCellID CQGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) cons
 {
     CQCellID idTopLeft = GetTopleftNonFixedCell();
     CQCellID cellID;
-    cellID.col = IndexAtCoord(m_ColPositions, point.x, m_nFixedCols, m_nCols, idTopLeft.col, bAllowFixedCellCheck);
-    cellID.row = IndexAtCoord(m_RowPositions, point.y, m_nFixedRows, m_nRows, idTopLeft.row, bAllowFixedCellCheck);
+    cellID.col =
+        IndexAtCoord(m_ColPositions, point.x, m_nFixedCols, m_nCols, idTopLeft.col, bAllowFixedCellCheck);
+    cellID.row =
+        IndexAtCoord(m_RowPositions, point.y, m_nFixedRows, m_nRows, idTopLeft.row, bAllowFixedCellCheck);
     return cellID;
 }
 
@@ -210,7 +214,7 @@ Reach ReachEdge(const CQGridSizeIndex& index, int nCount, int nFirst, long long 
     }
     return r;
 }
-}  // namespace
+} // namespace
 
 // Non-fixed cells at least partly on screen; pRect gets (0, 0, reached right, reached bottom), the
 // reached edges clipped to the client area.
@@ -221,11 +225,13 @@ CQCellRange CQGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
         ::GetClientRect(m_hWnd, &rect);
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
-    Reach rows = ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
+    Reach rows =
+        ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
     int bottom = rows.bReached ? rect.bottom : Px(rows.nEdge);
     int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
 
-    Reach cols = ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
+    Reach cols =
+        ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
     int right = cols.bReached ? rect.right : Px(cols.nEdge);
     int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
 
@@ -246,12 +252,14 @@ CQCellRange CQGridCtrl::GetUnobstructedNonFixedCellRange() const
         ::GetClientRect(m_hWnd, &rect);
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
-    Reach rows = ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
+    Reach rows =
+        ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
     int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
     if (maxVisibleRow > 0 && rows.nEdge > rect.bottom)
         maxVisibleRow--;
 
-    Reach cols = ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
+    Reach cols =
+        ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
     int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
     if (maxVisibleCol > 0 && cols.nEdge > rect.right)
         maxVisibleCol--;
@@ -289,7 +297,8 @@ BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
         first = TopLeft.col;
         start = m_ColPositions.Sum(m_nFixedCols);
     }
-    if (m_ColPositions.FirstSumAtLeast(first, nCol + 1, rect.right - start + m_ColPositions.Sum(first)) <= nCol)
+    if (m_ColPositions.FirstSumAtLeast(first, nCol + 1, rect.right - start + m_ColPositions.Sum(first)) <=
+        nCol)
         return FALSE;
 
     first = 0;
@@ -299,7 +308,8 @@ BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
         first = TopLeft.row;
         start = m_RowPositions.Sum(m_nFixedRows);
     }
-    if (m_RowPositions.FirstSumAtLeast(first, nRow + 1, rect.bottom - start + m_RowPositions.Sum(first)) <= nRow)
+    if (m_RowPositions.FirstSumAtLeast(first, nRow + 1, rect.bottom - start + m_RowPositions.Sum(first)) <=
+        nRow)
         return FALSE;
     return TRUE;
 }

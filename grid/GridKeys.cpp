@@ -16,7 +16,7 @@ bool IsCtrlPressed()
 {
     return (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
-}  // namespace
+} // namespace
 
 UINT CQGridCtrl::OnGetDlgCode()
 {
@@ -45,7 +45,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
 
     CQCellID next = m_idCurrentCell;
-    BOOL bChangeLine = FALSE;   // Tab wrapped to another row
+    BOOL bChangeLine = FALSE; // Tab wrapped to another row
     const BOOL bShift = IsShiftPressed();
 
     if (IsCtrlPressed())
@@ -150,9 +150,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         next.row = nLastRow;
         break;
 
-    default:
-        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
-        break;
+    default: CWnd::OnKeyDown(nChar, nRepCnt, nFlags); break;
     }
 
     if (next == m_idCurrentCell)
@@ -177,18 +175,10 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         EnsureVisible(next);
         switch (nChar)
         {
-        case VK_RIGHT:
-            SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
-            break;
-        case VK_LEFT:
-            SendMessage(WM_HSCROLL, SB_LINELEFT, 0);
-            break;
-        case VK_DOWN:
-            SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
-            break;
-        case VK_UP:
-            SendMessage(WM_VSCROLL, SB_LINEUP, 0);
-            break;
+        case VK_RIGHT: SendMessage(WM_HSCROLL, SB_LINERIGHT, 0); break;
+        case VK_LEFT: SendMessage(WM_HSCROLL, SB_LINELEFT, 0); break;
+        case VK_DOWN: SendMessage(WM_VSCROLL, SB_LINEDOWN, 0); break;
+        case VK_UP: SendMessage(WM_VSCROLL, SB_LINEUP, 0); break;
         case VK_TAB:
             if (bShift)
             {
@@ -211,8 +201,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
                     SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
             }
             break;
-        default:
-            break;
+        default: break;
         }
         Invalidate();
     }

@@ -22,7 +22,7 @@ void SetStandardCursor(LPCWSTR id)
 {
     ::SetCursor(::LoadCursorW(NULL, id));
 }
-}  // namespace
+} // namespace
 
 void CQGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
@@ -45,7 +45,8 @@ void CQGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 
     // A click on a header moves the focus into the first non-fixed row or column.
     SetFocusCell(-1, -1);
-    SetFocusCell(std::max(m_LeftClickDownCell.row, m_nFixedRows), std::max(m_LeftClickDownCell.col, m_nFixedCols));
+    SetFocusCell(std::max(m_LeftClickDownCell.row, m_nFixedRows),
+                 std::max(m_LeftClickDownCell.col, m_nFixedCols));
 
     if (m_bAllowDragAndDrop && hOldFocusWnd == m_hWnd &&
         (GetItemState(m_LeftClickDownCell.row, m_LeftClickDownCell.col) & GV_STATE_SELECTED))
@@ -234,11 +235,8 @@ void CQGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
         InvertBand(this, CRect(m_LastMousePoint.x, rect.top, m_LastMousePoint.x + 2, rect.bottom));
         InvertBand(this, CRect(point.x, rect.top, point.x + 2, rect.bottom));
         break;
-    case MOUSE_PREPARE_DRAG:
-        OnBeginDrag();
-        break;
-    default:
-        break;
+    case MOUSE_PREPARE_DRAG: OnBeginDrag(); break;
+    default: break;
     }
 
     m_LastMousePoint = point;
@@ -413,17 +411,10 @@ BOOL CQGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
     switch (m_MouseMode)
     {
-    case MOUSE_OVER_ROW_DIVIDE:
-        SetStandardCursor(IDC_SIZENS);
-        break;
-    case MOUSE_OVER_COL_DIVIDE:
-        SetStandardCursor(IDC_SIZEWE);
-        break;
-    case MOUSE_DRAGGING:
-        break;   // the drag loop shows its own cursors
-    default:
-        SetStandardCursor(IDC_ARROW);
-        break;
+    case MOUSE_OVER_ROW_DIVIDE: SetStandardCursor(IDC_SIZENS); break;
+    case MOUSE_OVER_COL_DIVIDE: SetStandardCursor(IDC_SIZEWE); break;
+    case MOUSE_DRAGGING: break; // the drag loop shows its own cursors
+    default: SetStandardCursor(IDC_ARROW); break;
     }
     return TRUE;
 }

@@ -17,20 +17,20 @@
 
 namespace
 {
-const UINT kAppTitleID = 57344;   // the application's title in its string table
+const UINT kAppTitleID = 57344; // the application's title in its string table
 
 // Page layout in characters of the printer font.
 const int kLeftMargin = 4;
 const int kRightMargin = 4;
 const int kHeaderHeight = 2;
 const int kFooterHeight = 2;
-const int kGap = 1;               // after the header and before the footer
+const int kGap = 1; // after the header and before the footer
 
 // Text-drawing flags of the header and footer.
-const UINT kTitleFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;      // 0x826
-const UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;   // 0x825
-const UINT kPageFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;   // 0x924
-const UINT kDateFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;  // 0x926
+const UINT kTitleFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;            // 0x826
+const UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;         // 0x825
+const UINT kPageFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;  // 0x924
+const UINT kDateFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX; // 0x926
 
 // a * b / c without overflow, clamped to the int range; 0 when c is 0.
 int ScaleInt(long long a, long long b, long long c)
@@ -70,7 +70,7 @@ void DrawPrintedCellLines(CDC* pDC, const CRect& rect, BOOL bHorzLines, BOOL bVe
         }
     }
 }
-}  // namespace
+} // namespace
 
 // Asks for a printer and prints every page. A grid without non-fixed rows has nothing to print:
 // no dialog is shown. A cancelled dialog, or no printer at all, prints nothing.
@@ -242,7 +242,8 @@ void CQGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
         // Footer, at the bottom of the logical page.
         pInfo->m_rectDraw.bottom = kFooterHeight * m_CharSize.cy;
-        pDC->SetWindowOrg(-kLeftMargin * m_CharSize.cx, -m_LogicalPageSize.cy + kFooterHeight * m_CharSize.cy);
+        pDC->SetWindowOrg(-kLeftMargin * m_CharSize.cx,
+                          -m_LogicalPageSize.cy + kFooterHeight * m_CharSize.cy);
         PrintFooter(pDC, pInfo);
     }
 

@@ -131,7 +131,7 @@ void TakeFocus(CWnd* pWnd)
     if (::GetFocus() != pWnd->GetSafeHwnd())
         pWnd->SetFocus();
 }
-}  // namespace
+} // namespace
 
 void CQGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/)
 {
@@ -153,7 +153,7 @@ void CQGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar
             int xScroll = GetColumnWidth(idTopLeft.col);
             SetScrollPos32(SB_HORZ, scrollPos + xScroll);
             if (GetScrollPos32(SB_HORZ) == scrollPos)
-                break;   // the bar did not move: nothing to scroll
+                break; // the bar did not move: nothing to scroll
             rect.left = GetFixedColumnWidth() + xScroll;
             ScrollWindow(-xScroll, 0, rect);
             rect.left = rect.right - xScroll;
@@ -216,8 +216,7 @@ void CQGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar
         }
         break;
 
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -241,7 +240,7 @@ void CQGridCtrl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar
             int yScroll = GetRowHeight(idTopLeft.row);
             SetScrollPos32(SB_VERT, scrollPos + yScroll);
             if (GetScrollPos32(SB_VERT) == scrollPos)
-                break;   // the bar did not move: nothing to scroll
+                break; // the bar did not move: nothing to scroll
             rect.top = GetFixedRowHeight() + yScroll;
             ScrollWindow(0, -yScroll, rect);
             rect.top = rect.bottom - yScroll;
@@ -304,8 +303,7 @@ void CQGridCtrl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar
         }
         break;
 
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -327,7 +325,8 @@ BOOL CQGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
         // Whole notches only: a delta below one notch (120) scrolls nothing.
         long long nRowsScrolled = (long long)(zDelta / 120) * (long long)m_nRowsPerWheelNotch;
         // More line steps than rows cannot move the grid any further.
-        nRowsScrolled = std::max<long long>(-(long long)m_nRows - 1, std::min<long long>(nRowsScrolled, m_nRows + 1LL));
+        nRowsScrolled =
+            std::max<long long>(-(long long)m_nRows - 1, std::min<long long>(nRowsScrolled, m_nRows + 1LL));
         for (long long i = 0; i < nRowsScrolled; i++)
             PostMessage(WM_VSCROLL, SB_LINEUP, 0);
         for (long long i = 0; i > nRowsScrolled; i--)

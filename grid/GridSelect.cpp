@@ -20,7 +20,7 @@ void CollectCells(const GRID_CELLMAP& map, CArray<CQCellID, CQCellID&>& cells)
         cells.Add(cell);
     }
 }
-}  // namespace
+} // namespace
 
 void CQGridCtrl::SetSelectedRange(const CQCellRange& Range, BOOL bForceRepaint)
 {
@@ -39,7 +39,8 @@ void CQGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMa
     if (bForceRepaint && ::IsWindow(m_hWnd))
         pDC = GetDC();
     CQCellRange newRange(nMinRow, nMinCol, nMaxRow, nMaxCol);
-    auto repaint = [this, pDC](int row, int col) {
+    auto repaint = [this, pDC](int row, int col)
+    {
         if (pDC)
             RedrawCell(row, col, pDC);
         else
@@ -52,7 +53,7 @@ void CQGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMa
     {
         CQCellID cell = cells[i];
         if (!IsValid(cell))
-            continue;   // a cell of a shape that is gone stays in the set
+            continue; // a cell of a shape that is gone stays in the set
         SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) & ~GV_STATE_SELECTED);
         if (!newRange.InRange(cell))
             repaint(cell.row, cell.col);
@@ -140,9 +141,9 @@ void CQGridCtrl::OnSelecting(const CQCellID& currentCell)
         return;
     switch (m_MouseMode)
     {
-    case MOUSE_SELECT_ALL:   SelectAllCells(); break;
-    case MOUSE_SELECT_COL:   SelectColumns(currentCell); break;
-    case MOUSE_SELECT_ROW:   SelectRows(currentCell); break;
+    case MOUSE_SELECT_ALL: SelectAllCells(); break;
+    case MOUSE_SELECT_COL: SelectColumns(currentCell); break;
+    case MOUSE_SELECT_ROW: SelectRows(currentCell); break;
     case MOUSE_SELECT_CELLS: SelectCells(currentCell); break;
     default: break;
     }

@@ -23,7 +23,7 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
         {
             for (int col = 0; col < m_nCols; col++)
             {
-                CQGridCell* pCell = PeekCell(row, col);   // a cell not made yet needs no emptying
+                CQGridCell* pCell = PeekCell(row, col); // a cell not made yet needs no emptying
                 if (pCell)
                 {
                     EmptyCell(pCell, row, col);

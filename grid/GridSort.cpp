@@ -25,8 +25,7 @@ typedef std::vector<std::pair<int, int>> PendingRanges;
 
 // Sorts low..high with the partition step part(first, last, lo, hi), which leaves lo and hi where
 // its scans met; then the lower part, completely, then the upper part.
-template <class Partition>
-void QuickSortRanges(int low, int high, Partition part)
+template <class Partition> void QuickSortRanges(int low, int high, Partition part)
 {
     PendingRanges pending;
     pending.emplace_back(low, high);
@@ -65,35 +64,38 @@ bool ResolveSortRange(int nCol, int nCols, int nRows, int low, int& high)
 // exchanges two rows of the grid. The pivot is read once per partition, and rows whose keys
 // compare equal are never exchanged. Returns whether any row moved.
 template <class Key, class Compare, class SwapRowsFn>
-bool SortKeyedRows(int low, int high, std::vector<Key>& keys, bool bAscending, Compare cmp, SwapRowsFn swapRows)
+bool SortKeyedRows(int low, int high, std::vector<Key>& keys, bool bAscending, Compare cmp,
+                   SwapRowsFn swapRows)
 {
     auto key = [&](int row) -> const Key& { return keys[row - low]; };
     // descending order reverses the comparison's sign without touching the caller's argument order
     auto order = [&](int c) { return bAscending ? c : (c > 0 ? -1 : (c < 0 ? 1 : 0)); };
     bool bMoved = false;
 
-    QuickSortRanges(low, high, [&](int first, int last, int& lo, int& hi) {
-        const Key midItem = key((first + last) / 2);
-        while (lo <= hi)
-        {
-            while (lo < last && order(cmp(key(lo), midItem)) < 0)
-                ++lo;
-            while (hi > first && order(cmp(key(hi), midItem)) > 0)
-                --hi;
+    QuickSortRanges(low, high,
+                    [&](int first, int last, int& lo, int& hi)
+                    {
+                        const Key midItem = key((first + last) / 2);
+                        while (lo <= hi)
+                        {
+                            while (lo < last && order(cmp(key(lo), midItem)) < 0)
+                                ++lo;
+                            while (hi > first && order(cmp(key(hi), midItem)) > 0)
+                                --hi;
 
-            if (lo <= hi)
-            {
-                if (cmp(key(lo), key(hi)) != 0)
-                {
-                    swapRows(lo, hi);
-                    bMoved = true;
-                    std::swap(keys[lo - low], keys[hi - low]);
-                }
-                ++lo;
-                --hi;
-            }
-        }
-    });
+                            if (lo <= hi)
+                            {
+                                if (cmp(key(lo), key(hi)) != 0)
+                                {
+                                    swapRows(lo, hi);
+                                    bMoved = true;
+                                    std::swap(keys[lo - low], keys[hi - low]);
+                                }
+                                ++lo;
+                                --hi;
+                            }
+                        }
+                    });
     return bMoved;
 }
 
@@ -135,9 +137,10 @@ BOOL CQGridCtrl::SortTextItems(int nCol, BOOL bAscending, int low, int high)
     std::vector<CString> keys((size_t)(high - low + 1));
     for (int row = low; row <= high; row++)
         keys[row - low] = GetItemText(row, nCol);
-    if (SortKeyedRows(low, high, keys, bAscending != FALSE,
-                      [](const CString& a, const CString& b) { return a.Compare(b); },
-                      [this](int r1, int r2) { SwapRows(r1, r2); }))
+    if (SortKeyedRows(
+            low, high, keys, bAscending != FALSE,
+            [](const CString& a, const CString& b) { return a.Compare(b); },
+            [this](int r1, int r2) { SwapRows(r1, r2); }))
         RowSizesChanged(low);
     return TRUE;
 }
@@ -163,9 +166,9 @@ BOOL CQGridCtrl::SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, L
     std::vector<LPARAM> keys((size_t)(high - low + 1));
     for (int row = low; row <= high; row++)
         keys[row - low] = GetItemData(row, nCol);
-    if (SortKeyedRows(low, high, keys, bAscending != FALSE,
-                      [&](LPARAM a, LPARAM b) { return pfnCompare(a, b, data); },
-                      [this](int r1, int r2) { SwapRows(r1, r2); }))
+    if (SortKeyedRows(
+            low, high, keys, bAscending != FALSE, [&](LPARAM a, LPARAM b) { return pfnCompare(a, b, data); },
+            [this](int r1, int r2) { SwapRows(r1, r2); }))
         RowSizesChanged(low);
     return TRUE;
 }

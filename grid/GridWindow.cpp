@@ -6,21 +6,17 @@
 IMPLEMENT_DYNCREATE(CQGridCtrl, CWnd)
 
 CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
-    : m_crTextColour(0), m_crTextBkColour(0), m_crBkColour(0), m_crFixedTextColour(0),
-      m_crFixedBkColour(0), m_crGridColour(0), m_crWindowText(0), m_crWindowColour(0), m_cr3DFace(0),
-      m_crShadow(0),
+    : m_crTextColour(0), m_crTextBkColour(0), m_crBkColour(0), m_crFixedTextColour(0), m_crFixedBkColour(0),
+      m_crGridColour(0), m_crWindowText(0), m_crWindowColour(0), m_cr3DFace(0), m_crShadow(0),
       m_nGridLines(GVL_BOTH), m_bEditable(TRUE), m_bModified(FALSE), m_bAllowDragAndDrop(FALSE),
       m_bListMode(FALSE), m_bAllowDraw(TRUE), m_bEnableSelection(TRUE), m_bSortOnClick(TRUE),
-      m_bHandleTabKey(TRUE), m_bDoubleBuffer(TRUE), m_bTitleTips(TRUE),
-      m_nRows(0), m_nFixedRows(0), m_nCols(0), m_nFixedCols(0),
-      m_nMargin(0), m_nDefCellWidth(0), m_nDefCellHeight(30), m_nVScrollMax(0), m_nHScrollMax(0),
-      m_pImageList(NULL),
-      m_MouseMode(MOUSE_NOTHING), m_LeftClickDownPoint(0, 0), m_LastMousePoint(0, 0),
-      m_nTimerID(0), m_nTimerInterval(25), m_nResizeCaptureRange(3),
-      m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_nRowsPerWheelNotch(3),
-      m_bMustUninitOLE(FALSE),
-      m_CharSize(0, 0), m_nPageHeight(0), m_LogicalPageSize(0, 0), m_PaperSize(0, 0),
-      m_bAscending(TRUE), m_SortColumn(-1)
+      m_bHandleTabKey(TRUE), m_bDoubleBuffer(TRUE), m_bTitleTips(TRUE), m_nRows(0), m_nFixedRows(0),
+      m_nCols(0), m_nFixedCols(0), m_nMargin(0), m_nDefCellWidth(0), m_nDefCellHeight(30), m_nVScrollMax(0),
+      m_nHScrollMax(0), m_pImageList(NULL), m_MouseMode(MOUSE_NOTHING), m_LeftClickDownPoint(0, 0),
+      m_LastMousePoint(0, 0), m_nTimerID(0), m_nTimerInterval(25), m_nResizeCaptureRange(3),
+      m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_nRowsPerWheelNotch(3), m_bMustUninitOLE(FALSE),
+      m_CharSize(0, 0), m_nPageHeight(0), m_LogicalPageSize(0, 0), m_PaperSize(0, 0), m_bAscending(TRUE),
+      m_SortColumn(-1)
 {
     memset(&m_Logfont, 0, sizeof(m_Logfont));
     RegisterWindowClass();
@@ -30,8 +26,9 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
     {
         HRESULT hr = ::OleInitialize(NULL);
         if (FAILED(hr))
-            AfxMessageBox(L"OLE initialization failed. Make sure that the OLE libraries are the correct version",
-                          MB_OK);
+            AfxMessageBox(
+                L"OLE initialization failed. Make sure that the OLE libraries are the correct version",
+                MB_OK);
         else
             m_bMustUninitOLE = TRUE;
     }
@@ -45,7 +42,7 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
     NONCLIENTMETRICSW ncm;
     memset(&ncm, 0, sizeof(ncm));
-    ncm.cbSize = 504;   // with the padded border width
+    ncm.cbSize = 504; // with the padded border width
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0))
         memcpy(&m_Logfont, &ncm.lfMessageFont, sizeof(LOGFONTW));
 
@@ -199,12 +196,12 @@ LRESULT CQGridCtrl::SendMessageToParent(int nRow, int nCol, int nMessage)
 }
 
 #ifndef ID_EDIT_SELECT_ALL
-#define ID_EDIT_SELECT_ALL 0xE12A   // the platform's standard select-all command (57642)
+#define ID_EDIT_SELECT_ALL 0xE12A // the platform's standard select-all command (57642)
 #endif
 
 #ifndef ID_EDIT_COPY
-#define ID_EDIT_COPY  0xE122   // the platform's standard edit commands (57634, 57635, 57637)
-#define ID_EDIT_CUT   0xE123
+#define ID_EDIT_COPY 0xE122 // the platform's standard edit commands (57634, 57635, 57637)
+#define ID_EDIT_CUT 0xE123
 #define ID_EDIT_PASTE 0xE125
 #endif
 

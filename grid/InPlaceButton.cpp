@@ -14,8 +14,8 @@ BEGIN_MESSAGE_MAP(CQInplaceButton, CStatic)
     ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
 END_MESSAGE_MAP()
 
-CQInplaceButton::CQInplaceButton(CQGridCtrl* pGrid, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
-                                 CString sText, UINT nFirstChar)
+CQInplaceButton::CQInplaceButton(CQGridCtrl* pGrid, CRect& rect, DWORD dwStyle, UINT nID, int nRow,
+                                 int nColumn, CString sText, UINT nFirstChar)
     : m_pGrid(pGrid), m_nRow(nRow), m_nCol(nColumn), m_bEnded(FALSE)
 {
     if (pGrid == NULL || !::IsWindow(pGrid->GetSafeHwnd()))
@@ -30,9 +30,7 @@ CQInplaceButton::CQInplaceButton(CQGridCtrl* pGrid, CRect& rect, DWORD dwStyle, 
     SendMessage(WM_LBUTTONDBLCLK, nFirstChar, 0);
 }
 
-CQInplaceButton::~CQInplaceButton()
-{
-}
+CQInplaceButton::~CQInplaceButton() {}
 
 void CQInplaceButton::EndSitic()
 {
@@ -70,9 +68,7 @@ void CQInplaceButton::OnKillFocus(CWnd* pNewWnd)
     EndSitic();
 }
 
-void CQInplaceButton::OnChange()
-{
-}
+void CQInplaceButton::OnChange() {}
 
 void CQInplaceButton::DrawDots(CDC* pDC, COLORREF crColour, const CRect& rect, int nOffset)
 {

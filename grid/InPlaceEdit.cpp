@@ -121,7 +121,7 @@ BOOL PreTranslateEditorMessage(MSG* pMsg)
     }
     return pMsg->message == WM_SYSCHAR;
 }
-}  // namespace QInPlace
+} // namespace QInPlace
 
 namespace
 {
@@ -157,7 +157,7 @@ void OpenEditor(CEdit* pEdit, CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nI
     pEdit->SetFocus();
     QInPlace::PlaceCaret(pEdit, nFirstChar, 32);
 }
-}  // namespace
+} // namespace
 
 // --- CQInPlaceEdit ------------------------------------------------------------------------------
 
@@ -182,9 +182,7 @@ CQInPlaceEdit::CQInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID
     OpenEditor(this, pParent, rect, dwStyle, nID, m_sInitText, nFirstChar);
 }
 
-CQInPlaceEdit::~CQInPlaceEdit()
-{
-}
+CQInPlaceEdit::~CQInPlaceEdit() {}
 
 void CQInPlaceEdit::EndEdit()
 {
@@ -263,9 +261,7 @@ CQInPlaceNumEdit::CQInPlaceNumEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UI
     OpenEditor(this, pParent, rect, dwStyle, nID, m_sInitText, nFirstChar);
 }
 
-CQInPlaceNumEdit::~CQInPlaceNumEdit()
-{
-}
+CQInPlaceNumEdit::~CQInPlaceNumEdit() {}
 
 void CQInPlaceNumEdit::EndEdit()
 {

@@ -15,7 +15,7 @@ BOOL StartsWithSign(const CString& str)
 {
     return !str.IsEmpty() && (str[0] == L'+' || str[0] == L'-');
 }
-}  // namespace
+} // namespace
 
 // --- CQComboEdit --------------------------------------------------------------------------------
 
@@ -32,13 +32,9 @@ BEGIN_MESSAGE_MAP(CQComboEdit, CEdit)
     ON_WM_KEYUP()
 END_MESSAGE_MAP()
 
-CQComboEdit::CQComboEdit() : m_bNumOnly(FALSE)
-{
-}
+CQComboEdit::CQComboEdit() : m_bNumOnly(FALSE) {}
 
-CQComboEdit::~CQComboEdit()
-{
-}
+CQComboEdit::~CQComboEdit() {}
 
 BOOL CQComboEdit::PreTranslateMessage(MSG* pMsg)
 {
@@ -130,7 +126,8 @@ CQInPlaceList::CQInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID
     // Room for the selection field and m_nNumLines lines when dropped.
     const int nHeight = rect.Height();
     rect.bottom = rect.bottom + ::GetSystemMetrics(SM_CYHSCROLL) + m_nNumLines * nHeight;
-    if (!Create(dwStyle | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_AUTOHSCROLL, rect, pParent, nID))
+    if (!Create(dwStyle | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_AUTOHSCROLL, rect, pParent,
+                nID))
         return;
 
     int nWidth = 0;
@@ -180,9 +177,7 @@ CQInPlaceList::CQInPlaceList(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID
         QInPlace::PlaceCaret(&m_edit, nFirstChar, 33);
 }
 
-CQInPlaceList::~CQInPlaceList()
-{
-}
+CQInPlaceList::~CQInPlaceList() {}
 
 void CQInPlaceList::EndEdit()
 {
@@ -206,7 +201,7 @@ void CQInPlaceList::OnKillFocus(CWnd* pNewWnd)
 {
     CComboBox::OnKillFocus(pNewWnd);
     if ((GetStyle() & 0x3) != CBS_DROPDOWNLIST)
-        return;   // the edit field ends the edit
+        return; // the edit field ends the edit
     if (pNewWnd != NULL && (pNewWnd->GetSafeHwnd() == m_hWnd || ::IsChild(m_hWnd, pNewWnd->GetSafeHwnd())))
         return;
     EndEdit();
@@ -246,13 +241,9 @@ void CQInPlaceList::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 IMPLEMENT_DYNCREATE(CQComboGridCtrl, CQGridCtrl)
 
-CQComboGridCtrl::CQComboGridCtrl() : CQGridCtrl(0, 0, 0, 0)
-{
-}
+CQComboGridCtrl::CQComboGridCtrl() : CQGridCtrl(0, 0, 0, 0) {}
 
-CQComboGridCtrl::~CQComboGridCtrl()
-{
-}
+CQComboGridCtrl::~CQComboGridCtrl() {}
 
 void CQComboGridCtrl::CreateInPlaceEditControl(CRect& rect, DWORD /*dwStyle*/, UINT nID, int nRow, int nCol,
                                                LPCTSTR szText, int nChar)
@@ -263,8 +254,8 @@ void CQComboGridCtrl::CreateInPlaceEditControl(CRect& rect, DWORD /*dwStyle*/, U
     Items.Add(L"Choice 3");
     Items.Add(L"Choice 4");
     Items.Add(L"Choice 5");
-    CQInPlaceList* pList = new CQInPlaceList(this, rect, CBS_DROPDOWN, nID, nRow, nCol, Items, szText,
-                                             (UINT)nChar, FALSE);
+    CQInPlaceList* pList =
+        new CQInPlaceList(this, rect, CBS_DROPDOWN, nID, nRow, nCol, Items, szText, (UINT)nChar, FALSE);
     if (pList->GetSafeHwnd() == NULL)
         delete pList;
 }

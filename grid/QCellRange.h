@@ -16,15 +16,17 @@ public:
     int operator==(const CQCellID& rhs) const { return row == rhs.row && col == rhs.col; }
     int operator!=(const CQCellID& rhs) const { return !operator==(rhs); }
 
-    int row;    // row index, fixed rows included; -1 = none
-    int col;    // column index, fixed columns included; -1 = none
+    int row; // row index, fixed rows included; -1 = none
+    int col; // column index, fixed columns included; -1 = none
 };
 
 class AFX_EXT_CLASS CQCellRange
 {
 public:
     CQCellRange(int nMinRow = -1, int nMinCol = -1, int nMaxRow = -1, int nMaxCol = -1)
-        : minRow(nMinRow), minCol(nMinCol), maxRow(nMaxRow), maxCol(nMaxCol) {}
+        : minRow(nMinRow), minCol(nMinCol), maxRow(nMaxRow), maxCol(nMaxCol)
+    {
+    }
 
     void Set(int nMinRow = -1, int nMinCol = -1, int nMaxRow = -1, int nMaxCol = -1)
     {
@@ -46,8 +48,8 @@ public:
     // All bounds non-negative and not inverted; no grid is consulted.
     int IsValid() const
     {
-        return minRow >= 0 && minCol >= 0 && maxRow >= 0 && maxCol >= 0 &&
-               minRow <= maxRow && minCol <= maxCol;
+        return minRow >= 0 && minCol >= 0 && maxRow >= 0 && maxCol >= 0 && minRow <= maxRow &&
+               minCol <= maxCol;
     }
     // Bounds are inclusive and validity is not tested: the default range holds exactly (-1, -1).
     int InRange(int row, int col) const
@@ -65,22 +67,20 @@ public:
     // Overlap of two ranges; disjoint ranges give an inverted range that IsValid rejects.
     CQCellRange Intersect(const CQCellRange& rhs) const
     {
-        return CQCellRange(minRow > rhs.minRow ? minRow : rhs.minRow,
-                           minCol > rhs.minCol ? minCol : rhs.minCol,
-                           maxRow < rhs.maxRow ? maxRow : rhs.maxRow,
-                           maxCol < rhs.maxCol ? maxCol : rhs.maxCol);
+        return CQCellRange(
+            minRow > rhs.minRow ? minRow : rhs.minRow, minCol > rhs.minCol ? minCol : rhs.minCol,
+            maxRow < rhs.maxRow ? maxRow : rhs.maxRow, maxCol < rhs.maxCol ? maxCol : rhs.maxCol);
     }
 
     int operator==(const CQCellRange& rhs) const
     {
-        return minRow == rhs.minRow && minCol == rhs.minCol &&
-               maxRow == rhs.maxRow && maxCol == rhs.maxCol;
+        return minRow == rhs.minRow && minCol == rhs.minCol && maxRow == rhs.maxRow && maxCol == rhs.maxCol;
     }
     int operator!=(const CQCellRange& rhs) const { return !operator==(rhs); }
 
 protected:
-    int minRow;  // first row
-    int minCol;  // first column
-    int maxRow;  // last row, inclusive
-    int maxCol;  // last column, inclusive
+    int minRow; // first row
+    int minCol; // first column
+    int maxRow; // last row, inclusive
+    int maxCol; // last column, inclusive
 };

@@ -13,7 +13,7 @@ struct CQRowDefaults
     LONG nRefs;
     int nCols;
     LOGFONTW lf;
-    UINT formats[1];   // nCols entries
+    UINT formats[1]; // nCols entries
 
     static CQRowDefaults* Make(int nCols, const UINT* pFormats, const LOGFONTW& lf);
     bool Matches(int nCols, const UINT* pFormats, const LOGFONTW& lf) const;
@@ -31,7 +31,11 @@ class CQCompactRow : public GRID_ROW
     DECLARE_DYNAMIC(CQCompactRow)
 
 public:
-    enum { kMaxColumns = 64, kMaxChars = 0xFFFF };
+    enum
+    {
+        kMaxColumns = 64,
+        kMaxChars = 0xFFFF
+    };
 
     // A row of nCols empty slots keeping the texts (nTexts of them, the rest empty); NULL when
     // the texts do not fit a compact row (too many columns or characters).
@@ -48,7 +52,7 @@ public:
     static CQCompactRow* From(GRID_ROW* pRow)
     {
         return pRow != NULL && pRow->GetRuntimeClass() == RUNTIME_CLASS(CQCompactRow) ? (CQCompactRow*)pRow
-                                                                                        : NULL;
+                                                                                      : NULL;
     }
 
     bool IsUnmade(int nCol) const { return nCol >= 0 && nCol < kMaxColumns && (m_nUnmade >> nCol) & 1; }
@@ -88,9 +92,9 @@ private:
     CQCompactRow() = default;
 
     CQRowDefaults* m_pDefaults = NULL;
-    unsigned long long m_nUnmade = 0;   // bit c: the cell of column c is still to be made
+    unsigned long long m_nUnmade = 0; // bit c: the cell of column c is still to be made
     int m_nTexts = 0;
-    bool m_bWide = false;               // characters kept as UTF-16, else as single bytes
+    bool m_bWide = false; // characters kept as UTF-16, else as single bytes
     // Followed in the same allocation by (m_nTexts + 1) WORD offsets and the characters.
     WORD* Offsets() const { return (WORD*)(this + 1); }
     const BYTE* Chars() const { return (const BYTE*)(Offsets() + m_nTexts + 1); }

@@ -23,7 +23,10 @@ public:
     HDC WindowDC();
 
 private:
-    enum { kFonts = 8 };
+    enum
+    {
+        kFonts = 8
+    };
     struct CEntry
     {
         LOGFONTW lf;
@@ -36,5 +39,5 @@ private:
     HDC m_hDC = NULL;
     CEntry m_entries[kFonts];
     int m_nEntries = 0;
-    int m_nNext = 0;   // the entry replaced when all are in use
+    int m_nNext = 0; // the entry replaced when all are in use
 };

@@ -40,38 +40,38 @@ class CQFontCache;
 #define GRIDCTRL_CLASSNAME L"MFCQGridCtrl"
 
 // Directions of GetNextItem; its low four bits are GV_STATE_... flags.
-#define GV_NEXT_ABOVE    0x0100
-#define GV_NEXT_BELOW    0x0200
-#define GV_NEXT_TOLEFT   0x0400
-#define GV_NEXT_TORIGHT  0x0800
-#define GV_NEXT_ALL      0x0A00
+#define GV_NEXT_ABOVE 0x0100
+#define GV_NEXT_BELOW 0x0200
+#define GV_NEXT_TOLEFT 0x0400
+#define GV_NEXT_TORIGHT 0x0800
+#define GV_NEXT_ALL 0x0A00
 
 // Grid-lines setting.
-#define GVL_NONE   0
-#define GVL_HORZ   1
-#define GVL_VERT   2
-#define GVL_BOTH   3
+#define GVL_NONE 0
+#define GVL_HORZ 1
+#define GVL_VERT 2
+#define GVL_BOTH 3
 
 // Notification codes sent to the parent with an NM_GRIDVIEW record.
-#define GVN_BEGINDRAG       (-109)   // drag start, top-left cell of the selection
-#define GVN_SELCHANGED      (-173)   // the focus cell changed, new cell
-#define GVN_SELCHANGING     (-174)   // the focus is about to leave the cell
-#define GVN_BEGINLABELEDIT  (-175)   // an edit starts in the cell
-#define GVN_ENDLABELEDIT    (-176)   // an edit of the cell ended
+#define GVN_BEGINDRAG (-109)      // drag start, top-left cell of the selection
+#define GVN_SELCHANGED (-173)     // the focus cell changed, new cell
+#define GVN_SELCHANGING (-174)    // the focus is about to leave the cell
+#define GVN_BEGINLABELEDIT (-175) // an edit starts in the cell
+#define GVN_ENDLABELEDIT (-176)   // an edit of the cell ended
 
 // Control id of the in-place editor window.
-#define IDC_INPLACE_CONTROL  8
+#define IDC_INPLACE_CONTROL 8
 
 // Notification record: the standard header, then the cell.
 typedef struct tagNM_GRIDVIEW
 {
     NMHDR hdr;
-    int   iRow;
-    int   iColumn;
+    int iRow;
+    int iColumn;
 } NM_GRIDVIEW;
 
 // Id and period of the auto-scroll timer.
-#define GV_TIMER_ID  513
+#define GV_TIMER_ID 513
 
 // Mouse modes of the input state machine (5 is not used).
 enum
@@ -98,7 +98,7 @@ class AFX_EXT_CLASS CQGridCtrl : public CWnd
 {
     DECLARE_DYNCREATE(CQGridCtrl)
 
-// Construction
+    // Construction
 public:
     CQGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
     virtual ~CQGridCtrl();
@@ -107,7 +107,7 @@ public:
                 DWORD dwStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | WS_VISIBLE);
     BOOL SubclassWindow(HWND hWnd);
 
-// Attributes: settings (plain getters and setters repaint nothing unless said otherwise)
+    // Attributes: settings (plain getters and setters repaint nothing unless said otherwise)
 public:
     void SetTextColor(COLORREF clr) { m_crTextColour = clr; }
     COLORREF GetTextColor() const { return m_crTextColour; }
@@ -122,7 +122,7 @@ public:
     void SetGridColor(COLORREF clr) { m_crGridColour = clr; }
     COLORREF GetGridColor() const { return m_crGridColour; }
 
-    void SetGridLines(int nWhichLines = GVL_BOTH);   // invalidates the client area when a window exists
+    void SetGridLines(int nWhichLines = GVL_BOTH); // invalidates the client area when a window exists
     int GetGridLines() const { return m_nGridLines; }
 
     void SetEditable(BOOL bEditable = TRUE) { m_bEditable = bEditable; }
@@ -133,7 +133,7 @@ public:
     BOOL GetDragAndDrop() const { return m_bAllowDragAndDrop; }
     void SetListMode(BOOL bEnableListMode = TRUE) { m_bListMode = bEnableListMode; }
     BOOL GetListMode() const { return m_bListMode; }
-    void EnableSelection(BOOL bEnable = TRUE);       // resets the selection before and after
+    void EnableSelection(BOOL bEnable = TRUE); // resets the selection before and after
     BOOL IsSelectable() const { return m_bEnableSelection; }
     void SetHeaderSort(BOOL bSortOnClick = TRUE) { m_bSortOnClick = bSortOnClick; }
     BOOL GetHeaderSort() const { return m_bSortOnClick; }
@@ -148,13 +148,18 @@ public:
     void SetColumnResize(BOOL bResize = TRUE) { m_bAllowColumnResize = bResize; }
     BOOL GetColumnResize() const { return m_bAllowColumnResize; }
 
-    void SetImageList(CImageList* pList) { m_pImageList = pList; }   // not owned
+    void SetImageList(CImageList* pList) { m_pImageList = pList; } // not owned
     CImageList* GetImageList() const { return m_pImageList; }
 
-    int SetMouseMode(int nMode) { int nOldMode = m_MouseMode; m_MouseMode = nMode; return nOldMode; }
+    int SetMouseMode(int nMode)
+    {
+        int nOldMode = m_MouseMode;
+        m_MouseMode = nMode;
+        return nOldMode;
+    }
     int GetMouseMode() const { return m_MouseMode; }
 
-// Rows and columns
+    // Rows and columns
 public:
     int GetRowCount() const { return m_nRows; }
     int GetColumnCount() const { return m_nCols; }
@@ -165,27 +170,27 @@ public:
     BOOL SetFixedRowCount(int nFixedRows = 1);
     BOOL SetFixedColumnCount(int nFixedCols = 1);
 
-    int GetRowHeight(int nRow) const;             // -1 outside the grid
-    BOOL SetRowHeight(int row, int height);       // FALSE outside the grid or for a negative size
+    int GetRowHeight(int nRow) const;       // -1 outside the grid
+    BOOL SetRowHeight(int row, int height); // FALSE outside the grid or for a negative size
     int GetColumnWidth(int nCol) const;
     BOOL SetColumnWidth(int col, int width);
 
     int InsertColumn(LPCTSTR strHeading, UINT nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                     int nColumn = -1);           // index of the new column or -1
+                     int nColumn = -1); // index of the new column or -1
     int InsertRow(LPCTSTR strHeading, int nRow = -1);
     BOOL DeleteColumn(int nColumn);
     BOOL DeleteRow(int nRow);
     BOOL DeleteNonFixedRows();
     BOOL DeleteAllItems();
 
-// Coordinates judged against the grid's current size
+    // Coordinates judged against the grid's current size
 public:
     BOOL IsValid(int nRow, int nCol) const;
     BOOL IsValid(const CQCellID& cell) const;
     BOOL IsValid(const CQCellRange& range) const;
-    CQCellRange GetCellRange() const;             // (0, 0, rows - 1, cols - 1)
+    CQCellRange GetCellRange() const; // (0, 0, rows - 1, cols - 1)
 
-// Cells and items
+    // Cells and items
 public:
     BOOL GetItem(GV_ITEM* pItem);
     BOOL SetItem(const GV_ITEM* pItem);
@@ -193,7 +198,7 @@ public:
     BOOL SetItemData(int nRow, int nCol, LPARAM lParam);
     LPARAM GetItemData(int nRow, int nCol) const;
     BOOL SetItemImage(int nRow, int nCol, int iImage);
-    int GetItemImage(int nRow, int nCol) const;   // -1 outside the grid
+    int GetItemImage(int nRow, int nCol) const; // -1 outside the grid
     BOOL SetItemState(int nRow, int nCol, UINT state);
     UINT GetItemState(int nRow, int nCol) const;
     BOOL SetItemFormat(int nRow, int nCol, UINT nFormat);
@@ -202,20 +207,20 @@ public:
     COLORREF GetItemBkColour(int nRow, int nCol) const;
     BOOL SetItemFgColour(int nRow, int nCol, COLORREF cr = CLR_DEFAULT);
     COLORREF GetItemFgColour(int nRow, int nCol) const;
-    BOOL SetItemFont(int nRow, int nCol, LOGFONTW* lf);   // copies the whole description
-    LOGFONTW* GetItemFont(int nRow, int nCol);            // the cell's own, valid while it lives
+    BOOL SetItemFont(int nRow, int nCol, LOGFONTW* lf); // copies the whole description
+    LOGFONTW* GetItemFont(int nRow, int nCol);          // the cell's own, valid while it lives
 
-    void SetCellStyle(int nRow, int nCol, UINT nStyle);   // editor style; above 8 stored as 0
+    void SetCellStyle(int nRow, int nCol, UINT nStyle); // editor style; above 8 stored as 0
     UINT GetCellStyle(int nRow, int nCol) const;
     void SetCellListType(int nRow, int nCol, CString strType);
     CString GetCellListType(int nRow, int nCol) const;
-    void SetCellListArray(int nRow, int nCol, CStringArray& arItems);   // text = first item
+    void SetCellListArray(int nRow, int nCol, CStringArray& arItems); // text = first item
     void GetCellListArray(int nRow, int nCol, CStringArray& arItems) const;
 
     BOOL IsCellEditable(int nRow, int nCol) const;
     BOOL IsCellEditable(CQCellID& cell) const;
 
-// Selection and focus
+    // Selection and focus
 public:
     void SetSelectedRange(const CQCellRange& Range, BOOL bForceRepaint = FALSE);
     void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol, BOOL bForceRepaint = FALSE);
@@ -226,12 +231,12 @@ public:
     CQCellID GetNextItem(CQCellID& cell, int nFlags) const;
     afx_msg void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
 
-// Sorting
+    // Sorting
 public:
     BOOL SortTextItems(int nCol, BOOL bAscending);
     BOOL SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data = 0);
 
-// Clipboard and drag-and-drop
+    // Clipboard and drag-and-drop
 public:
     afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
     afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
@@ -242,12 +247,12 @@ public:
     void OnDragLeave();
     BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
 
-// File
+    // File
 public:
     BOOL Save(LPCTSTR filename);
     BOOL Load(LPCTSTR filename);
 
-// Geometry, scrolling and auto-sizing
+    // Geometry, scrolling and auto-sizing
 public:
     int GetFixedRowHeight() const;
     int GetFixedColumnWidth() const;
@@ -288,28 +293,28 @@ public:
     BOOL RedrawRow(int row);
     BOOL RedrawColumn(int col);
 
-// Drawing
+    // Drawing
 public:
     void EraseBkgnd(CDC* pDC);
 
-// Input and notifications
+    // Input and notifications
 public:
     BOOL RegisterWindowClass();
     LRESULT SendMessageToParent(int nRow, int nCol, int nMessage);
 
-// In-place editing
+    // In-place editing
 public:
-    void CreateInPlaceButton(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol,
-                             LPCTSTR szText, int nChar, int nFlag);
+    void CreateInPlaceButton(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol, LPCTSTR szText,
+                             int nChar, int nFlag);
 
-// Printing
+    // Printing
 public:
     void Print();
 
-// Overridables, in this order (their Parts: text and clipboard, printing, drag image, header clicks,
-// cell extent, editing, drawing, cell creation)
+    // Overridables, in this order (their Parts: text and clipboard, printing, drag image, header clicks,
+    // cell extent, editing, drawing, cell creation)
 public:
-    virtual CString GetItemText(int nRow, int nCol) const;   // empty outside the grid
+    virtual CString GetItemText(int nRow, int nCol) const; // empty outside the grid
     virtual void CutSelectedText();
     virtual COleDataSource* CopyTextFromGrid();
     virtual BOOL PasteTextToGrid(CQCellID cell, COleDataObject* pDataObject);
@@ -320,15 +325,19 @@ public:
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
 protected:
     virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
     virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
     virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
+
 public:
     virtual CImageList* CreateDragImage(CPoint* pHotSpot);
+
 protected:
     virtual void OnFixedColumnClick(CQCellID& cell);
     virtual void OnFixedRowClick(CQCellID& cell);
+
 public:
     virtual CSize GetCellExtent(int nRow, int nCol, CDC* pDC);
     virtual void OnEndEditCell(int nRow, int nCol, CString str);
@@ -344,16 +353,17 @@ public:
     virtual void OnDraw(CDC* pDC);
     virtual BOOL DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk = FALSE);
     virtual BOOL DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk = FALSE);
+
 protected:
-    virtual CQGridCell* CreateCell(int nRow, int nCol);          // makes a cell, does not store it
+    virtual CQGridCell* CreateCell(int nRow, int nCol);           // makes a cell, does not store it
     virtual void EmptyCell(CQGridCell* cell, int nRow, int nCol); // called just before deletion
 
-// Implementation
+    // Implementation
 protected:
     virtual void PreSubclassWindow();
 
-    CQGridCell* GetCell(int nRow, int nCol) const;               // null outside the grid
-    BOOL SetCell(int nRow, int nCol, CQGridCell* pCell);          // the old cell is not deleted
+    CQGridCell* GetCell(int nRow, int nCol) const;       // null outside the grid
+    BOOL SetCell(int nRow, int nCol, CQGridCell* pCell); // the old cell is not deleted
 
     void ResetSelectedRange();
     void SelectAllCells();
@@ -366,23 +376,23 @@ protected:
 
     BOOL SortTextItems(int nCol, BOOL bAscending, int low, int high);
     BOOL SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
-    void SwapRows(int nRow1, int nRow2);   // row arrays and heights; nothing outside the grid
+    void SwapRows(int nRow1, int nRow2); // row arrays and heights; nothing outside the grid
 
     // Rows appended by Load keep their cells' texts and make a cell only when it is asked for
     // (GridCompactRows.cpp). PeekCell gives the slot as it is: a cell not made yet gives NULL and
     // its compact row in *ppUnmade. CellFont reads a cell's font without making the cell.
-    int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts);   // InsertRow(texts[0]) + SetItemText
+    int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts); // InsertRow(texts[0]) + SetItemText
     CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const;
     const LOGFONTW* CellFont(int nRow, int nCol) const;
-    const CQGridCell* CellToRead(int nRow, int nCol) const;  // a fresh cell for one not made yet
-    void MakeUnmadeCells();                                  // before the columns change
+    const CQGridCell* CellToRead(int nRow, int nCol) const; // a fresh cell for one not made yet
+    void MakeUnmadeCells();                                 // before the columns change
 
     // Size bookkeeping: called by every operation that changes row heights or column widths,
     // with the first index whose position may have moved.
     void RowSizesChanged(int nFirstRow);
     void ColumnSizesChanged(int nFirstCol);
 
-    static UINT GetMouseScrollLines();   // rows per wheel notch from the desktop settings
+    static UINT GetMouseScrollLines(); // rows per wheel notch from the desktop settings
 
     // Drawing helpers: a cell's image and text inside rect; the grid colours that still equal the
     // system colours they were taken from follow the current system colours.
@@ -413,29 +423,29 @@ protected:
     afx_msg void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
-// Members, grouped by concern; lengths in device pixels
+    // Members, grouped by concern; lengths in device pixels
 protected:
     // colours
-    COLORREF m_crTextColour;        // text of ordinary cells
-    COLORREF m_crTextBkColour;      // background of ordinary cells
-    COLORREF m_crBkColour;          // client area beyond the last cell
-    COLORREF m_crFixedTextColour;   // text of fixed cells
-    COLORREF m_crFixedBkColour;     // background of fixed cells
-    COLORREF m_crGridColour;        // grid lines
-    COLORREF m_crWindowText;        // system colours the defaults were taken from
+    COLORREF m_crTextColour;      // text of ordinary cells
+    COLORREF m_crTextBkColour;    // background of ordinary cells
+    COLORREF m_crBkColour;        // client area beyond the last cell
+    COLORREF m_crFixedTextColour; // text of fixed cells
+    COLORREF m_crFixedBkColour;   // background of fixed cells
+    COLORREF m_crGridColour;      // grid lines
+    COLORREF m_crWindowText;      // system colours the defaults were taken from
     COLORREF m_crWindowColour;
     COLORREF m_cr3DFace;
     COLORREF m_crShadow;
 
     // flags
-    int  m_nGridLines;              // GVL_...
+    int m_nGridLines; // GVL_...
     BOOL m_bEditable;
     BOOL m_bModified;
     BOOL m_bAllowDragAndDrop;
-    BOOL m_bListMode;               // whole-row selection, header clicks sort
-    BOOL m_bAllowDraw;              // off: no scroll-bar upkeep, no repaint
+    BOOL m_bListMode;  // whole-row selection, header clicks sort
+    BOOL m_bAllowDraw; // off: no scroll-bar upkeep, no repaint
     BOOL m_bEnableSelection;
-    BOOL m_bSortOnClick;            // header sort
+    BOOL m_bSortOnClick; // header sort
     BOOL m_bHandleTabKey;
     BOOL m_bDoubleBuffer;
     BOOL m_bTitleTips;
@@ -445,55 +455,55 @@ protected:
     int m_nFixedRows;
     int m_nCols;
     int m_nFixedCols;
-    CUIntArray m_arRowHeights;      // one per row
-    CUIntArray m_arColWidths;       // one per column
-    int m_nMargin;                  // width of a space of the grid font; 0 before a font is applied
-    int m_nDefCellWidth;            // width of new columns
-    int m_nDefCellHeight;           // height of new rows
-    int m_nVScrollMax;              // largest scroll positions
+    CUIntArray m_arRowHeights; // one per row
+    CUIntArray m_arColWidths;  // one per column
+    int m_nMargin;             // width of a space of the grid font; 0 before a font is applied
+    int m_nDefCellWidth;       // width of new columns
+    int m_nDefCellHeight;      // height of new rows
+    int m_nVScrollMax;         // largest scroll positions
     int m_nHScrollMax;
-    CQGridSizeIndex m_RowPositions{&m_arRowHeights};   // running sums of the row heights
-    CQGridSizeIndex m_ColPositions{&m_arColWidths};    // running sums of the column widths
+    CQGridSizeIndex m_RowPositions{&m_arRowHeights}; // running sums of the row heights
+    CQGridSizeIndex m_ColPositions{&m_arColWidths};  // running sums of the column widths
 
     // fonts and images
-    LOGFONTW m_Logfont;             // the grid's font description, given to every new cell
-    CFont m_PrinterFont;            // per print job
-    CFont m_Font;                   // the grid font
-    CImageList* m_pImageList;       // not owned
-    CQFontCache* m_pFontPass = NULL;   // the fonts of the measuring or drawing pass under way
+    LOGFONTW m_Logfont;              // the grid's font description, given to every new cell
+    CFont m_PrinterFont;             // per print job
+    CFont m_Font;                    // the grid font
+    CImageList* m_pImageList;        // not owned
+    CQFontCache* m_pFontPass = NULL; // the fonts of the measuring or drawing pass under way
 
     // cells
-    GRID_ROWS m_RowData;            // one row array per row, owned
+    GRID_ROWS m_RowData; // one row array per row, owned
 
     // input state
-    int m_MouseMode;                // MOUSE_...
+    int m_MouseMode; // MOUSE_...
     CPoint m_LeftClickDownPoint;
     CPoint m_LastMousePoint;
     CQCellID m_LeftClickDownCell;
-    CQCellID m_SelectionStartCell;  // anchor of a range selection
-    CQCellID m_idCurrentCell;       // the focus cell
-    UINT_PTR m_nTimerID;            // auto-scroll timer, 0 when none runs
-    int m_nTimerInterval;           // milliseconds
-    int m_nResizeCaptureRange;      // pixels around a boundary that count as on it
+    CQCellID m_SelectionStartCell; // anchor of a range selection
+    CQCellID m_idCurrentCell;      // the focus cell
+    UINT_PTR m_nTimerID;           // auto-scroll timer, 0 when none runs
+    int m_nTimerInterval;          // milliseconds
+    int m_nResizeCaptureRange;     // pixels around a boundary that count as on it
     BOOL m_bAllowRowResize;
     BOOL m_bAllowColumnResize;
-    UINT m_nRowsPerWheelNotch;      // 0xFFFFFFFF = scroll by pages
+    UINT m_nRowsPerWheelNotch; // 0xFFFFFFFF = scroll by pages
 
     // selection: cell key ((col & 0xFFFF) << 16 | (row & 0xFFFF)) to cell
-    GRID_CELLMAP m_SelectedCellMap;      // exactly the cells whose state has GV_STATE_SELECTED
-    GRID_CELLMAP m_PrevSelectedCellMap;  // kept selected while a new range is chosen (Ctrl)
+    GRID_CELLMAP m_SelectedCellMap;     // exactly the cells whose state has GV_STATE_SELECTED
+    GRID_CELLMAP m_PrevSelectedCellMap; // kept selected while a new range is chosen (Ctrl)
 
     CQTitleTip m_TitleTip;
 
-    BOOL m_bMustUninitOLE;          // the constructor started OLE
+    BOOL m_bMustUninitOLE; // the constructor started OLE
 
     // drag-and-drop
     CQCellID m_LastDragOverCell;
     CQGridDropTarget m_DropTarget;
 
     // printing
-    CSize m_CharSize;               // printer font: average character width, text height
-    int m_nPageHeight;              // room for ordinary rows on one page, logical units
+    CSize m_CharSize;  // printer font: average character width, text height
+    int m_nPageHeight; // room for ordinary rows on one page, logical units
     CSize m_LogicalPageSize;
     CSize m_PaperSize;
 

@@ -22,8 +22,8 @@ public:
     virtual void OnDragLeave(CWnd* pWnd);
     virtual DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point);
 
-    CQGridCtrl* m_pGridCtrl;   // the grid served, not owned; null until registered
-    BOOL m_bRegistered;        // registered with the platform
+    CQGridCtrl* m_pGridCtrl; // the grid served, not owned; null until registered
+    BOOL m_bRegistered;      // registered with the platform
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -20,10 +20,10 @@ class AFX_EXT_CLASS CQGridSizeIndex
 public:
     explicit CQGridSizeIndex(const CUIntArray* pSizes = NULL);
 
-    void Bind(const CUIntArray* pSizes);      // forgets every sum
-    void Invalidate(int nFirst);               // sizes from nFirst on (and the count) may have changed
+    void Bind(const CUIntArray* pSizes); // forgets every sum
+    void Invalidate(int nFirst);         // sizes from nFirst on (and the count) may have changed
 
-    int GetCount() const;                      // entries of the bound array
+    int GetCount() const; // entries of the bound array
     int GetSize(int i) const { return (int)(*m_pSizes)[i]; }
 
     // Sum of the sizes of entries [0, n); n is clipped to [0, count].
@@ -36,10 +36,10 @@ public:
     int FirstSumAtLeast(int nLo, int nHi, long long value) const;
 
 private:
-    void Extend(int n) const;                  // makes the sums of [0, n] valid
+    void Extend(int n) const; // makes the sums of [0, n] valid
 
-    const CUIntArray* m_pSizes;                // the array summed, not owned
-    mutable std::vector<long long> m_sums;     // m_sums[k]: sum of entries [0, k), valid for k <= m_nValid
-    mutable int m_nValid;                      // highest k whose sum is valid
-    mutable int m_nFirstNegative;              // lowest entry below m_nValid with a negative size, or -1
+    const CUIntArray* m_pSizes;            // the array summed, not owned
+    mutable std::vector<long long> m_sums; // m_sums[k]: sum of entries [0, k), valid for k <= m_nValid
+    mutable int m_nValid;                  // highest k whose sum is valid
+    mutable int m_nFirstNegative;          // lowest entry below m_nValid with a negative size, or -1
 };

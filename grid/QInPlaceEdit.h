@@ -14,18 +14,18 @@
 #include "dialogs/QNumEdit.h"
 
 // Flag word of every end-of-edit record.
-#define GV_ENDEDIT_FLAGS  5
+#define GV_ENDEDIT_FLAGS 5
 
 // End-of-edit record: sent with WM_NOTIFY (code GVN_ENDLABELEDIT, -176) by an in-place editor to
 // the grid. It lives on the editor's stack during the send; the receiver copies what it keeps.
 typedef struct tagGV_DISPINFO
 {
-    NMHDR   hdr;        // the editor window, its control id, the code
-    int     iRow;       // the edited cell
-    int     iColumn;
-    int     nFlags;     // GV_ENDEDIT_FLAGS
-    CString strText;    // the final text (the initial text after Escape)
-    UINT    nLastKey;   // the key that ended the edit, 0 when a focus change did
+    NMHDR hdr; // the editor window, its control id, the code
+    int iRow;  // the edited cell
+    int iColumn;
+    int nFlags;      // GV_ENDEDIT_FLAGS
+    CString strText; // the final text (the initial text after Escape)
+    UINT nLastKey;   // the key that ended the edit, 0 when a focus change did
 } GV_DISPINFO;
 
 // A single-line edit laid over a cell.
@@ -33,7 +33,7 @@ class AFX_EXT_CLASS CQInPlaceEdit : public CEdit
 {
     DECLARE_DYNAMIC(CQInPlaceEdit)
 
-// Construction
+    // Construction
 public:
     // Creates the window (dwStyle plus child, visible, border and automatic horizontal scrolling)
     // with the parent's font and the text, takes the focus and places the caret by the key that
@@ -44,23 +44,24 @@ public:
                   CString sInitText, UINT nFirstChar);
     virtual ~CQInPlaceEdit();
 
-// Attributes
+    // Attributes
 public:
-    CString GetString() const { return m_sInitText; }   // the text the edit started with
+    CString GetString() const { return m_sInitText; } // the text the edit started with
     void SetString(CString str) { m_sInitText = str; }
 
-// Operations
+    // Operations
 public:
     // Sends the end-of-edit record (once) and closes the window.
     void EndEdit();
 
-// Overridables
+    // Overridables
 public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-protected:
-    virtual void PostNcDestroy();   // frees the object
 
-// Message map and handlers
+protected:
+    virtual void PostNcDestroy(); // frees the object
+
+    // Message map and handlers
 protected:
     // void OnKillFocus(CWnd* pNewWnd)
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -72,14 +73,14 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 
-// Implementation
+    // Implementation
 protected:
-    int     m_nRow;            // the edited cell
-    int     m_nColumn;
-    CString m_sInitText;       // put back by Escape
-    UINT    m_nLastChar;       // the key that ends the edit, 0 until one does
-    BOOL    m_bExitOnArrows;   // navigation keys end the edit (a keyboard start)
-    BOOL    m_bEnded;          // the end-of-edit record went out
+    int m_nRow; // the edited cell
+    int m_nColumn;
+    CString m_sInitText;  // put back by Escape
+    UINT m_nLastChar;     // the key that ends the edit, 0 until one does
+    BOOL m_bExitOnArrows; // navigation keys end the edit (a keyboard start)
+    BOOL m_bEnded;        // the end-of-edit record went out
 };
 
 // The numeric cell editor: as CQInPlaceEdit, with the number filter of CQNumEdit for typed
@@ -88,29 +89,30 @@ class AFX_EXT_CLASS CQInPlaceNumEdit : public CQNumEdit
 {
     DECLARE_DYNAMIC(CQInPlaceNumEdit)
 
-// Construction
+    // Construction
 public:
     // nFlag goes to CQNumEdit's constructor.
     CQInPlaceNumEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
                      CString sInitText, UINT nFirstChar, int nFlag);
     virtual ~CQInPlaceNumEdit();
 
-// Attributes
+    // Attributes
 public:
     CString GetString() const { return m_sInitText; }
     void SetString(CString str) { m_sInitText = str; }
 
-// Operations
+    // Operations
 public:
     void EndEdit();
 
-// Overridables
+    // Overridables
 public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+
 protected:
     virtual void PostNcDestroy();
 
-// Message map and handlers
+    // Message map and handlers
 protected:
     // void OnKillFocus(CWnd* pNewWnd)
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -122,14 +124,14 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 
-// Implementation
+    // Implementation
 protected:
-    int     m_nRow;
-    int     m_nColumn;
+    int m_nRow;
+    int m_nColumn;
     CString m_sInitText;
-    UINT    m_nLastChar;
-    BOOL    m_bExitOnArrows;
-    BOOL    m_bEnded;
+    UINT m_nLastChar;
+    BOOL m_bExitOnArrows;
+    BOOL m_bEnded;
 };
 
 // Helpers shared by the in-place editors.
@@ -153,4 +155,4 @@ AFX_EXT_API void FinishEdit(CWnd* pEditor, BOOL& bEnded, int nRow, int nColumn, 
 // Key-down and key-up go straight to the editor (dialog navigation never sees them), Alt
 // characters are swallowed. TRUE when the message was used up.
 AFX_EXT_API BOOL PreTranslateEditorMessage(MSG* pMsg);
-}  // namespace QInPlace
+} // namespace QInPlace

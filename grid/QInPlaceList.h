@@ -13,7 +13,7 @@
 #include "grid/QInPlaceEdit.h"
 
 // Control id of a combo box's own edit field.
-#define IDC_COMBOEDIT  1001
+#define IDC_COMBOEDIT 1001
 
 // The edit field of a CQInPlaceList in the drop-down combo style: may take numbers only, hands
 // the keys that end an edit to the combo box and ends the edit when it loses the focus.
@@ -21,21 +21,21 @@ class AFX_EXT_CLASS CQComboEdit : public CEdit
 {
     DECLARE_DYNAMIC(CQComboEdit)
 
-// Construction
+    // Construction
 public:
     CQComboEdit();
     virtual ~CQComboEdit();
 
-// Attributes
+    // Attributes
 public:
     // Numbers only: digits, one point, and a sign typed at the start of an unsigned text.
     BOOL m_bNumOnly;
 
-// Overridables
+    // Overridables
 public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
-// Message map and handlers
+    // Message map and handlers
 protected:
     // void OnKillFocus(CWnd* pNewWnd)
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -56,7 +56,7 @@ class AFX_EXT_CLASS CQInPlaceList : public CComboBox
 {
     DECLARE_DYNAMIC(CQInPlaceList)
 
-// Construction
+    // Construction
 public:
     // dwStyle is the combo style (CBS_DROPDOWNLIST or CBS_DROPDOWN); child, visible, border,
     // vertical scroll bar and automatic horizontal scrolling are added. The window is widened to
@@ -67,18 +67,19 @@ public:
                   CStringArray& Items, CString sInitText, UINT nFirstChar, BOOL bNumOnly);
     virtual ~CQInPlaceList();
 
-// Operations
+    // Operations
 public:
     // Sends the end-of-edit record (with the combo box's text) and closes the window.
     void EndEdit();
 
-// Overridables
+    // Overridables
 public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-protected:
-    virtual void PostNcDestroy();   // frees the object
 
-// Message map and handlers
+protected:
+    virtual void PostNcDestroy(); // frees the object
+
+    // Message map and handlers
 protected:
     // void OnKillFocus(CWnd* pNewWnd)
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -88,17 +89,17 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 
-// Implementation
+    // Implementation
 public:
-    CQComboEdit m_edit;        // the edit field (combo style only)
-    int     m_nNumLines;       // lines shown when dropped (4)
-    CString m_sInitText;       // put back by Escape
-    int     m_nRow;            // the edited cell
-    int     m_nCol;
-    UINT    m_nLastChar;       // the key that ends the edit, 0 until one does
-    BOOL    m_bExitOnArrows;   // always FALSE: the navigation keys end the edit only with Ctrl
+    CQComboEdit m_edit;  // the edit field (combo style only)
+    int m_nNumLines;     // lines shown when dropped (4)
+    CString m_sInitText; // put back by Escape
+    int m_nRow;          // the edited cell
+    int m_nCol;
+    UINT m_nLastChar;     // the key that ends the edit, 0 until one does
+    BOOL m_bExitOnArrows; // always FALSE: the navigation keys end the edit only with Ctrl
 protected:
-    BOOL    m_bEnded;          // the end-of-edit record went out
+    BOOL m_bEnded; // the end-of-edit record went out
 };
 
 // A button face ("...") over a cell. It reports the end of the edit right away, with the cell's
@@ -108,24 +109,24 @@ class AFX_EXT_CLASS CQInplaceButton : public CStatic
 {
     DECLARE_DYNAMIC(CQInplaceButton)
 
-// Construction
+    // Construction
 public:
     CQInplaceButton(CQGridCtrl* pGrid, CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
                     CString sText, UINT nFirstChar);
     virtual ~CQInplaceButton();
 
-// Operations
+    // Operations
 public:
     // Sends the end-of-edit record (once) and closes the window.
     void EndSitic();
     // Three dots side by side in rect, each of size rect width / 10 (a pixel when smaller than 2).
     static void DrawDots(CDC* pDC, COLORREF crColour, const CRect& rect, int nOffset);
 
-// Overridables
+    // Overridables
 protected:
-    virtual void PostNcDestroy();   // frees the object
+    virtual void PostNcDestroy(); // frees the object
 
-// Message map and handlers
+    // Message map and handlers
 protected:
     // void OnLButtonDblClk(UINT nFlags, CPoint point)
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
@@ -137,13 +138,13 @@ protected:
     afx_msg void OnChange();
     DECLARE_MESSAGE_MAP()
 
-// Implementation
+    // Implementation
 protected:
-    CQGridCtrl* m_pGrid;   // the grid, not owned
-    int     m_nRow;        // the edited cell
-    int     m_nCol;
-    CString m_sText;       // the cell's text when the editor was made
-    BOOL    m_bEnded;      // the end-of-edit record went out
+    CQGridCtrl* m_pGrid; // the grid, not owned
+    int m_nRow;          // the edited cell
+    int m_nCol;
+    CString m_sText; // the cell's text when the editor was made
+    BOOL m_bEnded;   // the end-of-edit record went out
 };
 
 // A grid whose text cells (editor style 0) are edited with a drop-down combo offering

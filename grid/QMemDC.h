@@ -9,8 +9,8 @@
 class AFX_EXT_CLASS CQMemDC : public CDC
 {
 public:
-    explicit CQMemDC(CDC* pDC);   // pDC is not owned and must outlive this object
-    virtual ~CQMemDC();           // copies the bitmap to the target
+    explicit CQMemDC(CDC* pDC); // pDC is not owned and must outlive this object
+    virtual ~CQMemDC();         // copies the bitmap to the target
 
     // So that the object can stand where a device-context pointer is expected.
     CQMemDC* operator->() { return this; }
@@ -20,9 +20,9 @@ private:
     CQMemDC(const CQMemDC&) = delete;
     CQMemDC& operator=(const CQMemDC&) = delete;
 
-    CBitmap  m_bitmap;      // the off-screen bitmap, owned
-    CBitmap* m_pOldBitmap;  // selected into the memory DC before m_bitmap
-    CDC*     m_pDC;         // the target, not owned
-    CRect    m_rect;        // the target's clip box when the object was made, logical units
-    BOOL     m_bMemDC;      // TRUE: drawing goes to the bitmap; FALSE: straight to the (printing) target
+    CBitmap m_bitmap;      // the off-screen bitmap, owned
+    CBitmap* m_pOldBitmap; // selected into the memory DC before m_bitmap
+    CDC* m_pDC;            // the target, not owned
+    CRect m_rect;          // the target's clip box when the object was made, logical units
+    BOOL m_bMemDC;         // TRUE: drawing goes to the bitmap; FALSE: straight to the (printing) target
 };

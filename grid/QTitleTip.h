@@ -11,30 +11,30 @@
 
 class AFX_EXT_CLASS CQTitleTip : public CWnd
 {
-// Construction
+    // Construction
 public:
-    CQTitleTip();                   // registers the window class "QTitleTip"
+    CQTitleTip(); // registers the window class "QTitleTip"
     virtual ~CQTitleTip();
 
     // A pop-up tool window, topmost, hidden, without owner; pParentWnd gets the passed-on input.
     virtual BOOL Create(CWnd* pParentWnd);
 
-// Operations
+    // Operations
 public:
     // rectTitle in the parent's client coordinates; shown only when the text does not fit it.
     // Nothing happens while the tip is visible or no window of the application has the focus.
     void Show(CRect rectTitle, LPCTSTR lpszTitleText, int xoffset = 0);
     void Hide();
 
-// Overridables
+    // Overridables
 public:
     // Button presses go to the window under the tip, keys to the parent; both hide the tip.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
-// Implementation
+    // Implementation
 protected:
-    CWnd* m_pParentWnd;   // set by Create, not owned
-    CRect m_rectTitle;    // where the mouse may move without hiding the tip, tip client coordinates
+    CWnd* m_pParentWnd; // set by Create, not owned
+    CRect m_rectTitle;  // where the mouse may move without hiding the tip, tip client coordinates
 
     // The window under a screen point that should get passed-on input: the parent when that is
     // the tip itself.

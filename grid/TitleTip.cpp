@@ -33,8 +33,8 @@ CQTitleTip::~CQTitleTip()
 BOOL CQTitleTip::Create(CWnd* pParentWnd)
 {
     m_pParentWnd = pParentWnd;
-    return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, QTITLETIP_CLASSNAME, NULL, WS_BORDER | WS_POPUP, 0, 0, 0,
-                    0, NULL, NULL);
+    return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, QTITLETIP_CLASSNAME, NULL, WS_BORDER | WS_POPUP, 0, 0,
+                    0, 0, NULL, NULL);
 }
 
 // --- showing and hiding -------------------------------------------------------------------------
@@ -150,15 +150,9 @@ BOOL CQTitleTip::PreTranslateMessage(MSG* pMsg)
         {
             switch (pMsg->message)
             {
-            case WM_LBUTTONDOWN:
-                pMsg->message = WM_NCLBUTTONDOWN;
-                break;
-            case WM_RBUTTONDOWN:
-                pMsg->message = WM_NCRBUTTONDOWN;
-                break;
-            case WM_MBUTTONDOWN:
-                pMsg->message = WM_NCMBUTTONDOWN;
-                break;
+            case WM_LBUTTONDOWN: pMsg->message = WM_NCLBUTTONDOWN; break;
+            case WM_RBUTTONDOWN: pMsg->message = WM_NCRBUTTONDOWN; break;
+            case WM_MBUTTONDOWN: pMsg->message = WM_NCMBUTTONDOWN; break;
             }
             pMsg->wParam = hittest;
             pMsg->lParam = MAKELONG(point.x, point.y);

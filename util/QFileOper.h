@@ -10,20 +10,21 @@
 
 #include <afx.h>
 
-class AFX_EXT_CLASS CQFileOper {
+class AFX_EXT_CLASS CQFileOper
+{
 public:
-  // dir = the path up to and including its last separator, name = the rest. FALSE for an empty
-  // path or one without a separator; TRUE only when both parts are non-empty (they are set anyway).
-  static BOOL FileToDirName(const wchar_t* pszPath, CString& strDir, CString& strName);
-  // TRUE when name (wildcards allowed) matches exactly one entry, file or directory, in dir.
-  static BOOL IsExitedFile(const wchar_t* pszDir, const wchar_t* pszName);
-  static BOOL IsExitedFile(const wchar_t* pszPath);
-  // Copies an existing source to destDir + (destName, or the source's name when empty); destPath
-  // receives that target (emptied first). With bFailIfExists non-zero an existing target is kept
-  // and the copy fails.
-  static BOOL CopyFileTo(const wchar_t* pszSource, const wchar_t* pszDestDir,
-                         const wchar_t* pszDestName, int bFailIfExists, CString& strDestPath);
-  // Removes the file; FALSE (nothing shown) when it cannot be removed.
-  static BOOL DeleteFileW(const wchar_t* pszPath);
-  static BOOL DeleteFileW(const wchar_t* pszDir, const wchar_t* pszName);
+    // dir = the path up to and including its last separator, name = the rest. FALSE for an empty
+    // path or one without a separator; TRUE only when both parts are non-empty (they are set anyway).
+    static BOOL FileToDirName(const wchar_t* pszPath, CString& strDir, CString& strName);
+    // TRUE when name (wildcards allowed) matches exactly one entry, file or directory, in dir.
+    static BOOL IsExitedFile(const wchar_t* pszDir, const wchar_t* pszName);
+    static BOOL IsExitedFile(const wchar_t* pszPath);
+    // Copies an existing source to destDir + (destName, or the source's name when empty); destPath
+    // receives that target (emptied first). With bFailIfExists non-zero an existing target is kept
+    // and the copy fails.
+    static BOOL CopyFileTo(const wchar_t* pszSource, const wchar_t* pszDestDir, const wchar_t* pszDestName,
+                           int bFailIfExists, CString& strDestPath);
+    // Removes the file; FALSE (nothing shown) when it cannot be removed.
+    static BOOL DeleteFileW(const wchar_t* pszPath);
+    static BOOL DeleteFileW(const wchar_t* pszDir, const wchar_t* pszName);
 };

@@ -9,33 +9,34 @@
 
 #include <afx.h>
 
-class AFX_EXT_CLASS CQKeyOperate {
+class AFX_EXT_CLASS CQKeyOperate
+{
 public:
-  CQKeyOperate();
-  CQKeyOperate(const CQKeyOperate& src);
-  CQKeyOperate& operator=(const CQKeyOperate& src);
-  virtual ~CQKeyOperate();
+    CQKeyOperate();
+    CQKeyOperate(const CQKeyOperate& src);
+    CQKeyOperate& operator=(const CQKeyOperate& src);
+    virtual ~CQKeyOperate();
 
-  BOOL Open(HKEY hParent, const wchar_t* pszSubKey);       // RegOpenKeyW
-  BOOL Create(HKEY hParent, const wchar_t* pszSubKey);     // RegCreateKeyW: opens or creates
-  BOOL VerifyKey(HKEY hParent, const wchar_t* pszSubKey);  // RegOpenKeyExW, full access
-  BOOL VerifyKey(const wchar_t* pszSubKey);                // the same below the object's own key
-  BOOL VerifyValue(const wchar_t* pszName);                // the value exists
+    BOOL Open(HKEY hParent, const wchar_t* pszSubKey);      // RegOpenKeyW
+    BOOL Create(HKEY hParent, const wchar_t* pszSubKey);    // RegCreateKeyW: opens or creates
+    BOOL VerifyKey(HKEY hParent, const wchar_t* pszSubKey); // RegOpenKeyExW, full access
+    BOOL VerifyKey(const wchar_t* pszSubKey);               // the same below the object's own key
+    BOOL VerifyValue(const wchar_t* pszName);               // the value exists
 
-  // Reads into a 4-byte buffer; out is set only on success (a longer value fails).
-  BOOL GetDWordValue(const wchar_t* pszName, DWORD& dwOut);
-  BOOL GetIntValue(const wchar_t* pszName, int& nOut);
-  // out is emptied, then receives the value up to its first NUL; the value's type is not tested.
-  BOOL GetStringValue(const wchar_t* pszName, CString& strOut);
+    // Reads into a 4-byte buffer; out is set only on success (a longer value fails).
+    BOOL GetDWordValue(const wchar_t* pszName, DWORD& dwOut);
+    BOOL GetIntValue(const wchar_t* pszName, int& nOut);
+    // out is emptied, then receives the value up to its first NUL; the value's type is not tested.
+    BOOL GetStringValue(const wchar_t* pszName, CString& strOut);
 
-  BOOL SetDWordValue(const wchar_t* pszName, DWORD dwValue);   // REG_DWORD
-  BOOL SetIntValue(const wchar_t* pszName, int nValue);        // REG_DWORD
-  BOOL SetStringValue(const wchar_t* pszName, CString strValue);  // REG_SZ, its NUL included
+    BOOL SetDWordValue(const wchar_t* pszName, DWORD dwValue);     // REG_DWORD
+    BOOL SetIntValue(const wchar_t* pszName, int nValue);          // REG_DWORD
+    BOOL SetStringValue(const wchar_t* pszName, CString strValue); // REG_SZ, its NUL included
 
-  void Close();  // closes the key if one is open; then no key
+    void Close(); // closes the key if one is open; then no key
 
-  HKEY GetKey() const { return m_hKey; }
+    HKEY GetKey() const { return m_hKey; }
 
 protected:
-  HKEY m_hKey;  // the open key, null when none
+    HKEY m_hKey; // the open key, null when none
 };

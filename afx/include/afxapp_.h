@@ -14,118 +14,121 @@
 // ---------------------------------------------------------------------------------------------
 // Threads
 
-class AFX_CORE_CLASS CWinThread : public CCmdTarget {
-  DECLARE_DYNAMIC(CWinThread)
- public:
-  CWinThread();
-  virtual ~CWinThread();
+class AFX_CORE_CLASS CWinThread : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CWinThread)
+public:
+    CWinThread();
+    virtual ~CWinThread();
 
-  CWnd* m_pMainWnd;      // the main window: message pre-translation stops there
-  CWnd* m_pActiveWnd;
-  BOOL m_bAutoDelete;
-  HANDLE m_hThread;
-  DWORD m_nThreadID;
+    CWnd* m_pMainWnd; // the main window: message pre-translation stops there
+    CWnd* m_pActiveWnd;
+    BOOL m_bAutoDelete;
+    HANDLE m_hThread;
+    DWORD m_nThreadID;
 
-  virtual CWnd* GetMainWnd();
+    virtual CWnd* GetMainWnd();
 
-  // Overridables
-  virtual BOOL InitInstance();
-  virtual int ExitInstance();   // the exit code
-  virtual int Run();            // the message loop; returns ExitInstance()'s code at WM_QUIT
-  // Offers the message to the windows from its target up to the main window
-  // (CWnd::WalkPreTranslateTree). TRUE: it must not be dispatched.
-  virtual BOOL PreTranslateMessage(MSG* pMsg);
-  virtual BOOL PumpMessage();   // gets, pre-translates and dispatches one message; FALSE at WM_QUIT
-  // Idle work, called with 0, 1, 2... while no message waits. Pass 0 updates the main window's
-  // command user interface (WM_IDLEUPDATECMDUI), pass 1 frees the temporary handle wrappers.
-  // TRUE asks for another call.
-  virtual BOOL OnIdle(LONG lCount);
-  virtual BOOL IsIdleMessage(MSG* pMsg);
-  // An exception escaped a message handler: shows it; the result is the message's result.
-  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
+    // Overridables
+    virtual BOOL InitInstance();
+    virtual int ExitInstance(); // the exit code
+    virtual int Run();          // the message loop; returns ExitInstance()'s code at WM_QUIT
+    // Offers the message to the windows from its target up to the main window
+    // (CWnd::WalkPreTranslateTree). TRUE: it must not be dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL PumpMessage(); // gets, pre-translates and dispatches one message; FALSE at WM_QUIT
+    // Idle work, called with 0, 1, 2... while no message waits. Pass 0 updates the main window's
+    // command user interface (WM_IDLEUPDATECMDUI), pass 1 frees the temporary handle wrappers.
+    // TRUE asks for another call.
+    virtual BOOL OnIdle(LONG lCount);
+    virtual BOOL IsIdleMessage(MSG* pMsg);
+    // An exception escaped a message handler: shows it; the result is the message's result.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
- protected:
-  CPoint m_ptCursorLast;  // for IsIdleMessage: mouse moves that do not move
-  UINT m_nMsgLast;
+protected:
+    CPoint m_ptCursorLast; // for IsIdleMessage: mouse moves that do not move
+    UINT m_nMsgLast;
 };
 
 // ---------------------------------------------------------------------------------------------
 // The application
 
-class AFX_CORE_CLASS CWinApp : public CWinThread {
-  DECLARE_DYNAMIC(CWinApp)
- public:
-  // Registers the object as the application and sets afxCurrentAppName. Without a name the
-  // name is taken from the string resource AFX_IDS_APP_TITLE or the executable's name at
-  // AfxWinInit.
-  explicit CWinApp(LPCTSTR lpszAppName = NULL);
-  virtual ~CWinApp();
+class AFX_CORE_CLASS CWinApp : public CWinThread
+{
+    DECLARE_DYNAMIC(CWinApp)
+public:
+    // Registers the object as the application and sets afxCurrentAppName. Without a name the
+    // name is taken from the string resource AFX_IDS_APP_TITLE or the executable's name at
+    // AfxWinInit.
+    explicit CWinApp(LPCTSTR lpszAppName = NULL);
+    virtual ~CWinApp();
 
-  // Start-up data
-  LPCTSTR m_pszAppName;       // the application's name (owned copy)
-  HINSTANCE m_hInstance;
-  HINSTANCE m_hPrevInstance;
-  LPTSTR m_lpCmdLine;
-  int m_nCmdShow;
-  LPCTSTR m_pszExeName;       // the executable's name without extension
-  LPCTSTR m_pszHelpFilePath;
-  // Profile: with m_pszRegistryKey set, settings live under
-  // HKEY_CURRENT_USER\Software\<m_pszRegistryKey>\<m_pszProfileName>\<section>; otherwise in the
-  // initialisation file m_pszProfileName (default "<exe name>.INI").
-  LPCTSTR m_pszRegistryKey;
-  LPCTSTR m_pszProfileName;
+    // Start-up data
+    LPCTSTR m_pszAppName; // the application's name (owned copy)
+    HINSTANCE m_hInstance;
+    HINSTANCE m_hPrevInstance;
+    LPTSTR m_lpCmdLine;
+    int m_nCmdShow;
+    LPCTSTR m_pszExeName; // the executable's name without extension
+    LPCTSTR m_pszHelpFilePath;
+    // Profile: with m_pszRegistryKey set, settings live under
+    // HKEY_CURRENT_USER\Software\<m_pszRegistryKey>\<m_pszProfileName>\<section>; otherwise in the
+    // initialisation file m_pszProfileName (default "<exe name>.INI").
+    LPCTSTR m_pszRegistryKey;
+    LPCTSTR m_pszProfileName;
 
-  // Overridables
-  virtual BOOL InitApplication();
-  virtual BOOL InitInstance();
-  virtual int ExitInstance();
-  virtual int Run();
-  virtual BOOL OnIdle(LONG lCount);
+    // Overridables
+    virtual BOOL InitApplication();
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+    virtual int Run();
+    virtual BOOL OnIdle(LONG lCount);
 
-  // Cursors and icons, from the resource chain or the system
-  HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
-  HCURSOR LoadCursor(UINT nIDResource) const;
-  HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;  // IDC_ARROW...
-  HCURSOR LoadOEMCursor(UINT nIDCursor) const;
-  HICON LoadIcon(LPCTSTR lpszResourceName) const;
-  HICON LoadIcon(UINT nIDResource) const;
-  HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
-  HICON LoadOEMIcon(UINT nIDIcon) const;
+    // Cursors and icons, from the resource chain or the system
+    HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const; // IDC_ARROW...
+    HCURSOR LoadOEMCursor(UINT nIDCursor) const;
+    HICON LoadIcon(LPCTSTR lpszResourceName) const;
+    HICON LoadIcon(UINT nIDResource) const;
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
+    HICON LoadOEMIcon(UINT nIDIcon) const;
 
-  // Profile
-  void SetRegistryKey(LPCTSTR lpszRegistryKey);  // also makes the profile name the app name
-  void SetRegistryKey(UINT nIDRegistryKey);
-  UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
-  BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
-  CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = NULL);
-  // lpszEntry NULL deletes the section, lpszValue NULL deletes the entry.
-  BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
-  // *ppData is allocated with new[]: the caller frees it with delete[]. FALSE when missing.
-  BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
-  BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
-  // The open application key / section key, NULL without a registry key. The caller closes it.
-  HKEY GetAppRegistryKey();
-  HKEY GetSectionKey(LPCTSTR lpszSection);
-  // Deletes a key and everything below it.
-  LONG DelRegTree(HKEY hParentKey, const CString& strKeyName);
+    // Profile
+    void SetRegistryKey(LPCTSTR lpszRegistryKey); // also makes the profile name the app name
+    void SetRegistryKey(UINT nIDRegistryKey);
+    UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+    CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = NULL);
+    // lpszEntry NULL deletes the section, lpszValue NULL deletes the entry.
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+    // *ppData is allocated with new[]: the caller frees it with delete[]. FALSE when missing.
+    BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+    BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
+    // The open application key / section key, NULL without a registry key. The caller closes it.
+    HKEY GetAppRegistryKey();
+    HKEY GetSectionKey(LPCTSTR lpszSection);
+    // Deletes a key and everything below it.
+    LONG DelRegTree(HKEY hParentKey, const CString& strKeyName);
 
-  // Wait cursor: nCode 1 shows it (nested), -1 takes one level back, 0 shows it again.
-  virtual void DoWaitCursor(int nCode);
+    // Wait cursor: nCode 1 shows it (nested), -1 takes one level back, 0 shows it again.
+    virtual void DoWaitCursor(int nCode);
 
-  // Called by AfxWinInit: instance handles, names, profile name.
-  void SetCurrentHandles();
+    // Called by AfxWinInit: instance handles, names, profile name.
+    void SetCurrentHandles();
 
- protected:
-  int m_nWaitCursorCount;
-  HCURSOR m_hcurWaitCursorRestore;
+protected:
+    int m_nWaitCursorCount;
+    HCURSOR m_hcurWaitCursorRestore;
 };
 
 // The wait cursor for the lifetime of the object.
-class AFX_CORE_CLASS CWaitCursor {
- public:
-  CWaitCursor();
-  ~CWaitCursor();
-  void Restore();
+class AFX_CORE_CLASS CWaitCursor
+{
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    void Restore();
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -143,9 +146,11 @@ AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 
 // Start-up and shut-down of the layer for this process (see the top of this header).
-AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                                    int nCmdShow);
 AFX_CORE_API void AFXAPI AfxWinTerm();
-AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                                   int nCmdShow);
 // Registers the common controls (done by AfxWinInit and before the first window is created).
 AFX_CORE_API BOOL AFXAPI AfxInitCommonControls();
 

@@ -4,22 +4,23 @@
 
 #include <afxwin.h>
 
-class AFX_CORE_CLASS CDataExchange {
- public:
-  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+class AFX_CORE_CLASS CDataExchange
+{
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-  BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
-  CWnd* m_pDlgWnd;          // the dialog (or any parent window of the controls)
+    BOOL m_bSaveAndValidate; // TRUE: controls to members; FALSE: members to controls
+    CWnd* m_pDlgWnd;         // the dialog (or any parent window of the controls)
 
-  // The dialog's control nIDC, remembered as the last control prepared; throws the "not supported"
-  // exception when the dialog has no such control.
-  HWND PrepareCtrl(int nIDC);
-  HWND PrepareEditCtrl(int nIDC);
-  // Ends a failed validation: puts the focus back on the last control prepared and throws.
-  void Fail();
+    // The dialog's control nIDC, remembered as the last control prepared; throws the "not supported"
+    // exception when the dialog has no such control.
+    HWND PrepareCtrl(int nIDC);
+    HWND PrepareEditCtrl(int nIDC);
+    // Ends a failed validation: puts the focus back on the last control prepared and throws.
+    void Fail();
 
-  HWND m_idLastControl;      // the last control prepared
-  BOOL m_bEditLastControl;   // it was prepared as an edit control
+    HWND m_idLastControl;    // the last control prepared
+    BOOL m_bEditLastControl; // it was prepared as an edit control
 };
 
 // Binds rControl to the dialog's control nIDC unless it is bound already; a window that cannot be

@@ -11,30 +11,32 @@
 class COleObjectFactory;
 
 // One per extension module, owned by the module; filled by AfxInitExtensionModule.
-struct AFX_EXTENSION_MODULE {
-  BOOL bInitialized;                        // TRUE after AfxInitExtensionModule
-  HMODULE hModule;                          // the module
-  HMODULE hResource;                        // where its resources are looked up
-  CRuntimeClass* pFirstSharedClass;         // unused: no class registry
-  COleObjectFactory* pFirstSharedFactory;   // unused
+struct AFX_EXTENSION_MODULE
+{
+    BOOL bInitialized;                      // TRUE after AfxInitExtensionModule
+    HMODULE hModule;                        // the module
+    HMODULE hResource;                      // where its resources are looked up
+    CRuntimeClass* pFirstSharedClass;       // unused: no class registry
+    COleObjectFactory* pFirstSharedFactory; // unused
 };
 
 // A module in the application's chain of extension modules. The constructor adds the object
 // at the head of the chain, the destructor removes it.
-class AFX_CORE_CLASS CDynLinkLibrary : public CCmdTarget {
-  DECLARE_DYNAMIC(CDynLinkLibrary)
- public:
-  explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
-  CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource);
-  virtual ~CDynLinkLibrary();
+class AFX_CORE_CLASS CDynLinkLibrary : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CDynLinkLibrary)
+public:
+    explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
+    CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource);
+    virtual ~CDynLinkLibrary();
 
-  HMODULE m_hModule;
-  HMODULE m_hResource;      // searched by AfxFindResourceHandle
-  BOOL m_bSystem;           // system modules are searched after every other one
-  CDynLinkLibrary* m_pNextDLL;  // the next module in the chain, NULL at the end
+    HMODULE m_hModule;
+    HMODULE m_hResource;         // searched by AfxFindResourceHandle
+    BOOL m_bSystem;              // system modules are searched after every other one
+    CDynLinkLibrary* m_pNextDLL; // the next module in the chain, NULL at the end
 
- private:
-  void AddToChain();
+private:
+    void AddToChain();
 };
 
 // Records hModule in state; TRUE. A second call for an initialised record changes nothing.

@@ -13,31 +13,34 @@
 // made for handles nobody wraps; they are deleted by DeleteTemp after their handle is cleared,
 // so deleting them never destroys anything. RemoveHandle touches only the permanent map: a
 // temporary leaves only through DeleteTemp.
-class CHandleMap {
- public:
-  typedef CObject* (*PFNNEW)();                       // an empty wrapper
-  typedef void (*PFNSET)(CObject* pObject, HANDLE h); // sets the wrapper's handle(s)
-  typedef void (*PFNCLEAR)(CObject* pObject);         // clears them before the wrapper is deleted
+class CHandleMap
+{
+public:
+    typedef CObject* (*PFNNEW)();                       // an empty wrapper
+    typedef void (*PFNSET)(CObject* pObject, HANDLE h); // sets the wrapper's handle(s)
+    typedef void (*PFNCLEAR)(CObject* pObject);         // clears them before the wrapper is deleted
 
-  CHandleMap(PFNNEW pfnNew, PFNSET pfnSet, PFNCLEAR pfnClear)
-      : m_pfnNew(pfnNew), m_pfnSet(pfnSet), m_pfnClear(pfnClear) {}
-  ~CHandleMap() { DeleteTemp(); }
+    CHandleMap(PFNNEW pfnNew, PFNSET pfnSet, PFNCLEAR pfnClear)
+        : m_pfnNew(pfnNew), m_pfnSet(pfnSet), m_pfnClear(pfnClear)
+    {
+    }
+    ~CHandleMap() { DeleteTemp(); }
 
-  CObject* FromHandle(HANDLE h);  // permanent, else temporary (made on demand); NULL for NULL
-  CObject* LookupPermanent(HANDLE h) const;
-  CObject* LookupTemporary(HANDLE h) const;
-  void SetPermanent(HANDLE h, CObject* pObject);
-  // Removes h's permanent entry if it is pObject (any object when pObject is NULL).
-  void RemoveHandle(HANDLE h, CObject* pObject = NULL);
-  void DeleteTemp();
-  INT_PTR GetTempCount() const { return (INT_PTR)m_temporary.size(); }
+    CObject* FromHandle(HANDLE h); // permanent, else temporary (made on demand); NULL for NULL
+    CObject* LookupPermanent(HANDLE h) const;
+    CObject* LookupTemporary(HANDLE h) const;
+    void SetPermanent(HANDLE h, CObject* pObject);
+    // Removes h's permanent entry if it is pObject (any object when pObject is NULL).
+    void RemoveHandle(HANDLE h, CObject* pObject = NULL);
+    void DeleteTemp();
+    INT_PTR GetTempCount() const { return (INT_PTR)m_temporary.size(); }
 
- private:
-  std::unordered_map<HANDLE, CObject*> m_permanent;
-  std::unordered_map<HANDLE, CObject*> m_temporary;
-  PFNNEW m_pfnNew;
-  PFNSET m_pfnSet;
-  PFNCLEAR m_pfnClear;
+private:
+    std::unordered_map<HANDLE, CObject*> m_permanent;
+    std::unordered_map<HANDLE, CObject*> m_temporary;
+    PFNNEW m_pfnNew;
+    PFNSET m_pfnSet;
+    PFNCLEAR m_pfnClear;
 };
 
 // This thread's map of each kind (created on first use).
@@ -56,15 +59,20 @@ BOOL AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, v
                        AFX_CMDHANDLERINFO* pHandlerInfo);
 
 // Per-thread cache of window-message look-ups: (map, message) -> entry or "none".
-struct _AfxMsgCache {
-  enum { kSize = 256 };
-  struct Slot {
-    const AFX_MSGMAP* pMap;
-    UINT nMsg;
-    const AFX_MSGMAP_ENTRY* lpEntry;
-  };
-  Slot slots[kSize];
-  _AfxMsgCache() { memset(slots, 0, sizeof(slots)); }
+struct _AfxMsgCache
+{
+    enum
+    {
+        kSize = 256
+    };
+    struct Slot
+    {
+        const AFX_MSGMAP* pMap;
+        UINT nMsg;
+        const AFX_MSGMAP_ENTRY* lpEntry;
+    };
+    Slot slots[kSize];
+    _AfxMsgCache() { memset(slots, 0, sizeof(slots)); }
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -7,52 +7,67 @@
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
 CStatic::CStatic() {}
-CStatic::~CStatic() { DestroyWindow(); }
-
-BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-  return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+CStatic::~CStatic()
+{
+    DestroyWindow();
 }
 
-HICON CStatic::SetIcon(HICON hIcon) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HICON)::SendMessage(m_hWnd, STM_SETICON, (WPARAM)hIcon, 0);
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
 }
-HICON CStatic::GetIcon() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HICON)::SendMessage(m_hWnd, STM_GETICON, 0, 0);
+
+HICON CStatic::SetIcon(HICON hIcon)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HICON)::SendMessage(m_hWnd, STM_SETICON, (WPARAM)hIcon, 0);
 }
-HBITMAP CStatic::SetBitmap(HBITMAP hBitmap) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HBITMAP)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
+HICON CStatic::GetIcon() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HICON)::SendMessage(m_hWnd, STM_GETICON, 0, 0);
 }
-HBITMAP CStatic::GetBitmap() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HBITMAP)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0);
+HBITMAP CStatic::SetBitmap(HBITMAP hBitmap)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HBITMAP)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
 }
-HCURSOR CStatic::SetCursor(HCURSOR hCursor) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HCURSOR)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, (LPARAM)hCursor);
+HBITMAP CStatic::GetBitmap() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HBITMAP)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0);
 }
-HCURSOR CStatic::GetCursor() {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HCURSOR)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_CURSOR, 0);
+HCURSOR CStatic::SetCursor(HCURSOR hCursor)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HCURSOR)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, (LPARAM)hCursor);
 }
-HENHMETAFILE CStatic::SetEnhMetaFile(HENHMETAFILE hMetaFile) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HENHMETAFILE)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_ENHMETAFILE, (LPARAM)hMetaFile);
+HCURSOR CStatic::GetCursor()
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HCURSOR)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_CURSOR, 0);
 }
-HENHMETAFILE CStatic::GetEnhMetaFile() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HENHMETAFILE)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_ENHMETAFILE, 0);
+HENHMETAFILE CStatic::SetEnhMetaFile(HENHMETAFILE hMetaFile)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HENHMETAFILE)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_ENHMETAFILE, (LPARAM)hMetaFile);
+}
+HENHMETAFILE CStatic::GetEnhMetaFile() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HENHMETAFILE)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_ENHMETAFILE, 0);
 }
 
 void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 
-BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem((LPDRAWITEMSTRUCT)lParam);
-  if (pResult != NULL) *pResult = TRUE;
-  return TRUE;
+BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem((LPDRAWITEMSTRUCT)lParam);
+    if (pResult != NULL)
+        *pResult = TRUE;
+    return TRUE;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -61,71 +76,90 @@ BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 
 CButton::CButton() {}
-CButton::~CButton() { DestroyWindow(); }
-
-BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                     UINT nID) {
-  return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+CButton::~CButton()
+{
+    DestroyWindow();
 }
 
-UINT CButton::GetState() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (UINT)::SendMessage(m_hWnd, BM_GETSTATE, 0, 0);
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
-void CButton::SetState(BOOL bHighlight) {
-  ASSERT(::IsWindow(m_hWnd));
-  ::SendMessage(m_hWnd, BM_SETSTATE, bHighlight, 0);
+
+UINT CButton::GetState() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (UINT)::SendMessage(m_hWnd, BM_GETSTATE, 0, 0);
 }
-int CButton::GetCheck() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (int)::SendMessage(m_hWnd, BM_GETCHECK, 0, 0);
+void CButton::SetState(BOOL bHighlight)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    ::SendMessage(m_hWnd, BM_SETSTATE, bHighlight, 0);
 }
-void CButton::SetCheck(int nCheck) {
-  ASSERT(::IsWindow(m_hWnd));
-  ::SendMessage(m_hWnd, BM_SETCHECK, nCheck, 0);
+int CButton::GetCheck() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (int)::SendMessage(m_hWnd, BM_GETCHECK, 0, 0);
 }
-UINT CButton::GetButtonStyle() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (UINT)::GetWindowLongPtr(m_hWnd, GWL_STYLE) & 0xffff;
+void CButton::SetCheck(int nCheck)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    ::SendMessage(m_hWnd, BM_SETCHECK, nCheck, 0);
 }
-void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
-  ASSERT(::IsWindow(m_hWnd));
-  ::SendMessage(m_hWnd, BM_SETSTYLE, nStyle, (LPARAM)bRedraw);
+UINT CButton::GetButtonStyle() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (UINT)::GetWindowLongPtr(m_hWnd, GWL_STYLE) & 0xffff;
 }
-HICON CButton::SetIcon(HICON hIcon) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HICON)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon);
+void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    ::SendMessage(m_hWnd, BM_SETSTYLE, nStyle, (LPARAM)bRedraw);
 }
-HICON CButton::GetIcon() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HICON)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_ICON, 0);
+HICON CButton::SetIcon(HICON hIcon)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HICON)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon);
 }
-HBITMAP CButton::SetBitmap(HBITMAP hBitmap) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HBITMAP)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
+HICON CButton::GetIcon() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HICON)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_ICON, 0);
 }
-HBITMAP CButton::GetBitmap() const {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HBITMAP)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_BITMAP, 0);
+HBITMAP CButton::SetBitmap(HBITMAP hBitmap)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HBITMAP)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
 }
-HCURSOR CButton::SetCursor(HCURSOR hCursor) {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HCURSOR)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, (LPARAM)hCursor);
+HBITMAP CButton::GetBitmap() const
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HBITMAP)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_BITMAP, 0);
 }
-HCURSOR CButton::GetCursor() {
-  ASSERT(::IsWindow(m_hWnd));
-  return (HCURSOR)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_CURSOR, 0);
+HCURSOR CButton::SetCursor(HCURSOR hCursor)
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HCURSOR)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, (LPARAM)hCursor);
 }
-void CButton::Click() {
-  ASSERT(::IsWindow(m_hWnd));
-  ::SendMessage(m_hWnd, BM_CLICK, 0, 0);
+HCURSOR CButton::GetCursor()
+{
+    ASSERT(::IsWindow(m_hWnd));
+    return (HCURSOR)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_CURSOR, 0);
+}
+void CButton::Click()
+{
+    ASSERT(::IsWindow(m_hWnd));
+    ::SendMessage(m_hWnd, BM_CLICK, 0, 0);
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem((LPDRAWITEMSTRUCT)lParam);
-  if (pResult != NULL) *pResult = TRUE;
-  return TRUE;
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem((LPDRAWITEMSTRUCT)lParam);
+    if (pResult != NULL)
+        *pResult = TRUE;
+    return TRUE;
 }

@@ -1,1 +1,4 @@
-extern "C" __declspec(dllexport) int afxLayerVersion() { return 1; }
+extern "C" __declspec(dllexport) int afxLayerVersion()
+{
+    return 1;
+}

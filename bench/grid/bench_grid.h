@@ -19,8 +19,8 @@ inline double Seconds(Clock::time_point from)
 // What the command line chose.
 struct Options
 {
-    int nRows = 1000000;   // rows of the large grids (the file workload's default too)
-    bool bWindow = false;  // file workload: load into a grid window (100,000 rows unless --rows)
+    int nRows = 1000000;  // rows of the large grids (the file workload's default too)
+    bool bWindow = false; // file workload: load into a grid window (100,000 rows unless --rows)
     bool bRowsGiven = false;
 };
 
@@ -29,10 +29,10 @@ struct Options
 void Figure(const char* pszWorkload, const char* pszName, double value, double goal, const char* pszNote);
 
 // The workloads.
-void BuildWorkload(const Options& opt);     // SetRowCount/SetColumnCount against plain allocation
-void AccessWorkload(const Options& opt);    // single-property access, small grid against large
-void GeometryWorkload(const Options& opt);  // geometry on the last page against the top
-void PaintWorkload(const Options& opt);     // full repaint of the last page against the top
-void SortWorkload(const Options& opt);      // SortTextItems against std::sort
-void FileWorkload(const Options& opt);      // Save and Load against plain stdio
-}  // namespace gridbench
+void BuildWorkload(const Options& opt);    // SetRowCount/SetColumnCount against plain allocation
+void AccessWorkload(const Options& opt);   // single-property access, small grid against large
+void GeometryWorkload(const Options& opt); // geometry on the last page against the top
+void PaintWorkload(const Options& opt);    // full repaint of the last page against the top
+void SortWorkload(const Options& opt);     // SortTextItems against std::sort
+void FileWorkload(const Options& opt);     // Save and Load against plain stdio
+} // namespace gridbench

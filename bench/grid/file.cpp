@@ -42,8 +42,8 @@ long long FileSize(const wchar_t* path)
 struct Figures
 {
     double save = 0, load = 0, write = 0, read = 0;
-    double build = 0;   // the loaded grid made cell by cell from texts in memory, without a file
-    double readString = 0;   // the file read with CStdioFile::ReadString alone
+    double build = 0;      // the loaded grid made cell by cell from texts in memory, without a file
+    double readString = 0; // the file read with CStdioFile::ReadString alone
     long long bytes = 0;
 };
 
@@ -178,16 +178,16 @@ void Report(const char* pszWhat, int nRows, const Figures& f)
 {
     double mb = f.bytes / 1e6;
     printf("%s: %d rows x %d columns, file %.1f MB\n", pszWhat, nRows, kCols, mb);
-    printf("  Save  %7.2f s  %7.1f MB/s   plain fputs %6.2f s  %7.1f MB/s   ratio %.2f\n", f.save, mb / f.save,
-           f.write, mb / f.write, f.save / f.write);
-    printf("  Load  %7.2f s  %7.1f MB/s   plain fgets %6.2f s  %7.1f MB/s   ratio %.2f\n", f.load, mb / f.load,
-           f.read, mb / f.read, f.load / f.read);
+    printf("  Save  %7.2f s  %7.1f MB/s   plain fputs %6.2f s  %7.1f MB/s   ratio %.2f\n", f.save,
+           mb / f.save, f.write, mb / f.write, f.save / f.write);
+    printf("  Load  %7.2f s  %7.1f MB/s   plain fgets %6.2f s  %7.1f MB/s   ratio %.2f\n", f.load,
+           mb / f.load, f.read, mb / f.read, f.load / f.read);
     printf("  reading the file with CStdioFile::ReadString alone: %.2f s, ratio %.2f to plain fgets\n",
            f.readString, f.readString / f.read);
     printf("  the same grid built cell by cell (InsertRow, SetItemText) from texts in memory: %.2f s\n",
            f.build);
 }
-}  // namespace
+} // namespace
 
 void gridbench::FileWorkload(const Options& opt)
 {

@@ -17,8 +17,7 @@ const int kCalls = 200000;
 volatile long long g_sink;
 
 // Nanoseconds per call of op, best of three rounds.
-template <class Op>
-double NanosPerCall(Op op)
+template <class Op> double NanosPerCall(Op op)
 {
     double best = 1e300;
     for (int round = 0; round < 3; round++)
@@ -45,25 +44,30 @@ Figures Measure(CQGridCtrl& grid)
     Figures f;
     const CQCellID tl = grid.GetTopleftNonFixedCell();
     f.topLeft = NanosPerCall([&](int) { return (long long)grid.GetTopleftNonFixedCell().row; });
-    f.origin = NanosPerCall([&](int i) {
-        CPoint pt;
-        grid.GetCellOrigin(tl.row + (i & 7), 1 + (i & 1), &pt);
-        return (long long)pt.y;
-    });
-    f.fromPt = NanosPerCall([&](int i) { return (long long)grid.GetCellFromPt(CPoint(60 + (i & 63), 30 + (i & 255))).row; });
-    f.visible = NanosPerCall([&](int) {
-        RECT rc;
-        return (long long)grid.GetVisibleNonFixedCellRange(&rc).GetMaxRow();
-    });
+    f.origin = NanosPerCall(
+        [&](int i)
+        {
+            CPoint pt;
+            grid.GetCellOrigin(tl.row + (i & 7), 1 + (i & 1), &pt);
+            return (long long)pt.y;
+        });
+    f.fromPt = NanosPerCall(
+        [&](int i) { return (long long)grid.GetCellFromPt(CPoint(60 + (i & 63), 30 + (i & 255))).row; });
+    f.visible = NanosPerCall(
+        [&](int)
+        {
+            RECT rc;
+            return (long long)grid.GetVisibleNonFixedCellRange(&rc).GetMaxRow();
+        });
     return f;
 }
-}  // namespace
+} // namespace
 
 void GeometryWorkload(const Options& opt)
 {
     const int kRows = opt.nRows;
-    HWND hParent = ::CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 600, 500, NULL, NULL,
-                                     ::GetModuleHandleW(NULL), NULL);
+    HWND hParent = ::CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 600, 500, NULL,
+                                     NULL, ::GetModuleHandleW(NULL), NULL);
     CQGridCtrl* pGrid = new CQGridCtrl;
     if (!pGrid->Create(CRect(0, 0, 500, 400), CWnd::FromHandle(hParent), 1, WS_CHILD | WS_VISIBLE))
     {
@@ -77,7 +81,7 @@ void GeometryWorkload(const Options& opt)
     pGrid->SetFixedRowCount(1);
     pGrid->SetFixedColumnCount(1);
     for (int row = 0; row < kRows; row++)
-        pGrid->SetRowHeight(row, 18 + (row % 5));   // uneven heights
+        pGrid->SetRowHeight(row, 18 + (row % 5)); // uneven heights
     pGrid->SetRedraw(TRUE, TRUE);
     double tBuild = std::chrono::duration<double>(Clock::now() - start).count();
 
@@ -91,8 +95,9 @@ void GeometryWorkload(const Options& opt)
 
     std::printf("geometry: %d rows x %d columns (1 fixed row and column), built in %.2f s\n", kRows, kCols,
                 tBuild);
-    std::printf("  top-left row at the top %d, on the last page %d; last visible row %d; scroll position %d\n",
-                tlTop.row, tlBottom.row, visible.GetMaxRow(), pGrid->GetScrollPos32(SB_VERT));
+    std::printf(
+        "  top-left row at the top %d, on the last page %d; last visible row %d; scroll position %d\n",
+        tlTop.row, tlBottom.row, visible.GetMaxRow(), pGrid->GetScrollPos32(SB_VERT));
     std::printf("  %-30s %12s %12s %8s\n", "operation (ns per call)", "top", "last page", "ratio");
     const struct
     {
@@ -115,4 +120,4 @@ void GeometryWorkload(const Options& opt)
     delete pGrid;
     ::DestroyWindow(hParent);
 }
-}  // namespace gridbench
+} // namespace gridbench

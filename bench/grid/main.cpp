@@ -36,8 +36,8 @@ const struct
     const char* name;
     void (*run)(const Options&);
 } kWorkloads[] = {
-    {"build", BuildWorkload},     {"access", AccessWorkload}, {"geometry", GeometryWorkload},
-    {"paint", PaintWorkload},     {"sort", SortWorkload},     {"file", FileWorkload},
+    {"build", BuildWorkload}, {"access", AccessWorkload}, {"geometry", GeometryWorkload},
+    {"paint", PaintWorkload}, {"sort", SortWorkload},     {"file", FileWorkload},
 };
 
 int Usage()
@@ -72,14 +72,14 @@ int PrintFigures()
     std::printf("%d figure(s), %d goal(s) missed\n", (int)g_figures.size(), nMissed);
     return nMissed;
 }
-}  // namespace
+} // namespace
 
 void Figure(const char* pszWorkload, const char* pszName, double value, double goal, const char* pszNote)
 {
     g_figures.push_back({pszWorkload, pszName, pszNote, value, goal});
     std::fflush(stdout);
 }
-}  // namespace gridbench
+} // namespace gridbench
 
 int main(int argc, char** argv)
 {

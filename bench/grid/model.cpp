@@ -51,7 +51,8 @@ double PlainLoop(long long nCells)
 double AccessNanos(CQGridCtrl& grid, int nAccesses, int nFirstRow, int nBlockRows)
 {
     std::mt19937 rng(7);
-    std::uniform_int_distribution<int> row(nFirstRow, nFirstRow + nBlockRows - 1), col(0, grid.GetColumnCount() - 1);
+    std::uniform_int_distribution<int> row(nFirstRow, nFirstRow + nBlockRows - 1),
+        col(0, grid.GetColumnCount() - 1);
     std::vector<int> rows(nAccesses), cols(nAccesses);
     for (int i = 0; i < nAccesses; i++)
     {
@@ -70,7 +71,7 @@ double AccessNanos(CQGridCtrl& grid, int nAccesses, int nFirstRow, int nBlockRow
         std::printf("unreachable\n");
     return ns;
 }
-}  // namespace
+} // namespace
 
 void BuildWorkload(const Options& opt)
 {
@@ -114,11 +115,12 @@ void AccessWorkload(const Options& opt)
     double nsSmall = AccessNanos(small, nAccesses, 0, 10);
     double nsLargeBlock = AccessNanos(large, nAccesses, opt.nRows / 2, 10);
     double nsLarge = AccessNanos(large, nAccesses, 0, opt.nRows);
-    std::printf("access: SetItemData + GetItemText + GetItemData on random cells\n"
-                "  10 x 10 grid: %.1f ns; a 10 x 10 block of a %d-row grid: %.1f ns; anywhere in it: %.1f ns\n",
-                nsSmall, opt.nRows, nsLargeBlock, nsLarge);
+    std::printf(
+        "access: SetItemData + GetItemText + GetItemData on random cells\n"
+        "  10 x 10 grid: %.1f ns; a 10 x 10 block of a %d-row grid: %.1f ns; anywhere in it: %.1f ns\n",
+        nsSmall, opt.nRows, nsLargeBlock, nsLarge);
     Figure("access", "block of the large grid / small grid", nsLargeBlock / nsSmall, 1.5, "constant time");
     Figure("access", "anywhere in the large grid / small grid", nsLarge / nsSmall, 0,
            "memory-bound: cache misses, no goal");
 }
-}  // namespace gridbench
+} // namespace gridbench

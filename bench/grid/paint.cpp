@@ -17,7 +17,7 @@ const int kWidth = 1000, kHeight = 700;
 // Average milliseconds of one full repaint (invalidate, paint at once) of the grid window.
 double RepaintMillis(CQGridCtrl& grid, int nRounds)
 {
-    grid.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);   // warm-up
+    grid.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); // warm-up
     Clock::time_point start = Clock::now();
     for (int i = 0; i < nRounds; i++)
         grid.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -25,17 +25,19 @@ double RepaintMillis(CQGridCtrl& grid, int nRounds)
     return Seconds(start) * 1000.0 / nRounds;
 }
 
-}  // namespace
+} // namespace
 
 void PaintWorkload(const Options& opt)
 {
-    const int kRows = opt.nRows;   // non-fixed rows
+    const int kRows = opt.nRows; // non-fixed rows
     CWnd parent;
-    LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorW(NULL, (LPCWSTR)IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
+    LPCTSTR lpszClass =
+        AfxRegisterWndClass(0, ::LoadCursorW(NULL, (LPCWSTR)IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
     CRect frame(0, 0, kWidth + 40, kHeight + 40);
     ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    if (!parent.CreateEx(0, lpszClass, L"grid paint benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                         0, frame.Width(), frame.Height(), NULL, NULL))
+    if (!parent.CreateEx(0, lpszClass, L"grid paint benchmark",
+                         WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, frame.Width(),
+                         frame.Height(), NULL, NULL))
     {
         std::printf("paint: no parent window\n");
         return;
@@ -67,7 +69,7 @@ void PaintWorkload(const Options& opt)
     for (int col = 1; col < 4; col++)
         grid.SetColumnWidth(col, 320);
     grid.SetRedraw(TRUE, TRUE);
-    grid.ResetScrollBars();   // once more: the page size is kept only within a range already set
+    grid.ResetScrollBars(); // once more: the page size is kept only within a range already set
     grid.SetSelectedRange(3, 1, 6, 2);
     CRect client;
     grid.GetClientRect(client);
@@ -79,7 +81,7 @@ void PaintWorkload(const Options& opt)
     const int nRounds = 10, nTurns = 6;
     grid.SetScrollPos32(SB_VERT, 0);
     CQCellID top = grid.GetTopleftNonFixedCell();
-    grid.SetScrollPos32(SB_VERT, INT_MAX / 2);   // clamped to the last page
+    grid.SetScrollPos32(SB_VERT, INT_MAX / 2); // clamped to the last page
     CQCellID last = grid.GetTopleftNonFixedCell();
     CQCellRange visible = grid.GetVisibleNonFixedCellRange();
     double msTop = 1e30, msLast = 1e30;
@@ -108,7 +110,8 @@ void PaintWorkload(const Options& opt)
         memDC.SelectObject(pOld);
     }
 
-    std::printf("  full repaint through the memory DC, best of %d turns of %d repaints each:\n", nTurns, nRounds);
+    std::printf("  full repaint through the memory DC, best of %d turns of %d repaints each:\n", nTurns,
+                nRounds);
     std::printf("  top (first row %d):        %.3f ms\n", top.row, msTop);
     std::printf("  last page (rows %d-%d): %.3f ms\n", last.row, visible.GetMaxRow(), msLast);
     std::printf("  OnDraw alone into a memory DC, last page: %.3f ms\n", msDrawOnly);
@@ -119,4 +122,4 @@ void PaintWorkload(const Options& opt)
     parent.DestroyWindow();
 }
 
-}  // namespace gridbench
+} // namespace gridbench

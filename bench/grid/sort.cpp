@@ -25,7 +25,7 @@ std::vector<CString> DistinctTexts(int n)
     return texts;
 }
 
-}  // namespace
+} // namespace
 
 void SortWorkload(const Options& opt)
 {
@@ -59,6 +59,7 @@ void SortWorkload(const Options& opt)
     std::printf("sort: %d distinct texts in random order%s:\n", kRows, bSorted ? "" : " (NOT SORTED)");
     std::printf("  SortTextItems:          %.3f s\n", tGrid);
     std::printf("  std::sort of CStrings:  %.3f s\n", tStd);
-    Figure("sort", "SortTextItems / std::sort", tGrid / tStd, 2.5, bSorted ? "best of 3 turns" : "NOT SORTED");
+    Figure("sort", "SortTextItems / std::sort", tGrid / tStd, 2.5,
+           bSorted ? "best of 3 turns" : "NOT SORTED");
 }
-}  // namespace gridbench
+} // namespace gridbench

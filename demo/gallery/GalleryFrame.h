@@ -5,35 +5,40 @@
 
 #include <vector>
 
-class CGalleryFrame : public CWnd {
- public:
-  CGalleryFrame();
+class CGalleryFrame : public CWnd
+{
+public:
+    CGalleryFrame();
 
-  // A frame for looking only is disabled: no activation, no keyboard focus.
-  BOOL CreateFrame(BOOL bLookOnly);
-  // Opens page nIndex of the registry (made on first use); FALSE for an index out of range or a
-  // page that cannot be made.
-  BOOL ShowPage(int nIndex);
-  int GetPageCount() const { return (int)m_pages.size(); }
-  CGalleryPage* GetPage(int nIndex) const { return m_pages[nIndex]; }
-  // Renders every page in turn into a PNG file in pszFolder; returns the number written.
-  int WriteScreenshots(LPCWSTR pszFolder);
+    // A frame for looking only is disabled: no activation, no keyboard focus.
+    BOOL CreateFrame(BOOL bLookOnly);
+    // Opens page nIndex of the registry (made on first use); FALSE for an index out of range or a
+    // page that cannot be made.
+    BOOL ShowPage(int nIndex);
+    int GetPageCount() const { return (int)m_pages.size(); }
+    CGalleryPage* GetPage(int nIndex) const { return m_pages[nIndex]; }
+    // Renders every page in turn into a PNG file in pszFolder; returns the number written.
+    int WriteScreenshots(LPCWSTR pszFolder);
 
-  enum { IDC_PAGE_LIST = 100, IDC_FIRST_PAGE = 200 };
+    enum
+    {
+        IDC_PAGE_LIST = 100,
+        IDC_FIRST_PAGE = 200
+    };
 
- protected:
-  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-  afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-  afx_msg void OnPageListChange();
-  void PostNcDestroy() override;
-  DECLARE_MESSAGE_MAP()
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    afx_msg void OnPageListChange();
+    void PostNcDestroy() override;
+    DECLARE_MESSAGE_MAP()
 
-  CRect PageRect() const;
+    CRect PageRect() const;
 
-  CListBox m_list;
-  std::vector<CGalleryPage*> m_pages;  // NULL until first shown; each page deletes itself
-  int m_nCurrent;
+    CListBox m_list;
+    std::vector<CGalleryPage*> m_pages; // NULL until first shown; each page deletes itself
+    int m_nCurrent;
 };
 
 // Renders the client area of a window with its children (as it shows) and writes it as a PNG

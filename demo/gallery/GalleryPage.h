@@ -16,54 +16,58 @@
 
 #include <vector>
 
-class CGalleryPage : public CWnd {
- public:
-  CGalleryPage();
+class CGalleryPage : public CWnd
+{
+public:
+    CGalleryPage();
 
-  // Makes the page window (hidden) over rect of the parent, then its controls, then fills them.
-  // A page lives as long as its window: on failure the page is deleted.
-  BOOL CreatePage(CWnd* pParent, const RECT& rect, UINT nID);
+    // Makes the page window (hidden) over rect of the parent, then its controls, then fills them.
+    // A page lives as long as its window: on failure the page is deleted.
+    BOOL CreatePage(CWnd* pParent, const RECT& rect, UINT nID);
 
-  // The folder of the data files shipped with the gallery (with a trailing backslash).
-  static CString DataFolder();
-  // The font of the gallery's labels and lists.
-  static CFont* GetGuiFont();
+    // The folder of the data files shipped with the gallery (with a trailing backslash).
+    static CString DataFolder();
+    // The font of the gallery's labels and lists.
+    static CFont* GetGuiFont();
 
- protected:
-  // The page's controls, as children of this window; FALSE when one cannot be made.
-  virtual BOOL CreateControls() = 0;
-  // Puts the data into the controls.
-  virtual void Fill() = 0;
-  // Places the controls in a client area of cx by cy pixels.
-  virtual void Layout(int cx, int cy) = 0;
+protected:
+    // The page's controls, as children of this window; FALSE when one cannot be made.
+    virtual BOOL CreateControls() = 0;
+    // Puts the data into the controls.
+    virtual void Fill() = 0;
+    // Places the controls in a client area of cx by cy pixels.
+    virtual void Layout(int cx, int cy) = 0;
 
-  // A static text child with the gallery's font.
-  BOOL CreateLabel(CStatic& label, LPCTSTR lpszText, UINT nID, DWORD dwStyle = SS_LEFT);
+    // A static text child with the gallery's font.
+    BOOL CreateLabel(CStatic& label, LPCTSTR lpszText, UINT nID, DWORD dwStyle = SS_LEFT);
 
-  afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-  void PostNcDestroy() override;
-  DECLARE_MESSAGE_MAP()
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    void PostNcDestroy() override;
+    DECLARE_MESSAGE_MAP()
 };
 
 // The registry of pages, in the order of their keys.
-struct GalleryPageInfo {
-  int nOrder;
-  LPCWSTR lpszName;   // file name of its screenshot, without the extension
-  LPCWSTR lpszTitle;  // shown in the list of pages
-  CGalleryPage* (*pfnCreate)();
+struct GalleryPageInfo
+{
+    int nOrder;
+    LPCWSTR lpszName;  // file name of its screenshot, without the extension
+    LPCWSTR lpszTitle; // shown in the list of pages
+    CGalleryPage* (*pfnCreate)();
 };
 
-class CGalleryPageRegistry {
- public:
-  static const std::vector<GalleryPageInfo>& Pages();
-  static void Add(const GalleryPageInfo& info);
+class CGalleryPageRegistry
+{
+public:
+    static const std::vector<GalleryPageInfo>& Pages();
+    static void Add(const GalleryPageInfo& info);
 };
 
-struct CGalleryPageRegistrar {
-  explicit CGalleryPageRegistrar(const GalleryPageInfo& info) { CGalleryPageRegistry::Add(info); }
+struct CGalleryPageRegistrar
+{
+    explicit CGalleryPageRegistrar(const GalleryPageInfo& info) { CGalleryPageRegistry::Add(info); }
 };
 
-#define GALLERY_PAGE(cls, order, name, title)                                          \
-  static CGalleryPageRegistrar s_galleryPage_##cls(                                    \
-      GalleryPageInfo{order, name, title, []() -> CGalleryPage* { return new cls; }});
+#define GALLERY_PAGE(cls, order, name, title)                                                                \
+    static CGalleryPageRegistrar s_galleryPage_##cls(                                                        \
+        GalleryPageInfo{order, name, title, []() -> CGalleryPage* { return new cls; }});

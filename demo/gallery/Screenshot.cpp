@@ -3,68 +3,79 @@
 #include "GalleryFrame.h"
 
 // The few GDI+ entry points used here (gdiplus.dll's flat interface).
-extern "C" {
-struct QGdiplusStartupInput {
-  UINT32 GdiplusVersion;
-  void* DebugEventCallback;
-  BOOL SuppressBackgroundThread;
-  BOOL SuppressExternalCodecs;
-};
-int WINAPI GdiplusStartup(ULONG_PTR* token, const QGdiplusStartupInput* input, void* output);
-void WINAPI GdiplusShutdown(ULONG_PTR token);
-int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP hbm, HPALETTE hpal, void** bitmap);
-int WINAPI GdipSaveImageToFile(void* image, const WCHAR* filename, const CLSID* encoder, const void* params);
-int WINAPI GdipDisposeImage(void* image);
+extern "C"
+{
+    struct QGdiplusStartupInput
+    {
+        UINT32 GdiplusVersion;
+        void* DebugEventCallback;
+        BOOL SuppressBackgroundThread;
+        BOOL SuppressExternalCodecs;
+    };
+    int WINAPI GdiplusStartup(ULONG_PTR* token, const QGdiplusStartupInput* input, void* output);
+    void WINAPI GdiplusShutdown(ULONG_PTR token);
+    int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP hbm, HPALETTE hpal, void** bitmap);
+    int WINAPI GdipSaveImageToFile(void* image, const WCHAR* filename, const CLSID* encoder,
+                                   const void* params);
+    int WINAPI GdipDisposeImage(void* image);
 }
 
-namespace {
+namespace
+{
 
 // The PNG encoder of GDI+.
 const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
-BOOL SaveBitmapPng(HBITMAP hBitmap, LPCWSTR pszPath) {
-  QGdiplusStartupInput input = {1, NULL, FALSE, FALSE};
-  ULONG_PTR token = 0;
-  if (GdiplusStartup(&token, &input, NULL) != 0) return FALSE;
-  BOOL bOk = FALSE;
-  void* pImage = NULL;
-  if (GdipCreateBitmapFromHBITMAP(hBitmap, NULL, &pImage) == 0) {
-    bOk = GdipSaveImageToFile(pImage, pszPath, &kPngEncoder, NULL) == 0;
-    GdipDisposeImage(pImage);
-  }
-  GdiplusShutdown(token);
-  return bOk;
+BOOL SaveBitmapPng(HBITMAP hBitmap, LPCWSTR pszPath)
+{
+    QGdiplusStartupInput input = {1, NULL, FALSE, FALSE};
+    ULONG_PTR token = 0;
+    if (GdiplusStartup(&token, &input, NULL) != 0)
+        return FALSE;
+    BOOL bOk = FALSE;
+    void* pImage = NULL;
+    if (GdipCreateBitmapFromHBITMAP(hBitmap, NULL, &pImage) == 0)
+    {
+        bOk = GdipSaveImageToFile(pImage, pszPath, &kPngEncoder, NULL) == 0;
+        GdipDisposeImage(pImage);
+    }
+    GdiplusShutdown(token);
+    return bOk;
 }
 
 // Lets pending paint and posted messages through, so that the window shows its final state.
-void Settle(CWnd* pWnd) {
-  pWnd->UpdateWindow();
-  MSG msg;
-  for (int i = 0; i < 200 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE); i++) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-  ::GdiFlush();
+void Settle(CWnd* pWnd)
+{
+    pWnd->UpdateWindow();
+    MSG msg;
+    for (int i = 0; i < 200 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE); i++)
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    ::GdiFlush();
 }
 
-}  // namespace
+} // namespace
 
-BOOL WriteWindowPng(CWnd* pWnd, LPCWSTR pszPath) {
-  Settle(pWnd);
-  CRect rc;
-  pWnd->GetClientRect(rc);
-  if (rc.IsRectEmpty()) return FALSE;
+BOOL WriteWindowPng(CWnd* pWnd, LPCWSTR pszPath)
+{
+    Settle(pWnd);
+    CRect rc;
+    pWnd->GetClientRect(rc);
+    if (rc.IsRectEmpty())
+        return FALSE;
 
-  HDC hdcWindow = ::GetDC(pWnd->m_hWnd);
-  HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
-  HBITMAP hBitmap = ::CreateCompatibleBitmap(hdcWindow, rc.Width(), rc.Height());
-  HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
-  BOOL bCopied = ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcWindow, 0, 0, SRCCOPY);
-  ::SelectObject(hdcMem, hOld);
-  ::DeleteDC(hdcMem);
-  ::ReleaseDC(pWnd->m_hWnd, hdcWindow);
+    HDC hdcWindow = ::GetDC(pWnd->m_hWnd);
+    HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdcWindow, rc.Width(), rc.Height());
+    HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
+    BOOL bCopied = ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcWindow, 0, 0, SRCCOPY);
+    ::SelectObject(hdcMem, hOld);
+    ::DeleteDC(hdcMem);
+    ::ReleaseDC(pWnd->m_hWnd, hdcWindow);
 
-  BOOL bOk = bCopied && SaveBitmapPng(hBitmap, pszPath);
-  ::DeleteObject(hBitmap);
-  return bOk;
+    BOOL bOk = bCopied && SaveBitmapPng(hBitmap, pszPath);
+    ::DeleteObject(hBitmap);
+    return bOk;
 }

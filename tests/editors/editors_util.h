@@ -7,31 +7,34 @@
 #include <string>
 #include <vector>
 
-namespace edtest {
+namespace edtest
+{
 
 // One end-of-label-edit notification the host received, with the display information copied
 // out (the text pointer is valid only during the send).
-struct NotifyRecord {
-  WPARAM wParam;
-  HWND hwndFrom;
-  UINT_PTR idFrom;
-  int code;
-  UINT mask;
-  int iItem;
-  int iSubItem;
-  bool hasText;
-  std::wstring text;
-  int cchTextMax;
+struct NotifyRecord
+{
+    WPARAM wParam;
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    int code;
+    UINT mask;
+    int iItem;
+    int iSubItem;
+    bool hasText;
+    std::wstring text;
+    int cchTextMax;
 };
 
 // A visible framework window (its children's owner-draw and notification messages are
 // reflected to them) that records the end-of-label-edit notifications.
-class HostWnd : public CWnd {
- public:
-  std::vector<NotifyRecord> endEdits;
+class HostWnd : public CWnd
+{
+public:
+    std::vector<NotifyRecord> endEdits;
 
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // The host the tests share: closing a visible top-level window costs seconds under a display
@@ -57,4 +60,4 @@ std::pair<int, int> SelOf(HWND hWnd);
 // Windows of this thread (top-level and children), to find leaked ones.
 int CountThreadWindows();
 
-}  // namespace edtest
+} // namespace edtest

@@ -20,12 +20,12 @@ public:
     }
 
     using CQGridCtrl::GetCell;
-    using CQGridCtrl::SetFocusCell;
-    using CQGridCtrl::ResetSelectedRange;
-    using CQGridCtrl::OnFixedRowClick;
     using CQGridCtrl::OnFixedColumnClick;
-    using CQGridCtrl::SortTextItems;
+    using CQGridCtrl::OnFixedRowClick;
+    using CQGridCtrl::ResetSelectedRange;
+    using CQGridCtrl::SetFocusCell;
     using CQGridCtrl::SortItems;
+    using CQGridCtrl::SortTextItems;
 
     CQTitleTip& TitleTip() { return m_TitleTip; }
     int Margin() const { return m_nMargin; }
@@ -33,7 +33,8 @@ public:
     int SortColumn() const { return m_SortColumn; }
     BOOL SortAscending() const { return m_bAscending; }
     // Pretends that the grid's defaults were taken from other system colours than the current ones.
-    void SetRememberedSystemColours(COLORREF crWindowText, COLORREF crWindow, COLORREF cr3DFace, COLORREF crShadow)
+    void SetRememberedSystemColours(COLORREF crWindowText, COLORREF crWindow, COLORREF cr3DFace,
+                                    COLORREF crShadow)
     {
         m_crWindowText = crWindowText;
         m_crWindowColour = crWindow;
@@ -65,7 +66,10 @@ public:
     {
         bool bFixed;
         int row, col;
-        bool operator==(const DrawCall& o) const { return bFixed == o.bFixed && row == o.row && col == o.col; }
+        bool operator==(const DrawCall& o) const
+        {
+            return bFixed == o.bFixed && row == o.row && col == o.col;
+        }
     };
     bool m_bRecordDraws = false;
     std::vector<DrawCall> m_draws;

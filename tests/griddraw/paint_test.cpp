@@ -24,8 +24,8 @@ int InkInCell(qtest::CPixelBuffer& buf, const CRect& cell, COLORREF clr)
         for (int x = area.left; x < area.right; x++)
             if (a.GetPixel(x, y) != b.GetPixel(x, y))
                 return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") differs: " << std::hex << a.GetPixel(x, y) << " and "
-                       << b.GetPixel(x, y);
+                       << "pixel (" << x << ", " << y << ") differs: " << std::hex << a.GetPixel(x, y)
+                       << " and " << b.GetPixel(x, y);
     return ::testing::AssertionSuccess();
 }
 
@@ -57,11 +57,16 @@ TEST_F(GridDrawTest, BackgroundAreasAroundTheCells)
     auto buf = Draw();
     EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kSentinel)) << "every pixel of the client is painted";
     EXPECT_TRUE(Pixels(*buf, {
-        {60, 30, kTextBk}, {140, 90, kTextBk},                      // cells (1, 1) and (4, 3)
-        {20, 30, kFixedBk}, {100, 10, kFixedBk}, {20, 10, kFixedBk},   // fixed column, fixed row, corner
-        {160, 10, kBack}, {299, 199, kBack},                        // right margin from top to bottom
-        {20, 100, kBack}, {159, 150, kBack},                        // bottom margin
-    }));
+                                 {60, 30, kTextBk},
+                                 {140, 90, kTextBk}, // cells (1, 1) and (4, 3)
+                                 {20, 30, kFixedBk},
+                                 {100, 10, kFixedBk},
+                                 {20, 10, kFixedBk}, // fixed column, fixed row, corner
+                                 {160, 10, kBack},
+                                 {299, 199, kBack}, // right margin from top to bottom
+                                 {20, 100, kBack},
+                                 {159, 150, kBack}, // bottom margin
+                             }));
     EXPECT_EQ(140 * 200, buf->CountColor(CRect(160, 0, kCx, kCy), kBack));
 
     // rows running past the window reach the client's bottom: no bottom margin is left
@@ -69,15 +74,17 @@ TEST_F(GridDrawTest, BackgroundAreasAroundTheCells)
     buf = Draw();
     EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kSentinel));
     // the line under the last visible row
-    EXPECT_TRUE(Pixels(*buf, {{60, 198, kTextBk}, {60, 199, kGridLine}, {20, 190, kFixedBk}, {200, 199, kBack}}));
+    EXPECT_TRUE(
+        Pixels(*buf, {{60, 198, kTextBk}, {60, 199, kGridLine}, {20, 190, kFixedBk}, {200, 199, kBack}}));
     EXPECT_EQ(0, buf->CountColor(CRect(0, 100, 160, kCy), kBack));
 
     // without fixed cells there are no fixed bands; lines start from the top
     MakeGrid(3, 3, 0, 0);
     buf = Draw();
     EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kFixedBk));
-    EXPECT_TRUE(Pixels(*buf, {{0, 0, kTextBk}, {20, 10, kTextBk}, {39, 10, kGridLine}, {20, 19, kGridLine},
-                              {130, 30, kBack}}));
+    EXPECT_TRUE(Pixels(
+        *buf,
+        {{0, 0, kTextBk}, {20, 10, kTextBk}, {39, 10, kGridLine}, {20, 19, kGridLine}, {130, 30, kBack}}));
 }
 
 // Cell colours: a cell's own background is used, else the grid's; text likewise; fixed cells take
@@ -97,7 +104,8 @@ TEST_F(GridDrawTest, CellColoursAndTheirFallbacks)
     m_grid->SetItemBkColour(0, 3, kOwnFixedBk);
 
     auto buf = Draw();
-    EXPECT_TRUE(Pixels(*buf, {{75, 35, kOwnBk}, {115, 35, kTextBk}, {155, 15, kOwnFixedBk}, {115, 15, kFixedBk}}));
+    EXPECT_TRUE(
+        Pixels(*buf, {{75, 35, kOwnBk}, {115, 35, kTextBk}, {155, 15, kOwnFixedBk}, {115, 15, kFixedBk}}));
     EXPECT_GT(InkInCell(*buf, CellRect(2, 1), kOwnText), 0);
     EXPECT_EQ(0, InkInCell(*buf, CellRect(2, 1), kText));
     EXPECT_GT(InkInCell(*buf, CellRect(2, 2), kText), 0);
@@ -121,8 +129,10 @@ TEST_F(GridDrawTest, SelectedCellsAreHighlightedExceptWhenPrinting)
 
     auto buf = Draw();
     // grid lines are drawn over the highlight
-    EXPECT_TRUE(Pixels(*buf, {{115, 55, Sys(COLOR_HIGHLIGHT)}, {155, 55, Sys(COLOR_HIGHLIGHT)},
-                              {119, 50, kGridLine}, {115, 35, kTextBk}}));
+    EXPECT_TRUE(Pixels(*buf, {{115, 55, Sys(COLOR_HIGHLIGHT)},
+                              {155, 55, Sys(COLOR_HIGHLIGHT)},
+                              {119, 50, kGridLine},
+                              {115, 35, kTextBk}}));
     EXPECT_GT(InkInCell(*buf, CellRect(2, 2), Sys(COLOR_HIGHLIGHTTEXT)), 0);
     EXPECT_EQ(0, InkInCell(*buf, CellRect(2, 2), kText));
 
@@ -136,14 +146,24 @@ TEST_F(GridDrawTest, SelectedCellsAreHighlightedExceptWhenPrinting)
 // shows no frame. A drop-target cell gets the same frame.
 TEST_F(GridDrawTest, FocusAndDropTargetFrames)
 {
-    m_grid->SetFocusCell(3, 1);   // cell (40, 60)-(79, 79)
-    m_grid->SetItemState(4, 3, GV_STATE_DROPTARGET);   // cell (120, 80)-(159, 99)
+    m_grid->SetFocusCell(3, 1);                      // cell (40, 60)-(79, 79)
+    m_grid->SetItemState(4, 3, GV_STATE_DROPTARGET); // cell (120, 80)-(159, 99)
     auto buf = Draw();
     EXPECT_TRUE(Pixels(*buf, {
-        {40, 70, kBlack}, {78, 70, kBlack}, {60, 60, kBlack}, {60, 78, kBlack},
-        {41, 70, kTextBk}, {60, 77, kTextBk}, {79, 70, kGridLine}, {60, 79, kGridLine},
-        {120, 90, kBlack}, {158, 90, kBlack}, {140, 80, kBlack}, {140, 98, kBlack}, {121, 90, kTextBk},
-    }));
+                                 {40, 70, kBlack},
+                                 {78, 70, kBlack},
+                                 {60, 60, kBlack},
+                                 {60, 78, kBlack},
+                                 {41, 70, kTextBk},
+                                 {60, 77, kTextBk},
+                                 {79, 70, kGridLine},
+                                 {60, 79, kGridLine},
+                                 {120, 90, kBlack},
+                                 {158, 90, kBlack},
+                                 {140, 80, kBlack},
+                                 {140, 98, kBlack},
+                                 {121, 90, kTextBk},
+                             }));
 
     // a cell that is focused and selected shows the focus frame, not the highlight
     m_grid->SetSelectedRange(3, 1, 3, 1);
@@ -161,7 +181,8 @@ TEST_F(GridDrawTest, GridLinesForEachSetting)
     {
         int nSetting;
         bool bVert, bHorz;
-    } cases[] = {{GVL_NONE, false, false}, {GVL_HORZ, false, true}, {GVL_VERT, true, false}, {GVL_BOTH, true, true}};
+    } cases[] = {
+        {GVL_NONE, false, false}, {GVL_HORZ, false, true}, {GVL_VERT, true, false}, {GVL_BOTH, true, true}};
     for (auto& c : cases)
     {
         SCOPED_TRACE(c.nSetting);
@@ -169,8 +190,14 @@ TEST_F(GridDrawTest, GridLinesForEachSetting)
         auto buf = Draw();
         const COLORREF vert = c.bVert ? kGridLine : kTextBk, horz = c.bHorz ? kGridLine : kTextBk;
         // not into the fixed cells nor past the visible cells
-        EXPECT_TRUE(Pixels(*buf, {{79, 30, vert}, {159, 95, vert}, {60, 39, horz}, {150, 99, horz},
-                                  {80, 30, kTextBk}, {60, 40, kTextBk}, {79, 100, kBack}, {160, 39, kBack}}));
+        EXPECT_TRUE(Pixels(*buf, {{79, 30, vert},
+                                  {159, 95, vert},
+                                  {60, 39, horz},
+                                  {150, 99, horz},
+                                  {80, 30, kTextBk},
+                                  {60, 40, kTextBk},
+                                  {79, 100, kBack},
+                                  {160, 39, kBack}}));
         EXPECT_NE(kGridLine, buf->GetPixel(79, 10));
         EXPECT_NE(kGridLine, buf->GetPixel(20, 39));
         if (!c.bVert && !c.bHorz)
@@ -189,10 +216,13 @@ TEST_F(GridDrawTest, FixedCellsInLineWithTheFocusAreRaisedAndBold)
         m_grid->SetItemText(0, col, L"ll");
     }
 
-    auto flat = Draw();   // header (0, 1): (40, 0)-(79, 19)
-    EXPECT_TRUE(Pixels(*flat, {{60, 0, Sys(COLOR_3DHIGHLIGHT)}, {40, 10, Sys(COLOR_3DHIGHLIGHT)},
-                               {79, 10, Sys(COLOR_3DDKSHADOW)}, {60, 19, Sys(COLOR_3DDKSHADOW)},
-                               {60, 1, kFixedBk}, {78, 10, kFixedBk}}));
+    auto flat = Draw(); // header (0, 1): (40, 0)-(79, 19)
+    EXPECT_TRUE(Pixels(*flat, {{60, 0, Sys(COLOR_3DHIGHLIGHT)},
+                               {40, 10, Sys(COLOR_3DHIGHLIGHT)},
+                               {79, 10, Sys(COLOR_3DDKSHADOW)},
+                               {60, 19, Sys(COLOR_3DDKSHADOW)},
+                               {60, 1, kFixedBk},
+                               {78, 10, kFixedBk}}));
     const int nNormalInk = InkInCell(*flat, CellRect(0, 1), kFixedText);
     EXPECT_GT(nNormalInk, 0);
 
@@ -217,7 +247,7 @@ TEST_F(GridDrawTest, FixedCellsInLineWithTheFocusAreRaisedAndBold)
 TEST_F(GridDrawTest, OnlyWhatMeetsTheClipBoxIsDrawn)
 {
     qtest::CPixelBuffer buf(kCx, kCy, kSentinel);
-    buf.GetDC()->IntersectClipRect(90, 45, 130, 65);   // cells (2, 2), (2, 3), (3, 2), (3, 3)
+    buf.GetDC()->IntersectClipRect(90, 45, 130, 65); // cells (2, 2), (2, 3), (3, 2), (3, 3)
     m_grid->m_bRecordDraws = true;
     m_grid->OnDraw(buf.GetDC());
 
@@ -254,15 +284,18 @@ TEST_F(GridDrawTest, CellImagesFromTheImageList)
     }
     m_grid->SetItemImage(1, 1, 0);
     m_grid->SetItemImage(0, 2, 0);
-    m_grid->SetItemImage(2, 2, 5);   // no such image: nothing drawn
+    m_grid->SetItemImage(2, 2, 5); // no such image: nothing drawn
 
     auto noList = Draw();
-    EXPECT_EQ(0, noList->CountColor(CRect(0, 0, kCx, kCy), kImage)) << "an image index without a list draws nothing";
+    EXPECT_EQ(0, noList->CountColor(CRect(0, 0, kCx, kCy), kImage))
+        << "an image index without a list draws nothing";
 
     m_grid->SetImageList(&images);
     auto buf = Draw();
-    const int m = m_grid->Margin();   // the header's image lies inside its frame
-    EXPECT_TRUE(Pixels(*buf, {{40 + m, 20, kImage}, {40 + m + 7, 27, kImage}, {40 + m + 8, 28, kTextBk},
+    const int m = m_grid->Margin(); // the header's image lies inside its frame
+    EXPECT_TRUE(Pixels(*buf, {{40 + m, 20, kImage},
+                              {40 + m + 7, 27, kImage},
+                              {40 + m + 8, 28, kTextBk},
                               {80 + 1 + m, 1, kImage}}));
     EXPECT_EQ(64 * 2, buf->CountColor(CRect(0, 0, kCx, kCy), kImage));
     m_grid->SetImageList(NULL);
@@ -350,11 +383,12 @@ TEST_F(GridDrawTest, CellRoutinesRefuseUnreadableCellsAndDrawingOff)
 // colours set by the caller stay.
 TEST_F(GridDrawTest, SystemColourChangeFollowsOnlyUnchangedColours)
 {
-    const COLORREF kOldText = RGB(1, 1, 1), kOldWindow = RGB(2, 2, 2), kOldFace = RGB(3, 3, 3), kOldShadow = RGB(4, 4, 4);
+    const COLORREF kOldText = RGB(1, 1, 1), kOldWindow = RGB(2, 2, 2), kOldFace = RGB(3, 3, 3),
+                   kOldShadow = RGB(4, 4, 4);
     m_grid->SetRememberedSystemColours(kOldText, kOldWindow, kOldFace, kOldShadow);
     m_grid->SetTextColor(kOldText);
     m_grid->SetTextBkColor(kOldWindow);
-    m_grid->SetBkColor(RGB(50, 60, 70));   // the caller's
+    m_grid->SetBkColor(RGB(50, 60, 70)); // the caller's
     m_grid->SetFixedTextColor(kOldText);
     m_grid->SetFixedBkColor(kOldFace);
     m_grid->SetGridColor(RGB(9, 9, 9));

@@ -97,7 +97,8 @@ TEST(GridSortTest, TextSortMovesWholeRowsBothWays)
     DrawGrid grid(4, 3, 1, 1);
     const wchar_t* keys[] = {L"head", L"b", L"a", L"c"};
     // the cells are moved, not copied (checked by address), so a few properties show the rest
-    auto setRow = [&](int row) {
+    auto setRow = [&](int row)
+    {
         Label(grid, row, row);
         for (int col = 1; col < 3; col++)
         {
@@ -110,7 +111,8 @@ TEST(GridSortTest, TextSortMovesWholeRowsBothWays)
         grid.SetItemText(row, 1, keys[row]);
         grid.SetItemText(row, 2, CString(L"x") + keys[row]);
     };
-    auto checkRow = [&](int row, int id) {
+    auto checkRow = [&](int row, int id)
+    {
         SCOPED_TRACE(testing::Message() << "row " << row << " should be id " << id);
         EXPECT_EQ(id, IdOf(grid, row));
         EXPECT_EQ(10 + id, grid.GetRowHeight(row));
@@ -184,7 +186,7 @@ TEST(GridSortTest, RangeSortTouchesOnlyItsRows)
     }
     EXPECT_TRUE(grid.SortTextItems(1, TRUE, 2, 4));
     EXPECT_EQ((std::vector<int>{0, 1, 4, 3, 2, 5, 6}), Ids(grid));
-    EXPECT_TRUE(grid.SortTextItems(1, TRUE, 0, 2));   // fixed rows too when asked
+    EXPECT_TRUE(grid.SortTextItems(1, TRUE, 0, 2)); // fixed rows too when asked
     EXPECT_EQ((std::vector<int>{4, 1, 0, 3, 2, 5, 6}), Ids(grid));
     EXPECT_FALSE(grid.SortTextItems(1, TRUE, -1, 3));
     EXPECT_FALSE(grid.SortTextItems(1, TRUE, 3, 7));
@@ -236,7 +238,7 @@ TEST(GridSortTest, DataSortUsesTheCallersComparison)
 TEST(GridSortTest, DerivedTextsDecideTheOrder)
 {
     ReversingGrid grid(4, 2, 1, 0);
-    const wchar_t* keys[] = {L"za", L"ab", L"mc"};   // read backwards: "az", "ba", "cm"
+    const wchar_t* keys[] = {L"za", L"ab", L"mc"}; // read backwards: "az", "ba", "cm"
     for (int i = 0; i < 3; i++)
     {
         Label(grid, i + 1, i + 1);

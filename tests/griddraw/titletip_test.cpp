@@ -123,7 +123,7 @@ TEST_F(TitleTipTest, ATextThatFitsShowsNoTip)
 
     const int cx = TipTextWidth(*m_grid, L"exactly");
     m_grid->SetItemText(1, 1, L"exactly");
-    m_grid->SetColumnWidth(1, cx + 1);   // the inclusive rectangle is cx wide
+    m_grid->SetColumnWidth(1, cx + 1); // the inclusive rectangle is cx wide
     ShowTipOver(1, 1);
     EXPECT_FALSE(Tip().IsWindowVisible());
     EXPECT_NE(Tip().m_hWnd, ::GetCapture());
@@ -200,7 +200,8 @@ TEST_F(TitleTipTest, MovingOutOfTheCellHidesTheTipAndPassesTheMoveOn)
         if (r.message == WM_MOUSEMOVE && r.wParam == MK_SHIFT)
             pMove = pMove ? nullptr : &r;
     ASSERT_NE(nullptr, pMove) << CountReceived(WM_MOUSEMOVE) << " moves";
-    EXPECT_EQ(CPoint(client.left + xOutside, client.top + 5), CPoint(GET_X_LPARAM(pMove->lParam), GET_Y_LPARAM(pMove->lParam)));
+    EXPECT_EQ(CPoint(client.left + xOutside, client.top + 5),
+              CPoint(GET_X_LPARAM(pMove->lParam), GET_Y_LPARAM(pMove->lParam)));
 }
 
 // Without the keyboard focus no tip shows, and any message for a tip on show hides it and is
@@ -259,7 +260,7 @@ TEST_F(TitleTipTest, GridMovesShowTipsAndClicksOnThemReachTheCell)
     Tip().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(next.x, next.y));
     EXPECT_FALSE(Tip().IsWindowVisible());
     Refocus();
-    for (int i = 0; i < 100 && !Tip().IsWindowVisible(); i++)   // the re-posted move shows the next tip
+    for (int i = 0; i < 100 && !Tip().IsWindowVisible(); i++) // the re-posted move shows the next tip
         PumpExceptMovesTo(Tip().m_hWnd);
     ASSERT_TRUE(Tip().IsWindowVisible());
     EXPECT_EQ(cell2.left, TipRect().left);

@@ -1,6 +1,5 @@
 #include "editfixture.h"
 
-
 #include <utility>
 
 namespace
@@ -57,8 +56,8 @@ HostWnd* Host()
     {
         s_pHost = new HostWnd;
         LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, NULL, (HBRUSH)(COLOR_WINDOW + 1));
-        s_pHost->CreateEx(0, lpszClass, L"grid edit", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, 500, 300,
-                          NULL, NULL);
+        s_pHost->CreateEx(0, lpszClass, L"grid edit", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, 500,
+                          300, NULL, NULL);
     }
     return s_pHost;
 }
@@ -71,12 +70,10 @@ void SetCtrl(bool down)
     ::SetKeyboardState(keys);
 }
 
-template <class Base>
-class Counted : public Base
+template <class Base> class Counted : public Base
 {
 public:
-    template <class... Args>
-    explicit Counted(Args&&... args) : Base(std::forward<Args>(args)...)
+    template <class... Args> explicit Counted(Args&&... args) : Base(std::forward<Args>(args)...)
     {
         EditGrid::live++;
     }
@@ -84,8 +81,7 @@ public:
 };
 
 // An editor deletes itself with its window; one that made none is deleted here.
-template <class T>
-void KeepIfWindow(T* p)
+template <class T> void KeepIfWindow(T* p)
 {
     if (p->GetSafeHwnd() == NULL)
         delete p;
@@ -99,7 +95,7 @@ void NewCountedList(EditGrid* pGrid, CRect& rect, DWORD dwKind, UINT nID, int nR
     KeepIfWindow(new Counted<CQInPlaceList>(pGrid, rect, dwKind, nID, nRow, nCol, items, CString(szText),
                                             (UINT)nChar, bNumbers));
 }
-}  // namespace
+} // namespace
 
 int EditGrid::live = 0;
 int g_hostKeysSeen = 0;
@@ -138,7 +134,8 @@ void EditGrid::CreateInPlaceNumEditControl(CRect& rect, DWORD dwStyle, UINT nID,
 {
     if (!counted)
         return CQGridCtrl::CreateInPlaceNumEditControl(rect, dwStyle, nID, nRow, nCol, szText, nChar, nFlag);
-    KeepIfWindow(new Counted<CQInPlaceNumEdit>(this, rect, dwStyle, nID, nRow, nCol, szText, (UINT)nChar, nFlag));
+    KeepIfWindow(
+        new Counted<CQInPlaceNumEdit>(this, rect, dwStyle, nID, nRow, nCol, szText, (UINT)nChar, nFlag));
 }
 
 void EditGrid::CreateInPlaceListControl(CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol,

@@ -51,7 +51,7 @@ public:
     };
     std::vector<Record> records;
     bool counted = false;
-    static int live;   // counted editors alive
+    static int live; // counted editors alive
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

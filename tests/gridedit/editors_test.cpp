@@ -7,9 +7,13 @@
 // characters up to '(' select everything without being typed; Home and End stay in the editor.
 TEST_F(GridEditTest, FirstKeyPlacesTheCaret)
 {
-    const struct { UINT key; const wchar_t* text; int start, end; } cases[] = {
-        {VK_BACK, L"r1c", 3, 3}, {VK_RETURN, L"r1c1", 4, 4}, {L' ', L"r1c1", 0, 4},
-        {L'!', L"r1c1", 0, 4},   {L'(', L"r1c1", 0, 4},      {L')', L")", 1, 1}};
+    const struct
+    {
+        UINT key;
+        const wchar_t* text;
+        int start, end;
+    } cases[] = {{VK_BACK, L"r1c", 3, 3}, {VK_RETURN, L"r1c1", 4, 4}, {L' ', L"r1c1", 0, 4},
+                 {L'!', L"r1c1", 0, 4},   {L'(', L"r1c1", 0, 4},      {L')', L")", 1, 1}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.key);
@@ -31,7 +35,7 @@ TEST_F(GridEditTest, NumericEditorFiltersCharacters)
 {
     m_pGrid->SetCellStyle(2, 2, 1);
     m_pGrid->SetFocusCell(2, 2);
-    Press('X', L'x');   // refused: the old text stays selected
+    Press('X', L'x'); // refused: the old text stays selected
     EXPECT_EQ(L"r2c2", Text(Editor()));
     Type(L"5a.5e-3x.");
     Press(VK_RETURN, L'\r');
@@ -115,7 +119,7 @@ TEST_F(GridEditTest, ComboEditorTypesIntoItsEditField)
     EXPECT_EQ(IDC_COMBOEDIT, ::GetDlgCtrlID(hEdit));
     EXPECT_EQ(std::make_pair(1, 1), Sel(hEdit));
     Type(L"r s");
-    Press(VK_LEFT);   // moves the caret: the combo ends only with Ctrl
+    Press(VK_LEFT); // moves the caret: the combo ends only with Ctrl
     ASSERT_NE((HWND)NULL, Editor());
     Press(VK_TAB, L'\t');
     EXPECT_EQ(Ended(1, 1, 9, "qr s"), TakeLog());

@@ -75,9 +75,10 @@ TEST_F(GridEditTest, DownArrowContinuesToTheLastRow)
     Type(L"b");
     Press(VK_DOWN);
     Press(VK_DOWN);
-    EXPECT_EQ(Ended(5, 1, 40, "a") + Ended(6, 1, 40, "b") + Ended(7, 1, 40, "r7c1") + Log{"begin 7,1"}, TakeLog());
+    EXPECT_EQ(Ended(5, 1, 40, "a") + Ended(6, 1, 40, "b") + Ended(7, 1, 40, "r7c1") + Log{"begin 7,1"},
+              TakeLog());
     ASSERT_NE((HWND)NULL, Editor());
-    Press(VK_PRIOR);   // a page up from the top page goes to the first row
+    Press(VK_PRIOR); // a page up from the top page goes to the first row
     EXPECT_EQ(Ended(7, 1, 33, "r7c1", false) + Log{"begin 1,1"}, TakeLog());
     EXPECT_EQ(CQCellID(1, 1), m_pGrid->GetFocusCell());
     Refocus();
@@ -111,7 +112,11 @@ TEST_F(GridEditTest, CellsThatAreNotEdited)
 // The editor's alignment follows the cell's format; right wins over centre.
 TEST_F(GridEditTest, AlignmentFromTheFormat)
 {
-    const struct { UINT format; DWORD align; } cases[] = {
+    const struct
+    {
+        UINT format;
+        DWORD align;
+    } cases[] = {
         {DT_LEFT, ES_LEFT}, {DT_CENTER, ES_CENTER}, {DT_RIGHT, ES_RIGHT}, {DT_CENTER | DT_RIGHT, ES_RIGHT}};
     for (const auto& c : cases)
     {
@@ -127,11 +132,18 @@ TEST_F(GridEditTest, AlignmentFromTheFormat)
 // Each editor style makes its editor; the button (8) reports at once with key 0 and the text.
 TEST_F(GridEditTest, EachEditorStyle)
 {
-    const struct { UINT style; CRuntimeClass* cls; DWORD combo; } cases[] = {
-        {0, RUNTIME_CLASS(CQInPlaceEdit), 0},           {1, RUNTIME_CLASS(CQInPlaceNumEdit), 0},
-        {2, RUNTIME_CLASS(CQInPlaceNumEdit), 0},        {3, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST},
-        {4, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN}, {5, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN},
-        {6, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST}};
+    const struct
+    {
+        UINT style;
+        CRuntimeClass* cls;
+        DWORD combo;
+    } cases[] = {{0, RUNTIME_CLASS(CQInPlaceEdit), 0},
+                 {1, RUNTIME_CLASS(CQInPlaceNumEdit), 0},
+                 {2, RUNTIME_CLASS(CQInPlaceNumEdit), 0},
+                 {3, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST},
+                 {4, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN},
+                 {5, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN},
+                 {6, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.style);
@@ -204,7 +216,11 @@ TEST_F(GridEditTest, EditorsFreeThemselves)
             if (m_pGrid->GetCellStyle(r, c) >= 3)
                 m_pGrid->SetCellListArray(r, c, Items({L"a", L"b"}));
         }
-    const struct { UINT vk; wchar_t ch; } ends[] = {{VK_RETURN, L'\r'}, {VK_ESCAPE, 27}, {VK_DOWN, 0}, {VK_TAB, L'\t'}, {0, 0}};
+    const struct
+    {
+        UINT vk;
+        wchar_t ch;
+    } ends[] = {{VK_RETURN, L'\r'}, {VK_ESCAPE, 27}, {VK_DOWN, 0}, {VK_TAB, L'\t'}, {0, 0}};
     for (int i = 0; i < 60; i++)
     {
         SCOPED_TRACE(i);
@@ -252,7 +268,7 @@ TEST_F(GridEditTest, StrayRecordsAreIgnored)
         m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
         info.iColumn = 1;
     }
-    EXPECT_EQ(9u, TakeLog().size());   // the records only
+    EXPECT_EQ(9u, TakeLog().size()); // the records only
     EXPECT_EQ(L"r1c1", m_pGrid->GetItemText(1, 1));
     EXPECT_FALSE(m_pGrid->GetModified());
     child.DestroyWindow();

@@ -10,40 +10,48 @@
 
 using namespace gridfile;
 
-namespace {
-class GridFileTest : public testing::Test {
+namespace
+{
+class GridFileTest : public testing::Test
+{
 protected:
     CTempDir m_dir;
 };
 
 // One saved line per row as the file holds it.
-std::string Lines(std::initializer_list<const char*> lines) {
+std::string Lines(std::initializer_list<const char*> lines)
+{
     std::string s;
-    for (const char* p : lines) (s += p) += "\r\n";
+    for (const char* p : lines)
+        (s += p) += "\r\n";
     return s;
 }
-}   // namespace
+} // namespace
 
 // --- saving -------------------------------------------------------------------------------------
 
-namespace {
+namespace
+{
 // A grid that shows texts of its own instead of the stored ones.
-class ShowingGrid : public FileGrid {
+class ShowingGrid : public FileGrid
+{
 public:
     using FileGrid::FileGrid;
-    CString GetItemText(int nRow, int nCol) const override {
+    CString GetItemText(int nRow, int nCol) const override
+    {
         CString str;
         str.Format(L"<%d:%d>", nRow, nCol);
         return str;
     }
 };
-}   // namespace
+} // namespace
 
 // The headings line (row 0) and then every row from row 0: fixed rows are rows like the others,
 // empty texts give empty fields, a one-column grid has no commas, a grid without columns empties
 // the file, one without rows writes the headings line of texts outside the grid, and a derived
 // grid's own texts are written.
-TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero) {
+TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero)
+{
     FileGrid two(2, 2), fixed(3, 3, 1, 1), single(2, 1), noCols(5, 0), noRows(0, 3);
     ShowingGrid shown(2, 2);
     two.SetItemText(0, 0, L"A");
@@ -54,7 +62,8 @@ TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero) {
     fixed.SetItemText(2, 2, L"z z");
     single.SetItemText(1, 0, L"only");
     shown.SetItemText(0, 0, L"stored");
-    const struct {
+    const struct
+    {
         FileGrid* grid;
         std::string expected;
     } cases[] = {{&two, Lines({"A,B", "A,B", "c,d"})},
@@ -63,23 +72,26 @@ TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero) {
                  {&noCols, ""},
                  {&noRows, Lines({",,"})},
                  {&shown, Lines({"<0:0>,<0:1>", "<0:0>,<0:1>", "<1:0>,<1:1>"})}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         WriteBytes(m_dir.Path(L"out.csv"), "old contents\r\n");
         ASSERT_TRUE(c.grid->Save(m_dir.Path(L"out.csv")));
         EXPECT_EQ(c.expected, ReadBytes(m_dir.Path(L"out.csv")));
     }
 }
 
-TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding) {
+TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
+{
     FileGrid grid(2, 4);
-    grid.SetItemText(0, 0, L"caf\u00E9");              // Latin-1: one byte in the C locale
-    grid.SetItemText(0, 1, L"\u8868\u683C");           // not in the C locale: '?'
-    grid.SetItemText(0, 2, L"a,b");                    // a comma is written as it is
-    grid.SetItemText(0, 3, L"\uD55C");                 // in neither locale
-    grid.SetItemText(1, 0, CString(L"be\0fore", 7));   // a text ends at an embedded NUL
-    grid.SetItemText(1, 2, L"line\nfeed");             // so does a line feed, on loading
+    grid.SetItemText(0, 0, L"caf\u00E9");            // Latin-1: one byte in the C locale
+    grid.SetItemText(0, 1, L"\u8868\u683C");         // not in the C locale: '?'
+    grid.SetItemText(0, 2, L"a,b");                  // a comma is written as it is
+    grid.SetItemText(0, 3, L"\uD55C");               // in neither locale
+    grid.SetItemText(1, 0, CString(L"be\0fore", 7)); // a text ends at an embedded NUL
+    grid.SetItemText(1, 2, L"line\nfeed");           // so does a line feed, on loading
     ASSERT_TRUE(grid.Save(m_dir.Path(L"c.csv")));
-    EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,"}), ReadBytes(m_dir.Path(L"c.csv")));
+    EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,"}),
+              ReadBytes(m_dir.Path(L"c.csv")));
 
     CLocaleScope chinese(".936");
     ASSERT_TRUE(chinese.Ok());
@@ -97,7 +109,8 @@ TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding) {
 
 // --- loading ------------------------------------------------------------------------------------
 
-TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine) {
+TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine)
+{
     WriteBytes(m_dir.Path(L"hand.csv"),
                "a,,b\r\n"
                "1,2,3\r\n"
@@ -105,7 +118,7 @@ TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine)
                "\r\n"
                ",\r\n"
                "p,q,r,s,t\r\n"
-               "last,y");   // no line end
+               "last,y"); // no line end
     FileGrid grid;
     ASSERT_TRUE(grid.Load(m_dir.Path(L"hand.csv")));
     ASSERT_EQ(3, grid.GetColumnCount());
@@ -117,22 +130,25 @@ TEST_F(GridFileTest, LoadMakesColumnsFromTheFirstLineAndARowForEveryFurtherLine)
     EXPECT_EQ(Texts({L"x", L"", L""}), grid.Row(2));
     EXPECT_EQ(Texts({L"", L"", L""}), grid.Row(3));
     EXPECT_EQ(Texts({L"", L"", L""}), grid.Row(4));
-    EXPECT_EQ(Texts({L"p", L"q", L"r"}), grid.Row(5));   // fields beyond the last column are dropped
+    EXPECT_EQ(Texts({L"p", L"q", L"r"}), grid.Row(5)); // fields beyond the last column are dropped
     EXPECT_EQ(Texts({L"last", L"y", L""}), grid.Row(6));
     EXPECT_TRUE(grid.Consistent());
 
     // Headings and their column are centred single-line text; appended rows follow the cell
     // rule: the format of the cell above, column 0 excepted.
     const UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    for (int col = 0; col < 3; col++) EXPECT_EQ(kCentred, grid.GetItemFormat(0, col)) << col;
-    for (int row = 1; row < 7; row++) {
+    for (int col = 0; col < 3; col++)
+        EXPECT_EQ(kCentred, grid.GetItemFormat(0, col)) << col;
+    for (int row = 1; row < 7; row++)
+    {
         EXPECT_EQ(0u, grid.GetItemFormat(row, 0)) << row;
         EXPECT_EQ(kCentred, grid.GetItemFormat(row, 1)) << row;
         EXPECT_EQ(kCentred, grid.GetItemFormat(row, 2)) << row;
     }
 }
 
-TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld) {
+TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld)
+{
     WriteBytes(m_dir.Path(L"new.csv"), Lines({"h1,h2", "v1,v2"}));
     FileGrid grid(6, 5, 2, 1);
     grid.Fill();
@@ -157,14 +173,17 @@ TEST_F(GridFileTest, LoadReplacesEverythingTheGridHeld) {
 // A saved grid comes back with its columns and headings; every saved line becomes one row, all of
 // its fields in that row, so the texts of row r are found in row r + 1 below the headings. Saving
 // the loaded grid again gives the same file with the headings line once more.
-TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles) {
+TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles)
+{
     const wchar_t kAlphabet[] = L"abcXYZ 019.-_;:\"'\u00E9\u00FF\t";
-    for (unsigned seed = 1; seed <= 40; seed++) {
+    for (unsigned seed = 1; seed <= 40; seed++)
+    {
         std::mt19937 rng(seed);
         int nRows = 1 + (int)(rng() % 25), nCols = 1 + (int)(rng() % 8);
         FileGrid grid(nRows, nCols, (int)(rng() % 2), (int)(rng() % 2));
         for (int row = 0; row < nRows; row++)
-            for (int col = 0; col < nCols; col++) {
+            for (int col = 0; col < nCols; col++)
+            {
                 CString str;
                 for (int n = (int)(rng() % 12); n > 0; n--)
                     str.AppendChar(kAlphabet[rng() % (_countof(kAlphabet) - 1)]);
@@ -178,7 +197,8 @@ TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles) {
         ASSERT_EQ(nCols, loaded.GetColumnCount()) << seed;
         ASSERT_EQ(nRows + 1, loaded.GetRowCount()) << seed;
         EXPECT_EQ(grid.Row(0), loaded.Row(0)) << seed;
-        for (int row = 0; row < nRows; row++) EXPECT_EQ(grid.Row(row), loaded.Row(row + 1)) << seed << " row " << row;
+        for (int row = 0; row < nRows; row++)
+            EXPECT_EQ(grid.Row(row), loaded.Row(row + 1)) << seed << " row " << row;
         EXPECT_TRUE(loaded.Consistent());
 
         ASSERT_TRUE(loaded.Save(strSecond));
@@ -188,13 +208,16 @@ TEST_F(GridFileTest, RandomGridsComeBackFromTheirFiles) {
     }
 }
 
-namespace {
+namespace
+{
 // What a file should load as, worked out line by line from the file's text: pieces of at most
 // 1023 characters, fields split at commas up to the line feed.
-std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text) {
+std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text)
+{
     std::vector<std::wstring> pieces;
     size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < text.size())
+    {
         size_t end = text.find(L'\n', pos);
         size_t lineEnd = end == std::wstring::npos ? text.size() : end + 1;
         size_t n = std::min<size_t>(lineEnd - pos, 1023);
@@ -203,35 +226,43 @@ std::vector<std::vector<std::wstring>> ExpectedRows(const std::wstring& text) {
     }
     std::vector<std::vector<std::wstring>> rows;
     size_t nCols = 0;
-    for (size_t i = 0; i < pieces.size(); i++) {
+    for (size_t i = 0; i < pieces.size(); i++)
+    {
         std::wstring piece = pieces[i];
-        if (!piece.empty() && piece.back() == L'\n') piece.pop_back();
+        if (!piece.empty() && piece.back() == L'\n')
+            piece.pop_back();
         std::vector<std::wstring> fields(1);
-        for (wchar_t ch : piece) {
+        for (wchar_t ch : piece)
+        {
             if (ch == L',')
                 fields.emplace_back();
             else
                 fields.back() += ch;
         }
-        if (i == 0) nCols = fields.size();
+        if (i == 0)
+            nCols = fields.size();
         fields.resize(nCols);
         rows.push_back(fields);
     }
     return rows;
 }
-}   // namespace
+} // namespace
 
-TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay) {
+TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay)
+{
     const char kBytes[] = "ab,,,Z9 ,.\n";
-    for (unsigned seed = 1; seed <= 60; seed++) {
+    for (unsigned seed = 1; seed <= 60; seed++)
+    {
         std::mt19937 rng(seed);
         std::string bytes;
         int nLines = (int)(rng() % 30);
-        for (int line = 0; line < nLines; line++) {
+        for (int line = 0; line < nLines; line++)
+        {
             int nLength = (rng() % 8 == 0) ? 900 + (int)(rng() % 2500) : (int)(rng() % 20);
             for (int i = 0; i < nLength; i++)
-                bytes += kBytes[rng() % (sizeof(kBytes) - 2)];   // no line feed inside a line
-            if (line < nLines - 1 || rng() % 2) bytes += "\r\n";
+                bytes += kBytes[rng() % (sizeof(kBytes) - 2)]; // no line feed inside a line
+            if (line < nLines - 1 || rng() % 2)
+                bytes += "\r\n";
         }
         WriteBytes(m_dir.Path(L"random.csv"), bytes);
 
@@ -244,7 +275,8 @@ TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay) {
         FileGrid grid(2, 2);
         ASSERT_TRUE(grid.Load(m_dir.Path(L"random.csv"))) << seed;
         ASSERT_EQ((int)expected.size(), grid.GetRowCount()) << seed;
-        for (int row = 0; row < grid.GetRowCount(); row++) {
+        for (int row = 0; row < grid.GetRowCount(); row++)
+        {
             ASSERT_EQ(expected[row].size(), (size_t)grid.GetColumnCount()) << seed;
             for (int col = 0; col < grid.GetColumnCount(); col++)
                 ASSERT_EQ(CString(expected[row][col].c_str()), grid.GetItemText(row, col))
@@ -254,7 +286,8 @@ TEST_F(GridFileTest, RandomFilesLoadAsTheirLinesSay) {
     }
 }
 
-TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts) {
+TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts)
+{
     qtest::CRecordingWnd parent;
     ASSERT_TRUE(parent.CreateTop(400, 300));
     FileGrid grid;
@@ -270,7 +303,8 @@ TEST_F(GridFileTest, ALoadedGridGetsItsColumnsSizedToTheirTexts) {
 
 // --- bad input ----------------------------------------------------------------------------------
 
-TEST_F(GridFileTest, UnopenableFilesAreReportedAndEmptyFilesLoadEmpty) {
+TEST_F(GridFileTest, UnopenableFilesAreReportedAndEmptyFilesLoadEmpty)
+{
     ASSERT_TRUE(::CreateDirectoryW(m_dir.Path(L"folder.csv"), NULL));
     FileGrid grid(3, 2, 1, 0);
     grid.Fill();
@@ -301,15 +335,15 @@ TEST_F(GridFileTest, UnopenableFilesAreReportedAndEmptyFilesLoadEmpty) {
     EXPECT_EQ(1, grid.GetColumnCount());
 }
 
-TEST_F(GridFileTest, StrayBytesNeverBreakALoad) {
+TEST_F(GridFileTest, StrayBytesNeverBreakALoad)
+{
     // The C locale takes every byte as the character of that value. A NUL ends the text of its
     // piece; Ctrl+Z ends a text-mode file; a lone carriage return is a character.
-    static const char kStray[] =
-        "h\x80,\xFF\r\n"
-        "a\rb,c\r\n"
-        "nul\0lost,gone\r\n"
-        "x,y\r\n"
-        "end\x1A,after\r\nmore\r\n";
+    static const char kStray[] = "h\x80,\xFF\r\n"
+                                 "a\rb,c\r\n"
+                                 "nul\0lost,gone\r\n"
+                                 "x,y\r\n"
+                                 "end\x1A,after\r\nmore\r\n";
     WriteBytes(m_dir.Path(L"stray.csv"), std::string(kStray, sizeof(kStray) - 1));
     FileGrid grid;
     ASSERT_TRUE(grid.Load(m_dir.Path(L"stray.csv")));
@@ -325,29 +359,30 @@ TEST_F(GridFileTest, StrayBytesNeverBreakALoad) {
     // a line end or comma does not swallow it.
     CLocaleScope chinese(".936");
     ASSERT_TRUE(chinese.Ok());
-    WriteBytes(m_dir.Path(L"gbk.csv"),
-               "ok,\xB1\xED\r\n"
-               "\xB1\r\n"
-               "\xB1,\x81\x7F\r\n"
-               "\x80x\r\n"
-               "tail\xB1");
+    WriteBytes(m_dir.Path(L"gbk.csv"), "ok,\xB1\xED\r\n"
+                                       "\xB1\r\n"
+                                       "\xB1,\x81\x7F\r\n"
+                                       "\x80x\r\n"
+                                       "tail\xB1");
     ASSERT_TRUE(grid.Load(m_dir.Path(L"gbk.csv")));
     ASSERT_EQ(2, grid.GetColumnCount());
     ASSERT_EQ(5, grid.GetRowCount());
     EXPECT_EQ(Texts({L"ok", L"\u8868"}), grid.Row(0));
     EXPECT_EQ(Texts({L"\uFFFD", L""}), grid.Row(1));
     EXPECT_EQ(CString(L"\uFFFD"), grid.GetItemText(2, 0));
-    wchar_t pair = 0;   // no character of the code page: what the run-time makes of it
-    if (mbtowc(&pair, "\x81\x7F", 2) <= 0) pair = 0xFFFD;
+    wchar_t pair = 0; // no character of the code page: what the run-time makes of it
+    if (mbtowc(&pair, "\x81\x7F", 2) <= 0)
+        pair = 0xFFFD;
     EXPECT_EQ(CString(pair), grid.GetItemText(2, 1).Left(1));
     wchar_t euro[2] = L"";
-    ::MultiByteToWideChar(936, 0, "\x80", 1, euro, 1);   // a single byte of the code page's own
+    ::MultiByteToWideChar(936, 0, "\x80", 1, euro, 1); // a single byte of the code page's own
     EXPECT_EQ(CString(euro) + L"x", grid.GetItemText(3, 0));
     EXPECT_EQ(CString(L"tail\uFFFD"), grid.GetItemText(4, 0));
     EXPECT_TRUE(grid.Consistent());
 }
 
-TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters) {
+TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters)
+{
     // A data line whose first piece ends with a comma: the piece has an empty last field, and the
     // rest of the line is a row of its own.
     WriteBytes(m_dir.Path(L"long.csv"), "h\r\n" + std::string(1022, 'x') + ",yz,w\r\n");
@@ -370,7 +405,8 @@ TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters) {
     std::string big;
     big.reserve(20000000);
     char buf[64];
-    for (int i = 0; i < 1000000; i++) {
+    for (int i = 0; i < 1000000; i++)
+    {
         int n = snprintf(buf, sizeof(buf), "r%d,%d\r\n", i, i % 97);
         big.append(buf, (size_t)n);
     }
@@ -387,7 +423,8 @@ TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters) {
     CLocaleScope chinese(".936");
     ASSERT_TRUE(chinese.Ok());
     std::string wide;
-    for (int i = 0; i < 1100; i++) wide += "\xB1\xED";
+    for (int i = 0; i < 1100; i++)
+        wide += "\xB1\xED";
     WriteBytes(m_dir.Path(L"wide.csv"), "k\r\n" + wide + "\r\n");
     ASSERT_TRUE(grid.Load(m_dir.Path(L"wide.csv")));
     ASSERT_EQ(3, grid.GetRowCount());
@@ -395,39 +432,50 @@ TEST_F(GridFileTest, LinesAreReadInPiecesOf1023Characters) {
     EXPECT_EQ(CString(L'\u8868', 77), grid.GetItemText(2, 0));
 }
 
-namespace {
+namespace
+{
 // The server end of a pipe that a test reads or writes as a file: it sends the given bytes (or
 // swallows up to a few bytes) and then breaks the connection, so that the file's next read or
 // write fails.
-class CBreakingPipe {
+class CBreakingPipe
+{
 public:
-    CBreakingPipe(LPCWSTR pszName, const std::string& toSend, bool bInbound) : m_toSend(toSend), m_bInbound(bInbound) {
+    CBreakingPipe(LPCWSTR pszName, const std::string& toSend, bool bInbound)
+        : m_toSend(toSend), m_bInbound(bInbound)
+    {
         m_strName.Format(L"\\\\.\\pipe\\qctl_gridfile_%lu_%s", ::GetCurrentProcessId(), pszName);
         m_hPipe = ::CreateNamedPipeW(m_strName, bInbound ? PIPE_ACCESS_INBOUND : PIPE_ACCESS_OUTBOUND,
                                      PIPE_TYPE_BYTE | PIPE_WAIT, 1, 65536, 65536, 0, NULL);
         m_hThread = (HANDLE)_beginthreadex(NULL, 0, Serve, this, 0, NULL);
     }
-    ~CBreakingPipe() {
-        if (m_hThread != NULL) {
+    ~CBreakingPipe()
+    {
+        if (m_hThread != NULL)
+        {
             ::WaitForSingleObject(m_hThread, 10000);
             ::CloseHandle(m_hThread);
         }
-        if (m_hPipe != INVALID_HANDLE_VALUE) ::CloseHandle(m_hPipe);
+        if (m_hPipe != INVALID_HANDLE_VALUE)
+            ::CloseHandle(m_hPipe);
     }
     bool Ok() const { return m_hPipe != INVALID_HANDLE_VALUE && m_hThread != NULL; }
     const CString& Name() const { return m_strName; }
 
 private:
-    static unsigned __stdcall Serve(void* p) {
+    static unsigned __stdcall Serve(void* p)
+    {
         CBreakingPipe* pThis = (CBreakingPipe*)p;
         ::ConnectNamedPipe(pThis->m_hPipe, NULL);
         DWORD n = 0;
-        if (pThis->m_bInbound) {
+        if (pThis->m_bInbound)
+        {
             char buf[16];
             ::ReadFile(pThis->m_hPipe, buf, sizeof(buf), &n, NULL);
-        } else {
+        }
+        else
+        {
             ::WriteFile(pThis->m_hPipe, pThis->m_toSend.data(), (DWORD)pThis->m_toSend.size(), &n, NULL);
-            ::FlushFileBuffers(pThis->m_hPipe);   // returns when the reader has taken everything
+            ::FlushFileBuffers(pThis->m_hPipe); // returns when the reader has taken everything
         }
         ::DisconnectNamedPipe(pThis->m_hPipe);
         return 0;
@@ -439,11 +487,13 @@ private:
     HANDLE m_hPipe;
     HANDLE m_hThread;
 };
-}   // namespace
+} // namespace
 
-TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar) {
+TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar)
+{
     std::string bytes = "k,v\r\n";
-    for (int i = 0; i < 40; i++) bytes += "key" + std::to_string(i) + ",val" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 40; i++)
+        bytes += "key" + std::to_string(i) + ",val" + std::to_string(i) + "\r\n";
     CBreakingPipe pipe(L"read", bytes, false);
     ASSERT_TRUE(pipe.Ok());
 
@@ -459,7 +509,8 @@ TEST_F(GridFileTest, AReadErrorKeepsTheRowsLoadedSoFar) {
     EXPECT_TRUE(grid.Consistent());
 }
 
-TEST_F(GridFileTest, AWriteErrorIsReportedAsUnableToSave) {
+TEST_F(GridFileTest, AWriteErrorIsReportedAsUnableToSave)
+{
     CBreakingPipe pipe(L"write", "", true);
     ASSERT_TRUE(pipe.Ok());
     FileGrid grid(20000, 3);

@@ -16,9 +16,11 @@
 // Readable CString values in gtest messages.
 void PrintTo(const CString& str, std::ostream* os);
 
-namespace gridfile {
+namespace gridfile
+{
 // A new folder under the temporary path; it and its files go when the object goes.
-class CTempDir {
+class CTempDir
+{
 public:
     CTempDir();
     ~CTempDir();
@@ -33,7 +35,8 @@ std::string ReadBytes(const CString& strPath);
 void WriteBytes(const CString& strPath, const std::string& bytes);
 
 // The C run-time locale set for a scope (".936" for the Chinese code page), "C" again afterwards.
-class CLocaleScope {
+class CLocaleScope
+{
 public:
     explicit CLocaleScope(const char* pszLocale) { m_bOk = setlocale(LC_ALL, pszLocale) != NULL; }
     ~CLocaleScope() { setlocale(LC_ALL, "C"); }
@@ -44,10 +47,13 @@ private:
 };
 
 // A grid whose storage the tests can inspect.
-class FileGrid : public CQGridCtrl {
+class FileGrid : public CQGridCtrl
+{
 public:
     FileGrid(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0)
-        : CQGridCtrl(nRows, nCols, nFixedRows, nFixedCols) {}
+        : CQGridCtrl(nRows, nCols, nFixedRows, nFixedCols)
+    {
+    }
     using CQGridCtrl::GetCell;
 
     // Every row and column has a size, every slot a cell, the fixed counts fit, nothing lies
@@ -60,4 +66,4 @@ public:
 };
 
 std::vector<CString> Texts(std::initializer_list<LPCWSTR> texts);
-}   // namespace gridfile
+} // namespace gridfile

@@ -55,13 +55,13 @@ bool SameFont(const LOGFONTW& a, const LOGFONTW& b)
 ::testing::AssertionResult SameGrids(CQGridCtrl& a, CQGridCtrl& b)
 {
     if (a.GetRowCount() != b.GetRowCount() || a.GetColumnCount() != b.GetColumnCount())
-        return ::testing::AssertionFailure() << "shapes " << a.GetRowCount() << "x" << a.GetColumnCount() << " and "
-                                             << b.GetRowCount() << "x" << b.GetColumnCount();
+        return ::testing::AssertionFailure() << "shapes " << a.GetRowCount() << "x" << a.GetColumnCount()
+                                             << " and " << b.GetRowCount() << "x" << b.GetColumnCount();
     if (a.GetFixedRowCount() != b.GetFixedRowCount() || a.GetFixedColumnCount() != b.GetFixedColumnCount())
         return ::testing::AssertionFailure() << "fixed counts";
     if (a.GetSelectedCount() != b.GetSelectedCount())
-        return ::testing::AssertionFailure() << "selected counts " << a.GetSelectedCount() << " and "
-                                             << b.GetSelectedCount();
+        return ::testing::AssertionFailure()
+               << "selected counts " << a.GetSelectedCount() << " and " << b.GetSelectedCount();
     if (a.GetFocusCell().row != b.GetFocusCell().row || a.GetFocusCell().col != b.GetFocusCell().col)
         return ::testing::AssertionFailure() << "focus cells";
     for (int row = 0; row < a.GetRowCount(); row++)
@@ -73,8 +73,8 @@ bool SameFont(const LOGFONTW& a, const LOGFONTW& b)
             GV_ITEM ia, ib;
             ia.row = ib.row = row;
             ia.col = ib.col = col;
-            ia.mask = ib.mask = GV_MASK_TEXT | GV_MASK_IMAGE | GV_MASK_DATA | GV_MASK_STATE | GV_MASK_BKCOLOUR |
-                                GV_MASK_FGCOLOUR | GV_MASK_FORMAT | GV_MASK_FONT;
+            ia.mask = ib.mask = GV_MASK_TEXT | GV_MASK_IMAGE | GV_MASK_DATA | GV_MASK_STATE |
+                                GV_MASK_BKCOLOUR | GV_MASK_FGCOLOUR | GV_MASK_FORMAT | GV_MASK_FONT;
             if (!a.GetItem(&ia) || !b.GetItem(&ib))
                 return ::testing::AssertionFailure() << "no item at " << row << "," << col;
             CStringArray la, lb;
@@ -86,10 +86,10 @@ bool SameFont(const LOGFONTW& a, const LOGFONTW& b)
                 a.GetItemFormat(row, col) != ib.format || a.GetItemState(row, col) != ib.state ||
                 a.GetCellStyle(row, col) != b.GetCellStyle(row, col) ||
                 a.GetCellListType(row, col) != b.GetCellListType(row, col) || la.GetSize() != lb.GetSize())
-                return ::testing::AssertionFailure() << "cell " << row << "," << col << ": \"" << Narrow(ia.text)
-                                                     << "\" / \"" << Narrow(ib.text) << "\", format " << ia.format
-                                                     << " / " << ib.format << ", state " << ia.state << " / "
-                                                     << ib.state;
+                return ::testing::AssertionFailure()
+                       << "cell " << row << "," << col << ": \"" << Narrow(ia.text) << "\" / \""
+                       << Narrow(ib.text) << "\", format " << ia.format << " / " << ib.format << ", state "
+                       << ia.state << " / " << ib.state;
         }
     }
     for (int col = 0; col < a.GetColumnCount(); col++)
@@ -97,7 +97,7 @@ bool SameFont(const LOGFONTW& a, const LOGFONTW& b)
             return ::testing::AssertionFailure() << "width of column " << col;
     return ::testing::AssertionSuccess();
 }
-}  // namespace
+} // namespace
 
 namespace
 {
@@ -105,7 +105,8 @@ namespace
 // characters beyond Latin-1 in some lines (the Chinese code page is not needed: those become '?').
 std::string RandomFile(std::mt19937& rng)
 {
-    static const char* const kWords[] = {"", "a", "bolt", "Nut 12", "x y z", "\xE9t\xE9", "9.5", "-", "long text here"};
+    static const char* const kWords[] = {"",          "a",   "bolt", "Nut 12",        "x y z",
+                                         "\xE9t\xE9", "9.5", "-",    "long text here"};
     std::string bytes;
     int nCols = 1 + (int)(rng() % 7);
     int nLines = 1 + (int)(rng() % 25);
@@ -276,7 +277,7 @@ void RandomEdit(std::mt19937& rng, CQGridCtrl& a, CQGridCtrl& b, std::string& wh
     what += buf;
     what += "; ";
 }
-}  // namespace
+} // namespace
 
 TEST_F(LoadedRowsTest, ALoadedGridBehavesLikeOneBuiltCellByCellThroughAnyEdits)
 {
@@ -351,8 +352,8 @@ TEST_F(LoadedRowsTest, LoadingAndDeletingGridsGivesBackEveryByte)
     for (int i = 0; i < 3000; i++)
     {
         char line[96];
-        snprintf(line, sizeof(line), "part %d,%d.%d,%s,shelf \xE9%d\r\n", i, i * 7, i % 10, i % 3 ? "bolt" : "nut",
-                 i % 40);
+        snprintf(line, sizeof(line), "part %d,%d.%d,%s,shelf \xE9%d\r\n", i, i * 7, i % 10,
+                 i % 3 ? "bolt" : "nut", i % 40);
         bytes += line;
     }
     CString strPath = m_dir.Path(L"leak.csv");
@@ -374,28 +375,28 @@ TEST_F(LoadedRowsTest, LoadingAndDeletingGridsGivesBackEveryByte)
         ASSERT_EQ(3001, grid.GetRowCount());
         switch (round)
         {
-        case 0:   // nothing made
+        case 0: // nothing made
             break;
-        case 1:   // some cells made, then rows and columns deleted one by one
+        case 1: // some cells made, then rows and columns deleted one by one
             for (int row = 1; row < 3001; row += 7)
                 grid.SetItemBkColour(row, row % 4, RGB(1, 2, 3));
             for (int row = grid.GetRowCount() - 1; row >= 1000; row -= 3)
                 grid.DeleteRow(row);
             grid.DeleteColumn(1);
             break;
-        case 2:   // everything made through the selection, then all deleted
+        case 2: // everything made through the selection, then all deleted
             grid.SetSelectedRange(1, 0, 3000, 3);
             grid.DeleteAllItems();
             break;
-        case 3:   // shrunk by counts
+        case 3: // shrunk by counts
             grid.SetRowCount(17);
             grid.SetColumnCount(2);
             break;
-        case 4:   // sorted, then loaded over
+        case 4: // sorted, then loaded over
             grid.SortTextItems(1, FALSE);
             ASSERT_TRUE(grid.Load(strPath));
             break;
-        default:  // texts replaced in made and unmade cells
+        default: // texts replaced in made and unmade cells
             for (int row = 0; row < 3001; row += 2)
                 grid.SetItemText(row, 3, L"replaced text of some length");
             break;

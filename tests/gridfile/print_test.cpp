@@ -9,14 +9,16 @@
 
 using namespace gridfile;
 
-namespace {
+namespace
+{
 const COLORREF kCellColour = RGB(0, 0, 255);
 const COLORREF kFixedColour = RGB(0, 255, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
 // One DrawText call: its text, format, rectangle (logical) and where that rectangle is on the page.
-struct TextCall {
+struct TextCall
+{
     CString text;
     UINT format;
     CRect rect;
@@ -24,9 +26,11 @@ struct TextCall {
 };
 
 // A memory DC with a 32-bit bitmap as large as its device's resolution, flagged as printing.
-class CPageDC : public CDC {
+class CPageDC : public CDC
+{
 public:
-    CPageDC() {
+    CPageDC()
+    {
         CreateCompatibleDC(NULL);
         m_cx = GetDeviceCaps(HORZRES);
         m_cy = GetDeviceCaps(VERTRES);
@@ -44,35 +48,43 @@ public:
         m_bPrinting = TRUE;
         NewPage();
     }
-    ~CPageDC() override {
+    ~CPageDC() override
+    {
         ::SelectObject(m_hDC, m_hOld);
         ::DeleteObject(m_hBitmap);
     }
 
     // A white page in device units, no recorded text.
-    void NewPage() {
+    void NewPage()
+    {
         SetMapMode(MM_TEXT);
         SetWindowOrg(0, 0);
         ::PatBlt(m_hDC, 0, 0, m_cx, m_cy, WHITENESS);
         m_texts.clear();
     }
-    COLORREF Pixel(int x, int y) const {
-        if (x < 0 || y < 0 || x >= m_cx || y >= m_cy) return CLR_INVALID;
+    COLORREF Pixel(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= m_cx || y >= m_cy)
+            return CLR_INVALID;
         DWORD v = m_pBits[(size_t)y * m_cx + x];
         return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
     }
-    int Count(const CRect& rc, COLORREF clr) const {
+    int Count(const CRect& rc, COLORREF clr) const
+    {
         int n = 0;
         for (int y = std::max(0, (int)rc.top); y < std::min(m_cy, (int)rc.bottom); y++)
-            for (int x = std::max(0, (int)rc.left); x < std::min(m_cx, (int)rc.right); x++) n += Pixel(x, y) == clr;
+            for (int x = std::max(0, (int)rc.left); x < std::min(m_cx, (int)rc.right); x++)
+                n += Pixel(x, y) == clr;
         return n;
     }
-    CPoint ToDevice(int x, int y) const {
+    CPoint ToDevice(int x, int y) const
+    {
         CPoint pt(x, y);
         LPtoDP(&pt);
         return pt;
     }
-    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) override {
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) override
+    {
         TextCall call;
         call.text = nCount < 0 ? CString(lpszString) : CString(lpszString, nCount);
         call.format = nFormat;
@@ -93,23 +105,28 @@ private:
 };
 
 // One cell drawing call while printing.
-struct CellCall {
+struct CellCall
+{
     int row, col;
     bool fixed;
-    CRect rect;     // logical
-    CRect device;   // on the page
+    CRect rect;   // logical
+    CRect device; // on the page
 };
 
 // A grid that fills the cells it is asked to draw and records them, and opens its print layout.
-class PrintGrid : public CQGridCtrl {
+class PrintGrid : public CQGridCtrl
+{
 public:
-    BOOL DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL) override {
+    BOOL DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL) override
+    {
         return Record(pDC, nRow, nCol, rect, false);
     }
-    BOOL DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL) override {
+    BOOL DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL) override
+    {
         return Record(pDC, nRow, nCol, rect, true);
     }
-    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override {
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override
+    {
         m_nBegins++;
         CQGridCtrl::OnBeginPrinting(pDC, pInfo);
     }
@@ -121,10 +138,12 @@ public:
     HGDIOBJ PrinterFont() const { return m_PrinterFont.GetSafeHandle(); }
 
     // The ordinary rows drawn since the last call, each once.
-    std::vector<int> TakeRows() {
+    std::vector<int> TakeRows()
+    {
         std::vector<int> rows;
         for (const CellCall& c : m_cells)
-            if (!c.fixed && (rows.empty() || rows.back() != c.row)) rows.push_back(c.row);
+            if (!c.fixed && (rows.empty() || rows.back() != c.row))
+                rows.push_back(c.row);
         m_cells.clear();
         return rows;
     }
@@ -133,21 +152,25 @@ public:
     int m_nBegins = 0;
 
 private:
-    BOOL Record(CDC* pDC, int nRow, int nCol, CRect rect, bool bFixed) {
+    BOOL Record(CDC* pDC, int nRow, int nCol, CRect rect, bool bFixed)
+    {
         CellCall call{nRow, nCol, bFixed, rect, rect};
         pDC->LPtoDP(&call.device);
         m_cells.push_back(call);
-        CRect fill(rect.left + 1, rect.top + 1, rect.right, rect.bottom);   // inside the grid lines
+        CRect fill(rect.left + 1, rect.top + 1, rect.right, rect.bottom); // inside the grid lines
         pDC->FillSolidRect(&fill, bFixed ? kFixedColour : kCellColour);
         return TRUE;
     }
 };
 
-class GridPrintTest : public testing::Test {
+class GridPrintTest : public testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         // Hidden: printing needs no screen.
-        ASSERT_TRUE(m_parent.CreateTop(500, 400, L"Stock \u5E93\u5B58", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
+        ASSERT_TRUE(
+            m_parent.CreateTop(500, 400, L"Stock \u5E93\u5B58", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
         // Between the captioned window and the grid, a window without a caption.
         ASSERT_TRUE(m_holder.Create(NULL, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 480, 380), &m_parent, 10));
         ASSERT_TRUE(m_grid.Create(CRect(0, 0, 460, 360), &m_holder, 11));
@@ -155,25 +178,30 @@ protected:
         Shape(11, 3, 100, 10);
     }
 
-    void Shape(int nRows, int nCols, int nWidth, int nHeight) {
+    void Shape(int nRows, int nCols, int nWidth, int nHeight)
+    {
         m_grid.SetRowCount(nRows);
         m_grid.SetColumnCount(nCols);
         m_grid.SetFixedRowCount(1);
         m_grid.SetFixedColumnCount(1);
-        for (int col = 0; col < nCols; col++) m_grid.SetColumnWidth(col, nWidth);
+        for (int col = 0; col < nCols; col++)
+            m_grid.SetColumnWidth(col, nWidth);
         m_grid.SetRowHeight(0, 20);
-        for (int row = 1; row < nRows; row++) m_grid.SetRowHeight(row, nHeight);
+        for (int row = 1; row < nRows; row++)
+            m_grid.SetRowHeight(row, nHeight);
     }
 
     // Begins a job on the page DC and returns the page count.
-    UINT Begin() {
+    UINT Begin()
+    {
         m_info.SetMaxPage(0xFFFF);
         m_grid.OnBeginPrinting(&m_dc, &m_info);
         return m_info.GetMaxPage();
     }
 
     // Prints one page on a clean sheet; returns the ordinary rows drawn.
-    std::vector<int> PrintPage(UINT nPage) {
+    std::vector<int> PrintPage(UINT nPage)
+    {
         m_dc.NewPage();
         m_grid.m_cells.clear();
         m_info.m_nCurPage = nPage;
@@ -184,9 +212,11 @@ protected:
         return rows;
     }
 
-    const TextCall* Text(UINT nFormat) const {
+    const TextCall* Text(UINT nFormat) const
+    {
         for (const TextCall& call : m_dc.m_texts)
-            if (call.format == nFormat) return &call;
+            if (call.format == nFormat)
+                return &call;
         return nullptr;
     }
 
@@ -198,24 +228,28 @@ protected:
 };
 
 // The printer font's character size: Times New Roman of height 9, measured over the whole alphabet.
-CSize PrinterCharSize(CDC* pDC) {
+CSize PrinterCharSize(CDC* pDC)
+{
     CFont font;
-    font.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
+    font.CreateFont(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS,
+                    CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
     CFont* pOld = pDC->SelectObject(&font);
     CSize alphabet = pDC->GetTextExtent(L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ", 52);
     pDC->SelectObject(pOld);
     return CSize(alphabet.cx / 52, alphabet.cy);
 }
 
-std::vector<int> Range(int nFirst, int nLast) {
+std::vector<int> Range(int nFirst, int nLast)
+{
     std::vector<int> v;
-    for (int i = nFirst; i <= nLast; i++) v.push_back(i);
+    for (int i = nFirst; i <= nLast; i++)
+        v.push_back(i);
     return v;
 }
-}   // namespace
+} // namespace
 
-TEST_F(GridPrintTest, BeginPrintingLaysOutThePageFromTheGridsWidth) {
+TEST_F(GridPrintTest, BeginPrintingLaysOutThePageFromTheGridsWidth)
+{
     Begin();
     const CSize ch = m_grid.CharSize();
     ASSERT_GT(ch.cx, 0);
@@ -243,7 +277,8 @@ TEST_F(GridPrintTest, BeginPrintingLaysOutThePageFromTheGridsWidth) {
     EXPECT_EQ(NULL, m_grid.PrinterFont());
 }
 
-TEST_F(GridPrintTest, RowsThatFillThePageExactlyStayOnItATallerRowGetsAPageOfItsOwn) {
+TEST_F(GridPrintTest, RowsThatFillThePageExactlyStayOnItATallerRowGetsAPageOfItsOwn)
+{
     Begin();
     const int nPage = m_grid.PageHeight();
     ASSERT_GT(nPage, 60);
@@ -269,14 +304,15 @@ TEST_F(GridPrintTest, RowsThatFillThePageExactlyStayOnItATallerRowGetsAPageOfIts
 
     // Page 2 has the header, the headings and the footer, and no row.
     EXPECT_TRUE(PrintPage(2).empty());
-    EXPECT_EQ(3u, m_grid.m_cells.size());   // the fixed row: three headings
+    EXPECT_EQ(3u, m_grid.m_cells.size()); // the fixed row: three headings
     ASSERT_NE(nullptr, Text(0x924));
     EXPECT_EQ(CString(L"Page 2 of 3"), Text(0x924)->text);
     EXPECT_EQ(Range(3, 3), PrintPage(3));
     EXPECT_EQ(CString(L"Page 3 of 3"), Text(0x924)->text);
 }
 
-TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterWithTheDateInThatOrderDownThePaper) {
+TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterWithTheDateInThatOrderDownThePaper)
+{
     Begin();
     const CSize ch = m_grid.CharSize();
     wchar_t before[128], after[128];
@@ -299,7 +335,8 @@ TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterWithTheDateInThatOrde
     // Headings: every column of the fixed row from the left edge, just below the header and gap.
     std::vector<CellCall> cells = m_grid.m_cells;
     ASSERT_EQ(3u + 30u, cells.size());
-    for (int col = 0; col < 3; col++) {
+    for (int col = 0; col < 3; col++)
+    {
         EXPECT_TRUE(cells[col].fixed);
         EXPECT_EQ(CRect(100 * col, 0, 100 * col + 99, 19), cells[col].rect);
     }
@@ -307,7 +344,8 @@ TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterWithTheDateInThatOrde
     EXPECT_GT(cells[0].device.top, m_dc.m_texts[1].device.bottom);
 
     // Rows: every column, the fixed one included, drawn as ordinary cells, one row under another.
-    for (int i = 3; i < 33; i++) {
+    for (int i = 3; i < 33; i++)
+    {
         int row = 1 + (i - 3) / 3, col = (i - 3) % 3;
         EXPECT_FALSE(cells[i].fixed);
         EXPECT_EQ(row, cells[i].row);
@@ -320,24 +358,27 @@ TEST_F(GridPrintTest, APageShowsHeaderHeadingsRowsAndFooterWithTheDateInThatOrde
     EXPECT_EQ(CString(L"Page 1 of 1"), m_dc.m_texts[2].text);
     EXPECT_EQ(0x924u, m_dc.m_texts[2].format);
     EXPECT_EQ(0x926u, m_dc.m_texts[3].format);
-    EXPECT_TRUE(m_dc.m_texts[3].text == before || m_dc.m_texts[3].text == after) << (LPCWSTR)m_dc.m_texts[3].text;
+    EXPECT_TRUE(m_dc.m_texts[3].text == before || m_dc.m_texts[3].text == after)
+        << (LPCWSTR)m_dc.m_texts[3].text;
     EXPECT_EQ(m_dc.m_texts[2].rect, m_dc.m_texts[3].rect);
     EXPECT_GT(m_dc.m_texts[2].device.top, cells.back().device.bottom);
     double scale = (double)m_dc.m_cy / m_grid.LogicalPage().cy;
-    EXPECT_NEAR((m_grid.LogicalPage().cy - 2 * ch.cy + ch.cy / 2) * scale, m_dc.m_texts[2].device.top, 2 * scale + 1);
+    EXPECT_NEAR((m_grid.LogicalPage().cy - 2 * ch.cy + ch.cy / 2) * scale, m_dc.m_texts[2].device.top,
+                2 * scale + 1);
 
     // The pixels: headings and cells where the calls said.
-    CRect cell = cells[4].device;   // row 1, column 1
+    CRect cell = cells[4].device; // row 1, column 1
     EXPECT_EQ(kCellColour, m_dc.Pixel(cell.CenterPoint().x, cell.CenterPoint().y));
     CRect heading = cells[1].device;
     EXPECT_EQ(kFixedColour, m_dc.Pixel(heading.CenterPoint().x, heading.CenterPoint().y));
 }
 
-TEST_F(GridPrintTest, GridLinesFollowTheSetting) {
+TEST_F(GridPrintTest, GridLinesFollowTheSetting)
+{
     Begin();
     PrintPage(1);
     std::vector<CellCall> cells = m_grid.m_cells;
-    const CellCall& c = cells[4];   // row 1, column 1
+    const CellCall& c = cells[4]; // row 1, column 1
     CPoint mid = c.device.CenterPoint();
     // With both kinds: the bottom edge and the right edge of a cell are lines.
     auto LineAt = [&](int x, int y) { return m_dc.Pixel(x, y) == kBlack; };
@@ -357,11 +398,13 @@ TEST_F(GridPrintTest, GridLinesFollowTheSetting) {
     // Without lines, the rows' area holds no black pixel at all.
     m_grid.SetGridLines(GVL_NONE);
     PrintPage(1);
-    CRect rows(cells[3].device.left, cells[3].device.top, cells.back().device.right, cells.back().device.bottom);
+    CRect rows(cells[3].device.left, cells[3].device.top, cells.back().device.right,
+               cells.back().device.bottom);
     EXPECT_EQ(0, m_dc.Count(rows, kBlack));
 }
 
-TEST_F(GridPrintTest, TheCaptionIsTheNearestAncestorsAndBadArgumentsPrintNothing) {
+TEST_F(GridPrintTest, TheCaptionIsTheNearestAncestorsAndBadArgumentsPrintNothing)
+{
     m_holder.SetWindowText(L"Holder");
     Begin();
     PrintPage(1);
@@ -388,28 +431,33 @@ TEST_F(GridPrintTest, TheCaptionIsTheNearestAncestorsAndBadArgumentsPrintNothing
     EXPECT_EQ(NULL, m_grid.PrinterFont());
 }
 
-namespace {
+namespace
+{
 // Cancels the print dialog when it shows (a dialog that is not a message box); message boxes are
 // left to the message-box watcher.
 HHOOK g_hPrintHook = NULL;
 int g_nPrintDialogs = 0;
-LRESULT CALLBACK CancelPrintDialog(int nCode, WPARAM wParam, LPARAM lParam) {
-    if (nCode == HCBT_ACTIVATE) {
+LRESULT CALLBACK CancelPrintDialog(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_ACTIVATE)
+    {
         HWND hWnd = (HWND)wParam;
         wchar_t szClass[16] = L"";
         ::GetClassNameW(hWnd, szClass, 16);
-        if (wcscmp(szClass, L"#32770") == 0 && ::GetDlgItem(hWnd, 0xFFFF) == NULL) {
+        if (wcscmp(szClass, L"#32770") == 0 && ::GetDlgItem(hWnd, 0xFFFF) == NULL)
+        {
             g_nPrintDialogs++;
             ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         }
     }
     return ::CallNextHookEx(g_hPrintHook, nCode, wParam, lParam);
 }
-}   // namespace
+} // namespace
 
 // With no printer the platform says so and nothing is printed; with one, the dialog is cancelled
 // and nothing is printed either.
-TEST_F(GridPrintTest, PrintWithoutAPrinterOrWhenCancelledPrintsNothing) {
+TEST_F(GridPrintTest, PrintWithoutAPrinterOrWhenCancelledPrintsNothing)
+{
     CPrintDialog probe(FALSE);
     bool bHasPrinter = probe.GetDefaults() != FALSE;
 
@@ -441,11 +489,14 @@ TEST_F(GridPrintTest, PrintWithoutAPrinterOrWhenCancelledPrintsNothing) {
 
 // With the grid's own cell drawing, a printed page shows the cells' texts, and a selected cell
 // keeps its own colours on paper.
-TEST_F(GridPrintTest, TheGridsOwnDrawingPrintsTextsWithoutSelectionColours) {
+TEST_F(GridPrintTest, TheGridsOwnDrawingPrintsTextsWithoutSelectionColours)
+{
     CQGridCtrl grid(3, 3, 1, 0);
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_holder, 12));
-    for (int col = 0; col < 3; col++) grid.SetColumnWidth(col, 100);
-    for (int row = 0; row < 3; row++) grid.SetRowHeight(row, 20);
+    for (int col = 0; col < 3; col++)
+        grid.SetColumnWidth(col, 100);
+    for (int row = 0; row < 3; row++)
+        grid.SetRowHeight(row, 20);
     grid.SetItemText(1, 1, L"WWWW");
     grid.SetSelectedRange(1, 2, 1, 2);
     ASSERT_EQ(1, grid.GetSelectedCount());
@@ -463,7 +514,8 @@ TEST_F(GridPrintTest, TheGridsOwnDrawingPrintsTextsWithoutSelectionColours) {
     const CSize ch = PrinterCharSize(&screen);
     const double sx = (double)m_dc.m_cx / (300 + 8 * ch.cx);
     const double sy = (double)m_dc.m_cy / ((300 + 8 * ch.cx) * m_dc.m_cy / m_dc.m_cx);
-    auto Cell = [&](int col) {
+    auto Cell = [&](int col)
+    {
         int left = 100 * col + 2, top = 2, right = 100 * col + 97, bottom = 17;
         int dy = 3 * ch.cy + 20;
         return CRect((int)((left + 4 * ch.cx) * sx), (int)((top + dy) * sy), (int)((right + 4 * ch.cx) * sx),

@@ -37,7 +37,7 @@ void SetWheelSetting(HWND hGrid, const wchar_t* value)
     ::RegCloseKey(hKey);
     ::SendMessageW(hGrid, WM_SETTINGCHANGE, 0, 0);
 }
-}  // namespace
+} // namespace
 
 TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
 {
@@ -62,8 +62,8 @@ TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
     EXPECT_EQ(tm.tmHeight + tm.tmExternalLeading + 2 * space.cx, m_pGrid->DefaultRowHeight());
     EXPECT_EQ(2 * (space.cx + 6 * tm.tmAveCharWidth), m_pGrid->DefaultColumnWidth());
     EXPECT_EQ(-20, m_pGrid->FontDescription().lfHeight);
-    EXPECT_EQ(-20, m_pGrid->GetItemFont(5, 5)->lfHeight);   // every cell takes it
-    EXPECT_EQ(20, m_pGrid->GetRowHeight(5));                 // existing sizes stay
+    EXPECT_EQ(-20, m_pGrid->GetItemFont(5, 5)->lfHeight); // every cell takes it
+    EXPECT_EQ(20, m_pGrid->GetRowHeight(5));              // existing sizes stay
     // the grid answers its own font, not the one it was given
     HFONT hGridFont = (HFONT)::SendMessageW(Grid(), WM_GETFONT, 0, 0);
     EXPECT_EQ(m_pGrid->GridFont(), hGridFont);
@@ -76,7 +76,8 @@ TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
     m_pGrid->SetRowCount(21);
     EXPECT_EQ(m_pGrid->DefaultRowHeight(), m_pGrid->GetRowHeight(20));
     CSize text = Measure(Grid(), lf, L"Extent", false);
-    EXPECT_EQ(CSize(text.cx + 2 * space.cx, text.cy + 2 * space.cx), m_pGrid->GetTextExtent(L"Extent", FALSE));
+    EXPECT_EQ(CSize(text.cx + 2 * space.cx, text.cy + 2 * space.cx),
+              m_pGrid->GetTextExtent(L"Extent", FALSE));
     CSize bold = Measure(Grid(), lf, L"Extent", true);
     EXPECT_EQ(CSize(bold.cx + 2 * space.cx, bold.cy + 2 * space.cx), m_pGrid->GetTextExtent(L"Extent"));
     EXPECT_EQ(2 * space.cx, m_pGrid->GetTextExtent(NULL, FALSE).cx);
@@ -118,7 +119,7 @@ TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
     CSize withImage = m_pGrid->GetCellExtent(1, 1, pDC);
     EXPECT_EQ(longer.cx + 4 * m + 17, withImage.cx);
     EXPECT_EQ(std::max<int>(longer.cy + 2 * m, 41), withImage.cy);
-    m_pGrid->SetItemImage(1, 1, 7);   // no such image: text only
+    m_pGrid->SetItemImage(1, 1, 7); // no such image: text only
     EXPECT_EQ(CSize(longer.cx + 4 * m, longer.cy + 2 * m), m_pGrid->GetCellExtent(1, 1, pDC));
     m_pGrid->SetItemImage(1, 1, -1);
     m_pGrid->SetImageList(NULL);
@@ -202,7 +203,7 @@ TEST_F(GridWindow, ExpandToFitSpreadsTheDifferenceFromTheFirstColumn)
     m_pGrid->SetColumnWidth(0, 10);
     ::ValidateRect(Grid(), NULL);
     m_pGrid->SetRedraw(FALSE);
-    m_pGrid->ExpandColumnsToFit();   // 90 more: 45 each
+    m_pGrid->ExpandColumnsToFit(); // 90 more: 45 each
     EXPECT_EQ(55, m_pGrid->GetColumnWidth(0));
     EXPECT_EQ(145, m_pGrid->GetColumnWidth(1));
     EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
@@ -217,7 +218,7 @@ TEST_F(GridWindow, SettingChangesFollowTheSystemColoursAndTheWheelSetting)
     // (left removed at the end, which reads as the default of 3)
     SetWheelSetting(Grid(), L"7");
     EXPECT_EQ(7u, m_pGrid->RowsPerWheelNotch());
-    SetWheelSetting(Grid(), L"4294967295");   // by pages
+    SetWheelSetting(Grid(), L"4294967295"); // by pages
     EXPECT_EQ(0xFFFFFFFFu, m_pGrid->RowsPerWheelNotch());
     SetWheelSetting(Grid(), L"x");
     EXPECT_EQ(0u, m_pGrid->RowsPerWheelNotch());

@@ -16,18 +16,18 @@ CPoint Origin(CQGridCtrl* pGrid, int row, int col)
 {
     if (cell.row == row && cell.col == col)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << cell.row << ", " << cell.col << ") instead of (" << row << ", "
-                                         << col << ")";
+    return ::testing::AssertionFailure()
+           << "(" << cell.row << ", " << cell.col << ") instead of (" << row << ", " << col << ")";
 }
 
 ::testing::AssertionResult IsRange(const CQCellRange& r, int minRow, int minCol, int maxRow, int maxCol)
 {
     if (r == CQCellRange(minRow, minCol, maxRow, maxCol))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << r.GetMinRow() << ", " << r.GetMinCol() << ", " << r.GetMaxRow()
-                                         << ", " << r.GetMaxCol() << ")";
+    return ::testing::AssertionFailure() << "(" << r.GetMinRow() << ", " << r.GetMinCol() << ", "
+                                         << r.GetMaxRow() << ", " << r.GetMaxCol() << ")";
 }
-}  // namespace
+} // namespace
 
 TEST_F(GridWindow, SumsOriginsAndRectanglesWithInclusiveEdges)
 {
@@ -49,7 +49,7 @@ TEST_F(GridWindow, SumsOriginsAndRectanglesWithInclusiveEdges)
     EXPECT_EQ(CPoint(0, 0), Origin(m_pGrid, 0, 0));
     EXPECT_EQ(CPoint(50, 25), Origin(m_pGrid, 1, 1));
     EXPECT_EQ(CPoint(110, 65), Origin(m_pGrid, 3, 2));
-    EXPECT_EQ(CPoint(50 + 8 * 60, 25 + 18 * 20), Origin(m_pGrid, 19, 9));   // past the client edges
+    EXPECT_EQ(CPoint(50 + 8 * 60, 25 + 18 * 20), Origin(m_pGrid, 19, 9)); // past the client edges
     CRect rc, range;
     ASSERT_TRUE(m_pGrid->GetCellRect(3, 2, &rc));
     EXPECT_EQ(CRect(110, 65, 169, 84), rc);
@@ -64,7 +64,8 @@ TEST_F(GridWindow, SumsOriginsAndRectanglesWithInclusiveEdges)
     // outside the grid: nothing
     CPoint pt;
     EXPECT_FALSE(m_pGrid->GetCellOrigin(20, 1, &pt) || m_pGrid->GetCellOrigin(1, -1, &pt));
-    EXPECT_FALSE(m_pGrid->GetCellRect(1, 10, &rc) || m_pGrid->GetCellRangeRect(CQCellRange(1, 1, 20, 2), &rc));
+    EXPECT_FALSE(m_pGrid->GetCellRect(1, 10, &rc) ||
+                 m_pGrid->GetCellRangeRect(CQCellRange(1, 1, 20, 2), &rc));
 }
 
 TEST_F(GridWindow, PointsOnBoundariesBelongToTheRightAndLowerCell)
@@ -74,14 +75,16 @@ TEST_F(GridWindow, PointsOnBoundariesBelongToTheRightAndLowerCell)
         int x, y;
         BOOL bFixed;
         int row, col;
-    } cases[] = {
-        {0, 0, TRUE, 0, 0}, {49, 24, TRUE, 0, 0}, {50, 25, TRUE, 1, 1}, {109, 44, TRUE, 1, 1},
-        {110, 45, TRUE, 2, 2},
-        {589, 404, TRUE, 19, 9}, {590, 405, TRUE, -1, -1},   // past the client area; past the last cell
-        {-1, 30, TRUE, 1, -1}, {60, -1, TRUE, -1, 1},        // negative coordinates
-        {10, 10, FALSE, -1, -1}, {60, 10, FALSE, -1, 1},     // the fixed band without the fixed check
-        {49, 30, FALSE, 1, -1}, {50, 25, FALSE, 1, 1},
-    };
+    } cases
+        [] =
+            {
+                {0, 0, TRUE, 0, 0},       {49, 24, TRUE, 0, 0},   {50, 25, TRUE, 1, 1},
+                {109, 44, TRUE, 1, 1},    {110, 45, TRUE, 2, 2},  {589, 404, TRUE, 19, 9},
+                {590, 405, TRUE, -1, -1},                         // past the client area; past the last cell
+                {-1, 30, TRUE, 1, -1},    {60, -1, TRUE, -1, 1},  // negative coordinates
+                {10, 10, FALSE, -1, -1},  {60, 10, FALSE, -1, 1}, // the fixed band without the fixed check
+                {49, 30, FALSE, 1, -1},   {50, 25, FALSE, 1, 1},
+            };
     for (const auto& c : cases)
         EXPECT_TRUE(IsCell(m_pGrid->GetCellFromPt(CPoint(c.x, c.y), c.bFixed), c.row, c.col))
             << c.x << ", " << c.y << " fixed " << c.bFixed;
@@ -89,8 +92,8 @@ TEST_F(GridWindow, PointsOnBoundariesBelongToTheRightAndLowerCell)
 
 TEST_F(GridWindow, PartlyScrolledOutCellsAreNotTheTopLeftOneAndHaveNoOrigin)
 {
-    ASSERT_EQ(30, ScrollTo(SB_HORZ, 30));   // half of column 1
-    ASSERT_EQ(10, ScrollTo(SB_VERT, 10));   // half of row 1
+    ASSERT_EQ(30, ScrollTo(SB_HORZ, 30)); // half of column 1
+    ASSERT_EQ(10, ScrollTo(SB_VERT, 10)); // half of row 1
     EXPECT_TRUE(IsCell(m_pGrid->GetTopleftNonFixedCell(), 2, 2));
     CPoint pt;
     CRect rc;
@@ -121,8 +124,8 @@ TEST_F(GridWindow, PartlyScrolledOutCellsAreNotTheTopLeftOneAndHaveNoOrigin)
     EXPECT_EQ(CPoint(110, 45), Origin(m_pGrid, 2, 3));
     EXPECT_TRUE(IsCell(m_pGrid->GetCellFromPt(CPoint(110, 50)), 2, 3));
     ASSERT_TRUE(m_pGrid->GetCellRect(2, 2, &rc));
-    EXPECT_EQ(109, rc.right);   // an empty inclusive rectangle
-    ASSERT_EQ(60, ScrollTo(SB_HORZ, 60));   // at the zero-width column's edge: it is the top-left one
+    EXPECT_EQ(109, rc.right);             // an empty inclusive rectangle
+    ASSERT_EQ(60, ScrollTo(SB_HORZ, 60)); // at the zero-width column's edge: it is the top-left one
     EXPECT_EQ(2, m_pGrid->GetTopleftNonFixedCell().col);
 }
 
@@ -133,7 +136,8 @@ TEST_F(GridWindow, VisibleAndUnobstructedRanges)
     EXPECT_TRUE(IsRange(m_pGrid->GetVisibleNonFixedCellRange(&rc), 1, 1, 14, 6));
     EXPECT_EQ(CRect(0, 0, 400, 300), rc);
     EXPECT_TRUE(IsRange(m_pGrid->GetUnobstructedNonFixedCellRange(), 1, 1, 13, 5));
-    const int visible[][2] = {{14, 6}, {0, 6}, {14, 0}}, hidden[][2] = {{15, 6}, {14, 7}, {0, 7}, {15, 0}, {20, 0}};
+    const int visible[][2] = {{14, 6}, {0, 6}, {14, 0}},
+              hidden[][2] = {{15, 6}, {14, 7}, {0, 7}, {15, 0}, {20, 0}};
     for (auto& c : visible)
         EXPECT_TRUE(m_pGrid->IsCellVisible(c[0], c[1])) << c[0] << ", " << c[1];
     for (auto& c : hidden)
@@ -142,7 +146,7 @@ TEST_F(GridWindow, VisibleAndUnobstructedRanges)
     // scrolled to the end: the rows run out before the client bottom
     ASSERT_EQ(105, ScrollTo(SB_VERT, 1000));
     ASSERT_EQ(190, ScrollTo(SB_HORZ, 1000));
-    EXPECT_TRUE(IsCell(m_pGrid->GetTopleftNonFixedCell(), 7, 5));   // 120 >= 105, 240 >= 190
+    EXPECT_TRUE(IsCell(m_pGrid->GetTopleftNonFixedCell(), 7, 5)); // 120 >= 105, 240 >= 190
     EXPECT_TRUE(IsRange(m_pGrid->GetVisibleNonFixedCellRange(&rc), 7, 5, 19, 9));
     EXPECT_EQ(CRect(0, 0, 50 + 5 * 60, 25 + 13 * 20), rc);
     EXPECT_TRUE(IsRange(m_pGrid->GetUnobstructedNonFixedCellRange(), 7, 5, 19, 9));
@@ -158,7 +162,7 @@ TEST_F(GridWindow, VisibleAndUnobstructedRanges)
 TEST_F(GridWindow, GridsWithoutRowsOrNonFixedCellsOrWindow)
 {
     // (empty grids and grids of fixed cells only are among the random shapes)
-    Rebuild(3, 2, 3, 2, 20, 60);   // only fixed cells: the fixed walk still finds them, the rest is -1
+    Rebuild(3, 2, 3, 2, 20, 60); // only fixed cells: the fixed walk still finds them, the rest is -1
     EXPECT_TRUE(IsCell(m_pGrid->GetTopleftNonFixedCell(), 3, 2));
     EXPECT_TRUE(IsCell(m_pGrid->GetCellFromPt(CPoint(119, 59)), 2, 1));
     EXPECT_TRUE(IsCell(m_pGrid->GetCellFromPt(CPoint(120, 60)), -1, -1));
@@ -167,7 +171,8 @@ TEST_F(GridWindow, GridsWithoutRowsOrNonFixedCellsOrWindow)
     // without a window nothing is on screen
     GeoGrid grid(5, 5, 1, 1);
     CPoint pt;
-    EXPECT_FALSE(grid.IsCellVisible(1, 1) || grid.InvalidateCellRect(CQCellID(1, 1)) || grid.RedrawCell(1, 1));
+    EXPECT_FALSE(grid.IsCellVisible(1, 1) || grid.InvalidateCellRect(CQCellID(1, 1)) ||
+                 grid.RedrawCell(1, 1));
     EXPECT_TRUE(IsCell(grid.GetTopleftNonFixedCell(), 1, 1));
     EXPECT_TRUE(grid.GetCellOrigin(2, 2, &pt));
     EXPECT_EQ(grid.GetColumnWidth(0) + grid.GetColumnWidth(1), pt.x);
@@ -183,11 +188,11 @@ TEST_F(GridWindow, InvalidationCoversTheInclusiveEdges)
     EXPECT_TRUE(m_pGrid->InvalidateCellRect(CQCellID(3, 2)));
     EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(110, 65, 170, 85)));
     ::ValidateRect(Grid(), NULL);
-    EXPECT_FALSE(m_pGrid->InvalidateCellRect(CQCellID(15, 2)));   // below the client area
+    EXPECT_FALSE(m_pGrid->InvalidateCellRect(CQCellID(15, 2))); // below the client area
     EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
     // a range is clipped to the visible non-fixed cells
     EXPECT_TRUE(m_pGrid->InvalidateCellRect(CQCellRange(0, 0, 2, 8)));
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(50, 25, 400, 65)));   // (50, 25, 410, 65) on the client
+    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(50, 25, 400, 65))); // (50, 25, 410, 65) on the client
     ::ValidateRect(Grid(), NULL);
 
     // texts and sizes do not repaint by themselves; grid lines and counts do
@@ -214,12 +219,12 @@ TEST_F(GridWindow, RedrawCallsTheDrawingOperationsAndDrawsTheCellLines)
 {
     m_pGrid->m_drawn.clear();
     EXPECT_TRUE(m_pGrid->RedrawCell(3, 2) && m_pGrid->RedrawCell(0, 2) && m_pGrid->RedrawCell(3, 0));
-    EXPECT_FALSE(m_pGrid->RedrawCell(16, 2));   // not on screen: not drawn
+    EXPECT_FALSE(m_pGrid->RedrawCell(16, 2)); // not on screen: not drawn
     ASSERT_EQ(3u, m_pGrid->m_drawn.size());
     EXPECT_TRUE(!m_pGrid->m_drawn[0].fixed && m_pGrid->m_drawn[1].fixed && m_pGrid->m_drawn[2].fixed);
     // the row: every cell drawn, TRUE only when all were on screen
     m_pGrid->m_drawn.clear();
-    EXPECT_FALSE(m_pGrid->RedrawRow(2));   // columns 7..9 are off screen
+    EXPECT_FALSE(m_pGrid->RedrawRow(2)); // columns 7..9 are off screen
     EXPECT_EQ(7u, m_pGrid->m_drawn.size());
     m_pGrid->m_drawn.clear();
     EXPECT_FALSE(m_pGrid->RedrawColumn(1));
@@ -263,6 +268,6 @@ TEST_F(GridWindow, WindowClassIsRegisteredOnceAndDestructionDestroysTheWindow)
     delete m_pGrid;
     m_pGrid = nullptr;
     EXPECT_FALSE(::IsWindow(hWnd));
-    Rebuild(2, 2, 0, 0, 20, 60);   // a second grid finds the class registered
+    Rebuild(2, 2, 0, 0, 20, 60); // a second grid finds the class registered
     EXPECT_TRUE(::IsWindow(Grid()));
 }

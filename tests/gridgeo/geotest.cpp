@@ -17,8 +17,9 @@ RecordingParent::RecordingParent(int cx, int cy)
         wc.lpszClassName = L"GridGeoRecordingParent";
         s_bRegistered = ::RegisterClassW(&wc) != 0;
     }
-    m_hWnd = ::CreateWindowExW(0, L"GridGeoRecordingParent", L"parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                               0, cx, cy, NULL, NULL, hInst, this);
+    m_hWnd =
+        ::CreateWindowExW(0, L"GridGeoRecordingParent", L"parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                          0, cx, cy, NULL, NULL, hInst, this);
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, (LONG_PTR)this);
 }
 
@@ -46,7 +47,8 @@ LRESULT CALLBACK RecordingParent::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LP
         n.row = pNM->iRow;
         n.col = pNM->iColumn;
         n.focusWhileHandled = pThis->m_pGrid ? pThis->m_pGrid->GetFocusCell() : CQCellID();
-        n.focusedStateOfOld = pThis->m_pGrid ? (pThis->m_pGrid->GetItemState(n.row, n.col) & GV_STATE_FOCUSED) : 0;
+        n.focusedStateOfOld =
+            pThis->m_pGrid ? (pThis->m_pGrid->GetItemState(n.row, n.col) & GV_STATE_FOCUSED) : 0;
         n.wParam = wParam;
         n.idFrom = pNM->hdr.idFrom;
         n.hwndFrom = pNM->hdr.hwndFrom;
@@ -97,8 +99,8 @@ void GridWindow::TearDown()
     m_pParent = nullptr;
 }
 
-void GridWindow::Rebuild(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth, int cx,
-                         int cy)
+void GridWindow::Rebuild(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth,
+                         int cx, int cy)
 {
     m_pParent->Watch(nullptr);
     delete m_pGrid;
@@ -146,10 +148,11 @@ testing::AssertionResult UpdateRegionIs(HWND hWnd, const RECT& rc)
     ::DeleteObject(hUpdate);
     if (bOk)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "update region " << (type == NULLREGION ? "empty" : (type == SIMPLEREGION ? "simple" : "complex"))
-                                       << " with box (" << box.left << ", " << box.top << ", " << box.right << ", "
-                                       << box.bottom << "), expected (" << rc.left << ", " << rc.top << ", "
-                                       << rc.right << ", " << rc.bottom << ")";
+    return testing::AssertionFailure()
+           << "update region "
+           << (type == NULLREGION ? "empty" : (type == SIMPLEREGION ? "simple" : "complex")) << " with box ("
+           << box.left << ", " << box.top << ", " << box.right << ", " << box.bottom << "), expected ("
+           << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
 }
 
 namespace
@@ -170,4 +173,4 @@ private:
 };
 
 testing::Environment* const g_pOle = testing::AddGlobalTestEnvironment(new OleEnvironment);
-}  // namespace
+} // namespace

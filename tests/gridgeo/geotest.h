@@ -19,12 +19,12 @@ public:
     {
     }
 
+    using CQGridCtrl::OnSelecting;
     using CQGridCtrl::ResetSelectedRange;
     using CQGridCtrl::SelectAllCells;
     using CQGridCtrl::SelectCells;
-    using CQGridCtrl::SelectRows;
     using CQGridCtrl::SelectColumns;
-    using CQGridCtrl::OnSelecting;
+    using CQGridCtrl::SelectRows;
     using CQGridCtrl::SetFocusCell;
 
     void SetSelectionStart(int nRow, int nCol) { m_SelectionStartCell = CQCellID(nRow, nCol); }
@@ -38,7 +38,8 @@ public:
     bool InSelectedSet(int nRow, int nCol) const
     {
         CQCellID cell;
-        return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow && cell.col == nCol;
+        return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow &&
+               cell.col == nCol;
     }
     int Margin() const { return m_nMargin; }
     int DefaultRowHeight() const { return m_nDefCellHeight; }
@@ -78,9 +79,9 @@ public:
 struct Notice
 {
     int code, row, col;
-    CQCellID focusWhileHandled;   // what GetFocusCell answered inside the notification
-    UINT focusedStateOfOld;       // GV_STATE_FOCUSED of the notified cell while handled
-    WPARAM wParam;                // the control's id
+    CQCellID focusWhileHandled; // what GetFocusCell answered inside the notification
+    UINT focusedStateOfOld;     // GV_STATE_FOCUSED of the notified cell while handled
+    WPARAM wParam;              // the control's id
     UINT_PTR idFrom;
     HWND hwndFrom;
 };
@@ -91,7 +92,7 @@ class RecordingParent
 public:
     explicit RecordingParent(int cx = 700, int cy = 600);
     ~RecordingParent();
-    static RecordingParent* Shared();   // made on first use, kept for the whole program
+    static RecordingParent* Shared(); // made on first use, kept for the whole program
     HWND Handle() const { return m_hWnd; }
     CWnd* Wnd() const { return CWnd::FromHandle(m_hWnd); }
 
@@ -117,8 +118,8 @@ protected:
 
     // Makes a fresh grid of the given shape in the same window size, all rows nHeight high and all
     // columns nWidth wide (fixed ones included), scroll bars reset.
-    void Rebuild(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth,
-                 int cx = 400, int cy = 300);
+    void Rebuild(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth, int cx = 400,
+                 int cy = 300);
 
     HWND Grid() const { return m_pGrid->GetSafeHwnd(); }
     CRect Client() const

@@ -25,7 +25,7 @@ struct Walk
     int H(int i) const { return g.GetRowHeight(i); }
     int W(int i) const { return g.GetColumnWidth(i); }
     using Size = int (Walk::*)(int) const;
-    int Sum(Size size, int from, int to) const   // sizes of [from, to)
+    int Sum(Size size, int from, int to) const // sizes of [from, to)
     {
         int s = 0;
         for (int i = from; i < to; i++)
@@ -64,7 +64,8 @@ struct Walk
     {
         if (v < 0 || (!bAllowFixed && v < fixedLen))
             return -1;
-        int pos = v < fixedLen ? 0 : fixedLen, i = v < fixedLen ? 0 : nFirst, end = v < fixedLen ? nFixed : nCount;
+        int pos = v < fixedLen ? 0 : fixedLen, i = v < fixedLen ? 0 : nFirst,
+            end = v < fixedLen ? nFixed : nCount;
         for (; i < end; i++)
         {
             pos += (this->*size)(i);
@@ -149,8 +150,8 @@ struct Walk
     Walk w(grid);
     CQCellID a = grid.GetTopleftNonFixedCell(), b = w.TopLeft();
     if (a != b)
-        return ::testing::AssertionFailure() << "top-left (" << a.row << ", " << a.col << ") walk (" << b.row << ", "
-                                             << b.col << ")";
+        return ::testing::AssertionFailure()
+               << "top-left (" << a.row << ", " << a.col << ") walk (" << b.row << ", " << b.col << ")";
     CRect ra, rb;
     CQCellRange va = grid.GetVisibleNonFixedCellRange(&ra), vb = w.Visible(rb, false);
     if (va != vb || ra != rb)
@@ -194,13 +195,13 @@ struct Walk
         {
             CQCellID ca = grid.GetCellFromPt(pt, bFixed), cb = w.FromPt(pt, bFixed != FALSE);
             if (ca != cb)
-                return ::testing::AssertionFailure() << "cell at (" << pt.x << ", " << pt.y << ") fixed " << bFixed
-                                                     << ": (" << ca.row << ", " << ca.col << ") walk (" << cb.row
-                                                     << ", " << cb.col << ")";
+                return ::testing::AssertionFailure()
+                       << "cell at (" << pt.x << ", " << pt.y << ") fixed " << bFixed << ": (" << ca.row
+                       << ", " << ca.col << ") walk (" << cb.row << ", " << cb.col << ")";
         }
     return ::testing::AssertionSuccess();
 }
-}  // namespace
+} // namespace
 
 TEST_F(GridWindow, RandomShapesSizesAndPositionsAgreeWithAPlainWalk)
 {
@@ -228,25 +229,15 @@ TEST_F(GridWindow, RandomShapesSizesAndPositionsAgreeWithAPlainWalk)
             {
                 switch (pick(0, 6))
                 {
-                case 0:
-                    m_pGrid->SetRowHeight(pick(0, m_pGrid->GetRowCount()), pick(0, 60));
-                    break;
-                case 1:
-                    m_pGrid->SetColumnWidth(pick(0, m_pGrid->GetColumnCount()), pick(0, 120));
-                    break;
+                case 0: m_pGrid->SetRowHeight(pick(0, m_pGrid->GetRowCount()), pick(0, 60)); break;
+                case 1: m_pGrid->SetColumnWidth(pick(0, m_pGrid->GetColumnCount()), pick(0, 120)); break;
                 case 2:
                     if (m_pGrid->GetRowCount() > 0)
                         m_pGrid->InsertRow(L"row", pick(0, m_pGrid->GetRowCount() - 1));
                     break;
-                case 3:
-                    m_pGrid->DeleteRow(pick(0, m_pGrid->GetRowCount()));
-                    break;
-                case 4:
-                    m_pGrid->InsertColumn(L"column");
-                    break;
-                case 5:
-                    m_pGrid->DeleteColumn(pick(0, m_pGrid->GetColumnCount()));
-                    break;
+                case 3: m_pGrid->DeleteRow(pick(0, m_pGrid->GetRowCount())); break;
+                case 4: m_pGrid->InsertColumn(L"column"); break;
+                case 5: m_pGrid->DeleteColumn(pick(0, m_pGrid->GetColumnCount())); break;
                 default:
                 {
                     const int n = m_pGrid->GetRowCount() + pick(-3, 3);

@@ -25,45 +25,48 @@ struct Step
         ::SendMessageW(hWnd, s.msg, MAKEWPARAM(s.code, 0), 0);
         int pos = pGrid->GetScrollPos32(s.msg == WM_VSCROLL ? SB_VERT : SB_HORZ);
         if (pos != s.pos)
-            return ::testing::AssertionFailure() << "step " << i << " (code " << s.code << "): position " << pos
-                                                 << " instead of " << s.pos;
+            return ::testing::AssertionFailure()
+                   << "step " << i << " (code " << s.code << "): position " << pos << " instead of " << s.pos;
         ::testing::AssertionResult update = UpdateRegionIs(hWnd, s.update);
         if (!update)
-            return ::testing::AssertionFailure() << "step " << i << " (code " << s.code << "): " << update.message();
+            return ::testing::AssertionFailure()
+                   << "step " << i << " (code " << s.code << "): " << update.message();
         i++;
     }
     return ::testing::AssertionSuccess();
 }
 const CRect kNone, kAll(0, 0, 400, 300), kBelowFixed(0, 25, 400, 300), kRightOfFixed(50, 0, 400, 300);
-}  // namespace
+} // namespace
 
 TEST_F(GridWindow, VerticalCodesMoveByRowsAndRepaintTheUncoveredPart)
 {
     EXPECT_TRUE(Steps(m_pGrid, {{WM_VSCROLL, SB_LINEDOWN, 20, CRect(0, 280, 400, 300)}}));
     EXPECT_EQ(2, m_pGrid->GetTopleftNonFixedCell().row);
-    m_pGrid->SetRowHeight(2, 35);   // the top-left row's height is the step
-    EXPECT_TRUE(Steps(m_pGrid, {
-        {WM_VSCROLL, SB_LINEDOWN, 55, CRect(0, 265, 400, 300)},
-        {WM_VSCROLL, SB_LINEUP, 20, CRect(0, 25, 400, 60)},   // by the row above the top-left one
-        {WM_VSCROLL, SB_LINEUP, 0, CRect(0, 25, 400, 45)},
-        {WM_VSCROLL, SB_LINEUP, 0, kNone},                    // at the top: nothing
-    }));
+    m_pGrid->SetRowHeight(2, 35); // the top-left row's height is the step
+    EXPECT_TRUE(Steps(
+        m_pGrid, {
+                     {WM_VSCROLL, SB_LINEDOWN, 55, CRect(0, 265, 400, 300)},
+                     {WM_VSCROLL, SB_LINEUP, 20, CRect(0, 25, 400, 60)}, // by the row above the top-left one
+                     {WM_VSCROLL, SB_LINEUP, 0, CRect(0, 25, 400, 45)},
+                     {WM_VSCROLL, SB_LINEUP, 0, kNone}, // at the top: nothing
+                 }));
     m_pGrid->SetRowHeight(2, 20);
     m_pGrid->ResetScrollBars();
 
     // a line down that the bar cuts (to 105) moves; one it cuts back to where it was does not
     ASSERT_EQ(100, ScrollTo(SB_VERT, 100));
-    EXPECT_TRUE(Steps(m_pGrid, {
-        {WM_VSCROLL, SB_LINEDOWN, 105, CRect(0, 280, 400, 300)},
-        {WM_VSCROLL, SB_LINEDOWN, 105, kNone},
-        {WM_VSCROLL, SB_TOP, 0, kAll},
-        {WM_VSCROLL, SB_PAGEDOWN, 105, kBelowFixed},   // min(379, 0 + 275), cut to 105 by the bar
-        {WM_VSCROLL, SB_PAGEUP, 0, kBelowFixed},
-        {WM_VSCROLL, SB_PAGEUP, 0, kNone},
-        {WM_VSCROLL, SB_BOTTOM, 105, kAll},
-        {WM_VSCROLL, SB_TOP, 0, kAll},
-        {WM_VSCROLL, SB_TOP, 0, kNone},
-    }));
+    EXPECT_TRUE(Steps(
+        m_pGrid, {
+                     {WM_VSCROLL, SB_LINEDOWN, 105, CRect(0, 280, 400, 300)},
+                     {WM_VSCROLL, SB_LINEDOWN, 105, kNone},
+                     {WM_VSCROLL, SB_TOP, 0, kAll},
+                     {WM_VSCROLL, SB_PAGEDOWN, 105, kBelowFixed}, // min(379, 0 + 275), cut to 105 by the bar
+                     {WM_VSCROLL, SB_PAGEUP, 0, kBelowFixed},
+                     {WM_VSCROLL, SB_PAGEUP, 0, kNone},
+                     {WM_VSCROLL, SB_BOTTOM, 105, kAll},
+                     {WM_VSCROLL, SB_TOP, 0, kAll},
+                     {WM_VSCROLL, SB_TOP, 0, kNone},
+                 }));
     EXPECT_LT(VPos(), m_pGrid->VScrollLimit());
 
     // thumb codes take the bar's own track position (not the 16-bit message argument) and always
@@ -85,16 +88,17 @@ TEST_F(GridWindow, HorizontalCodesUseColumnsAndTheFixedColumnWidth)
 {
     EXPECT_TRUE(Steps(m_pGrid, {{WM_HSCROLL, SB_LINERIGHT, 60, CRect(340, 0, 400, 300)}}));
     EXPECT_EQ(2, m_pGrid->GetTopleftNonFixedCell().col);
-    EXPECT_TRUE(Steps(m_pGrid, {
-        {WM_HSCROLL, SB_LINELEFT, 0, CRect(50, 0, 110, 300)},
-        {WM_HSCROLL, SB_LINELEFT, 0, kNone},
-        {WM_HSCROLL, SB_PAGERIGHT, 190, kRightOfFixed},   // min(539, 350), cut to 190
-        {WM_HSCROLL, SB_LINERIGHT, 190, kNone},           // refused by the bar
-        {WM_HSCROLL, SB_PAGELEFT, 0, kRightOfFixed},
-        {WM_HSCROLL, SB_RIGHT, 190, kAll},
-        {WM_HSCROLL, SB_LEFT, 0, kAll},
-    }));
-    EXPECT_EQ(0, VPos());   // the other bar never moves
+    EXPECT_TRUE(
+        Steps(m_pGrid, {
+                           {WM_HSCROLL, SB_LINELEFT, 0, CRect(50, 0, 110, 300)},
+                           {WM_HSCROLL, SB_LINELEFT, 0, kNone},
+                           {WM_HSCROLL, SB_PAGERIGHT, 190, kRightOfFixed}, // min(539, 350), cut to 190
+                           {WM_HSCROLL, SB_LINERIGHT, 190, kNone},         // refused by the bar
+                           {WM_HSCROLL, SB_PAGELEFT, 0, kRightOfFixed},
+                           {WM_HSCROLL, SB_RIGHT, 190, kAll},
+                           {WM_HSCROLL, SB_LEFT, 0, kAll},
+                       }));
+    EXPECT_EQ(0, VPos()); // the other bar never moves
 
     // a position inside column 1: the top-left column is 2, the step is column 1's width
     ASSERT_EQ(30, ScrollTo(SB_HORZ, 30));
@@ -105,10 +109,10 @@ TEST_F(GridWindow, HorizontalCodesUseColumnsAndTheFixedColumnWidth)
     Rebuild(3, 3, 1, 1, 20, 50);
     m_pGrid->SetColumnWidth(1, 300);
     m_pGrid->SetColumnWidth(2, 300);
-    m_pGrid->ResetScrollBars();   // limit 599, page 350
+    m_pGrid->ResetScrollBars(); // limit 599, page 350
     ASSERT_EQ(100, ScrollTo(SB_HORZ, 100));
     m_pGrid->SetRedraw(FALSE);
-    m_pGrid->SetColumnCount(2);   // no reset of the bars while drawing is off
+    m_pGrid->SetColumnCount(2); // no reset of the bars while drawing is off
     m_pGrid->SetRedraw(TRUE);
     ASSERT_EQ(100, HPos());
     EXPECT_EQ(1, m_pGrid->GetTopleftNonFixedCell().col);
@@ -122,7 +126,7 @@ TEST_F(GridWindow, ScrollingTakesTheFocusAndHidesTheTitleTip)
 {
     ::SetFocus(m_pParent->Handle());
     ASSERT_NE(Grid(), ::GetFocus());
-    CQTitleTip& tip = m_pGrid->TitleTip();   // this grid's own tip, never another program's
+    CQTitleTip& tip = m_pGrid->TitleTip(); // this grid's own tip, never another program's
     if (tip.GetSafeHwnd() != NULL)
         ::ShowWindow(tip.GetSafeHwnd(), SW_SHOWNOACTIVATE);
     ::SendMessageW(Grid(), WM_VSCROLL, SB_ENDSCROLL, 0);
@@ -136,7 +140,8 @@ TEST_F(GridWindow, LimitsFollowTheShape)
     Rebuild(5, 3, 1, 1, 20, 60);
     EXPECT_EQ(0, m_pGrid->VScrollLimit());
     EXPECT_EQ(0, m_pGrid->HScrollLimit());
-    EXPECT_TRUE(Steps(m_pGrid, {{WM_VSCROLL, SB_LINEDOWN, 0, kNone}, {WM_VSCROLL, SB_PAGEDOWN, 0, kNone},
+    EXPECT_TRUE(Steps(m_pGrid, {{WM_VSCROLL, SB_LINEDOWN, 0, kNone},
+                                {WM_VSCROLL, SB_PAGEDOWN, 0, kNone},
                                 {WM_VSCROLL, SB_BOTTOM, 0, kNone}}));
 
     // rows added: the row operations reset the bars
@@ -183,15 +188,17 @@ TEST_F(GridWindow, WheelPostsLineOrPageMessages)
 
     const struct
     {
-        UINT nRows;   // rows per notch
+        UINT nRows; // rows per notch
         short delta;
         WPARAM code;
-        size_t n;     // how many messages it posts
+        size_t n; // how many messages it posts
     } wheel[] = {
-        {3, 120, SB_LINEUP, 3}, {3, -240, SB_LINEDOWN, 6},
+        {3, 120, SB_LINEUP, 3},
+        {3, -240, SB_LINEDOWN, 6},
         {3, 60, 0, 0},             // less than a notch
-        {3, -359, SB_LINEDOWN, 6},  // two whole notches
-        {0xFFFFFFFF, 240, SB_PAGEUP, 2}, {0xFFFFFFFF, -200, SB_PAGEDOWN, 1},   // by pages
+        {3, -359, SB_LINEDOWN, 6}, // two whole notches
+        {0xFFFFFFFF, 240, SB_PAGEUP, 2},
+        {0xFFFFFFFF, -200, SB_PAGEDOWN, 1}, // by pages
     };
     for (const auto& w : wheel)
     {
@@ -218,17 +225,17 @@ TEST_F(GridWindow, WheelPostsLineOrPageMessages)
 TEST_F(GridWindow, EnsureVisibleScrollsByLinesUntilTheCellIsOnScreen)
 {
     auto pos = [this] { return CPoint(HPos(), VPos()); };
-    m_pGrid->EnsureVisible(5, 3);   // already on screen
+    m_pGrid->EnsureVisible(5, 3); // already on screen
     EXPECT_EQ(CPoint(0, 0), pos());
     // 3 columns right and 5 rows down, then one more each for the cell that still sticks out
     // (refused by the bars at 190 and 105)
     m_pGrid->EnsureVisible(19, 9);
     EXPECT_EQ(CPoint(190, 105), pos());
     EXPECT_TRUE(m_pGrid->IsCellVisible(19, 9));
-    CQCellID cell(1, 1);   // back: each step by the size before the top-left one
+    CQCellID cell(1, 1); // back: each step by the size before the top-left one
     m_pGrid->EnsureVisible(cell);
     EXPECT_EQ(CPoint(0, 0), pos());
-    m_pGrid->EnsureVisible(14, 6);   // sticking out at the bottom right: one more line each way
+    m_pGrid->EnsureVisible(14, 6); // sticking out at the bottom right: one more line each way
     EXPECT_EQ(CPoint(60, 20), pos());
     // cells outside the grid scroll no further than the grid goes
     m_pGrid->EnsureVisible(5000, 5000);

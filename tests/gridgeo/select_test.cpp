@@ -56,13 +56,10 @@ Log Codes(const std::vector<Notice>& log)
 class RecordingCmdUI : public CCmdUI
 {
 public:
-    void Enable(BOOL bOn = TRUE) override
-    {
-        m_nEnable = bOn ? 1 : 0;
-    }
+    void Enable(BOOL bOn = TRUE) override { m_nEnable = bOn ? 1 : 0; }
     int m_nEnable = -1;
 };
-}  // namespace
+} // namespace
 
 TEST_F(GridWindow, RangesReplaceTheSelectionAndKeepThePreviousSet)
 {
@@ -243,8 +240,7 @@ TEST_F(GridWindow, FocusChangesNotifyTheParentAndRedrawTheHeadersInLine)
     // diagonally: both headers of each cell
     m_pGrid->m_drawn.clear();
     m_pGrid->SetFocusCell(5, 6);
-    EXPECT_EQ(Log({{GVN_SELCHANGING, 2, 4}, {GVN_SELCHANGED, 5, 6}}),
-              Codes(m_pParent->Take()));
+    EXPECT_EQ(Log({{GVN_SELCHANGING, 2, 4}, {GVN_SELCHANGED, 5, 6}}), Codes(m_pParent->Take()));
     EXPECT_EQ(6u, m_pGrid->m_drawn.size());
 
     // to no cell: only the old side; SetFocusRow takes column 0
@@ -270,7 +266,7 @@ TEST_F(GridWindow, NextItemInEveryDirection)
     m_pGrid->SetItemState(4, 2, GV_STATE_READONLY);
     m_pGrid->SetItemState(0, 2, GV_STATE_SELECTED);
 
-    m_pGrid->SetItemState(3, 0, GV_STATE_SELECTED);   // fixed: left of the fixed columns
+    m_pGrid->SetItemState(3, 0, GV_STATE_SELECTED); // fixed: left of the fixed columns
     m_pGrid->SetItemState(3, 9, GV_STATE_DROPTARGET);
     const int S = GV_STATE_SELECTED, R = GV_STATE_READONLY;
     const struct
@@ -280,20 +276,25 @@ TEST_F(GridWindow, NextItemInEveryDirection)
         {-1, -1, GV_NEXT_ALL | S, 1, 2},
         // all: from the start row, columns after the start column in every row
         {1, 2, GV_NEXT_ALL | S, 3, 5},
-        {3, 5, GV_NEXT_ALL | S, -1, -1},   // nothing right of column 5: the search below it runs instead
+        {3, 5, GV_NEXT_ALL | S, -1, -1}, // nothing right of column 5: the search below it runs instead
         {2, 0, GV_NEXT_ALL | S, 3, 2},
-        {0, 1, GV_NEXT_ALL | S, 1, 2},     // row 0 starts at the first non-fixed row
-        {2, 2, GV_NEXT_ALL | S, 3, 5},     // columns 3.. only: (3, 2) and (6, 1) are skipped
-        {2, 5, GV_NEXT_ALL | S, 3, 5},     // below in column 5
+        {0, 1, GV_NEXT_ALL | S, 1, 2}, // row 0 starts at the first non-fixed row
+        {2, 2, GV_NEXT_ALL | S, 3, 5}, // columns 3.. only: (3, 2) and (6, 1) are skipped
+        {2, 5, GV_NEXT_ALL | S, 3, 5}, // below in column 5
         {INT_MIN, INT_MIN, GV_NEXT_ALL | S, 1, 2},
         // above stops at the fixed rows; below goes to the last row, any of the state bits matches
-        {3, 2, GV_NEXT_ABOVE | S, 1, 2}, {1, 2, GV_NEXT_ABOVE | S, -1, -1},
-        {1, 2, GV_NEXT_BELOW | S, 3, 2}, {3, 2, GV_NEXT_BELOW | S | R, 4, 2}, {0, 2, GV_NEXT_BELOW | R, 4, 2},
+        {3, 2, GV_NEXT_ABOVE | S, 1, 2},
+        {1, 2, GV_NEXT_ABOVE | S, -1, -1},
+        {1, 2, GV_NEXT_BELOW | S, 3, 2},
+        {3, 2, GV_NEXT_BELOW | S | R, 4, 2},
+        {0, 2, GV_NEXT_BELOW | R, 4, 2},
         // left stops at the fixed columns, right goes to the last column
-        {3, 5, GV_NEXT_TOLEFT | S, 3, 2}, {3, 2, GV_NEXT_TOLEFT | S, -1, -1},
-        {3, 2, GV_NEXT_TORIGHT | S, 3, 5}, {3, 2, GV_NEXT_TORIGHT | GV_STATE_DROPTARGET, 3, 9},
-        {3, 5, GV_NEXT_ABOVE | GV_NEXT_TOLEFT | S, -1, -1},   // only the first direction flag runs
-        {3, 2, GV_NEXT_TORIGHT, -1, -1},                     // without state bits nothing matches
+        {3, 5, GV_NEXT_TOLEFT | S, 3, 2},
+        {3, 2, GV_NEXT_TOLEFT | S, -1, -1},
+        {3, 2, GV_NEXT_TORIGHT | S, 3, 5},
+        {3, 2, GV_NEXT_TORIGHT | GV_STATE_DROPTARGET, 3, 9},
+        {3, 5, GV_NEXT_ABOVE | GV_NEXT_TOLEFT | S, -1, -1}, // only the first direction flag runs
+        {3, 2, GV_NEXT_TORIGHT, -1, -1},                    // without state bits nothing matches
     };
     for (const auto& c : cases)
     {
@@ -312,20 +313,20 @@ TEST_F(GridWindow, ShapeChangesKeepTheSetsConsistent)
 {
     m_pGrid->SetSelectedRange(15, 7, 19, 9);
     EXPECT_EQ(15, m_pGrid->GetSelectedCount());
-    m_pGrid->SetRowCount(17);   // dying cells leave the set
+    m_pGrid->SetRowCount(17); // dying cells leave the set
     EXPECT_EQ(Block(15, 7, 16, 9), Selected(m_pGrid));
     m_pGrid->SetColumnCount(8);
     EXPECT_EQ(Block(15, 7, 16, 7), Selected(m_pGrid));
     m_pGrid->SetFocusCell(16, 7);
     m_pParent->Clear();
-    m_pGrid->InsertRow(L"new", 3);   // resets the selection and the focus first
+    m_pGrid->InsertRow(L"new", 3); // resets the selection and the focus first
     EXPECT_TRUE(Selected(m_pGrid).empty());
     EXPECT_EQ(Log({{GVN_SELCHANGING, 16, 7}}), Codes(m_pParent->Take()));
 
     // shape changes lose the focus through SetFocusCell; deletion resets it first
     m_pGrid->SetFocusCell(17, 2);
     m_pParent->Clear();
-    m_pGrid->SetRowCount(17);   // the focus row goes away
+    m_pGrid->SetRowCount(17); // the focus row goes away
     EXPECT_EQ(Log({{GVN_SELCHANGING, 17, 2}}), Codes(m_pParent->Take()));
     EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetFocusCell());
     m_pGrid->SetFocusCell(3, 3);

@@ -19,7 +19,7 @@ int PlainFirst(const CUIntArray& a, int lo, int hi, long long value)
     }
     return hi;
 }
-}  // namespace
+} // namespace
 
 TEST(GridSizeIndex, SumsAndSearchesOfATable)
 {
@@ -40,15 +40,16 @@ TEST(GridSizeIndex, SumsAndSearchesOfATable)
     // first sum at least: equal sums resolve to the first of them (changes of the sizes are
     // checked with random ones below)
     const long long searches[][4] = {
-        {0, 8, 0, 0}, {0, 8, 10, 1}, {0, 8, 11, 3}, {0, 8, 35, 4}, {0, 8, 36, 7},
-        {0, 8, 66, 8},       // none: the upper bound
-        {5, 8, 0, 5},        // the lower bound
-        {2, 4, 100, 4},      // empty answer inside a narrow range
-        {3, 3, 0, 3},        // empty range
-        {0, 50, 1000, 50},   // bounds past the count
+        {0, 8, 0, 0},      {0, 8, 10, 1}, {0, 8, 11, 3},
+        {0, 8, 35, 4},     {0, 8, 36, 7}, {0, 8, 66, 8}, // none: the upper bound
+        {5, 8, 0, 5},                                    // the lower bound
+        {2, 4, 100, 4},                                  // empty answer inside a narrow range
+        {3, 3, 0, 3},                                    // empty range
+        {0, 50, 1000, 50},                               // bounds past the count
     };
     for (auto& q : searches)
-        EXPECT_EQ(q[3], index.FirstSumAtLeast((int)q[0], (int)q[1], q[2])) << q[0] << ", " << q[1] << ", " << q[2];
+        EXPECT_EQ(q[3], index.FirstSumAtLeast((int)q[0], (int)q[1], q[2]))
+            << q[0] << ", " << q[1] << ", " << q[2];
     sizes.RemoveAll();
     index.Invalidate(0);
     EXPECT_EQ(0, index.Sum(1));
@@ -70,7 +71,7 @@ TEST(GridSizeIndex, RandomChangesAgreeWithPlainSums)
     {
         switch (pick(0, 4))
         {
-        case 0:   // one size, sometimes negative as a shrinking fit can leave it
+        case 0: // one size, sometimes negative as a shrinking fit can leave it
             if (sizes.GetSize() > 0)
             {
                 int i = pick(0, (int)sizes.GetSize() - 1);
@@ -102,8 +103,7 @@ TEST(GridSizeIndex, RandomChangesAgreeWithPlainSums)
             index.Invalidate(std::min(old, n));
             break;
         }
-        default:
-            break;
+        default: break;
         }
         const int n = (int)sizes.GetSize();
         long long s = 0;

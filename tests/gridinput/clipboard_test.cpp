@@ -70,7 +70,7 @@ int UpdateState(CCmdTarget* pTarget, UINT nID)
 }
 
 const UINT kCopy = 0xE122, kCut = 0xE123, kPaste = 0xE125;
-}  // namespace
+} // namespace
 
 TEST_F(GridInputTest, CopyGivesTabsSpacesForEmptySelectedCellsLineFeedsAndANul)
 {
@@ -130,14 +130,14 @@ TEST_F(GridInputTest, PasteSplitsAtTabsCommasAndLineEndsAndTrims)
     {
         const char* clip;
         int row, col;
-        std::vector<std::tuple<int, int, const wchar_t*>> cells;   // what the cells hold afterwards
+        std::vector<std::tuple<int, int, const wchar_t*>> cells; // what the cells hold afterwards
     } cases[] = {
         {"1\t2\r\n3\t4", 1, 1, {{1, 1, L"1"}, {1, 2, L"2"}, {2, 1, L"3"}, {2, 2, L"4"}}},
         {"a,b", 3, 1, {{3, 1, L"a"}, {3, 2, L"b"}}},
-        {"a\t\tb", 4, 1, {{4, 1, L"a"}, {4, 2, L"b"}, {4, 3, L""}}},   // runs of delimiters count as one
+        {"a\t\tb", 4, 1, {{4, 1, L"a"}, {4, 2, L"b"}, {4, 3, L""}}}, // runs of delimiters count as one
         // an empty line between empties its first cell; a trailing line feed writes nothing
         {"x\n\ny\n", 5, 1, {{5, 1, L"x"}, {6, 1, L""}, {7, 1, L"y"}, {8, 1, L"below"}}},
-        {"  padded \t\v tab\r", 9, 1, {{9, 1, L"padded"}, {9, 2, L"tab"}}},   // surrounding white space goes
+        {"  padded \t\v tab\r", 9, 1, {{9, 1, L"padded"}, {9, 2, L"tab"}}}, // surrounding white space goes
     };
     bool bCommand = false;
     for (const auto& c : cases)
@@ -145,7 +145,7 @@ TEST_F(GridInputTest, PasteSplitsAtTabsCommasAndLineEndsAndTrims)
         SCOPED_TRACE(c.clip);
         SetClipboardString(c.clip);
         m_pGrid->SetFocusCell(c.row, c.col);
-        if ((bCommand = !bCommand))   // by the key and by the command in turn
+        if ((bCommand = !bCommand)) // by the key and by the command in turn
             Key('V', false, true);
         else
             m_pGrid->SendMessage(WM_COMMAND, kPaste, 0);
@@ -250,7 +250,7 @@ TEST_F(GridInputTest, UpdateHandlersEnableTheEditCommands)
     m_pGrid->SetEditable(TRUE);
 
     SetClipboardString("t");
-    EXPECT_EQ(0, UpdateState(m_pGrid, kPaste));   // no focus cell
+    EXPECT_EQ(0, UpdateState(m_pGrid, kPaste)); // no focus cell
     m_pGrid->SetFocusCell(2, 2);
     EXPECT_EQ(1, UpdateState(m_pGrid, kPaste));
     m_pGrid->SetItemState(2, 2, GV_STATE_READONLY);

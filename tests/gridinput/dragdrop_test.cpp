@@ -27,7 +27,7 @@ UINT DropMark(CQGridCtrl* pGrid, int nRow, int nCol)
 {
     return pGrid->GetItemState(nRow, nCol) & GV_STATE_DROPTARGET;
 }
-}  // namespace
+} // namespace
 
 TEST_F(GridInputTest, DropTargetMarksTheCellUnderThePointerAndPastesOnDrop)
 {
@@ -161,8 +161,9 @@ TEST_F(GridDragLoopTest, MovingToAnotherGridEmptiesTheSourceAndCopyingWithCtrlKe
     EXPECT_EQ(CString(L""), m_pGrid->GetItemText(2, 2));
     EXPECT_EQ(0u, DropMark(pTarget, 5, 2));
     // the press moves the focus to the pressed cell, then the drag starts with the top-left cell
-    EXPECT_EQ(Log({{GVN_SELCHANGED, 2, 1}, {GVN_SELCHANGING, 2, 1}, {GVN_SELCHANGED, 2, 2}, {GVN_BEGINDRAG, 2, 1}}),
-              Notes());
+    EXPECT_EQ(
+        Log({{GVN_SELCHANGED, 2, 1}, {GVN_SELCHANGING, 2, 1}, {GVN_SELCHANGED, 2, 2}, {GVN_BEGINDRAG, 2, 1}}),
+        Notes());
 
     Drag(m_pGrid, pTarget, CQCellID(7, 1), true);
     EXPECT_EQ(CString(L"m1"), pTarget->GetItemText(7, 1));

@@ -21,7 +21,7 @@ LRESULT CALLBACK RecordingProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam
     }
     return ::DefWindowProcW(hWnd, msg, wParam, lParam);
 }
-}  // namespace
+} // namespace
 
 HWND GridInputTest::s_hParent = NULL;
 
@@ -43,8 +43,8 @@ void GridInputTest::SetUpTestSuite()
     wc.hInstance = ::GetModuleHandleW(NULL);
     wc.lpszClassName = L"GridInputRecordingParent";
     ::RegisterClassW(&wc);
-    s_hParent = ::CreateWindowExW(0, wc.lpszClassName, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 400,
-                                  NULL, NULL, wc.hInstance, NULL);
+    s_hParent = ::CreateWindowExW(0, wc.lpszClassName, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700,
+                                  400, NULL, NULL, wc.hInstance, NULL);
 }
 
 void GridInputTest::TearDownTestSuite()

@@ -13,12 +13,15 @@
 class InputGrid : public CQGridCtrl
 {
 public:
-    InputGrid(int nRows, int nCols, int nFixedRows, int nFixedCols) : CQGridCtrl(nRows, nCols, nFixedRows, nFixedCols) {}
+    InputGrid(int nRows, int nCols, int nFixedRows, int nFixedCols)
+        : CQGridCtrl(nRows, nCols, nFixedRows, nFixedCols)
+    {
+    }
 
     void OnEditCell(int nRow, int nCol, UINT nChar) override { m_edits.push_back({nRow, nCol, (int)nChar}); }
 
-    using CQGridCtrl::SetFocusCell;
     using CQGridCtrl::ResetSelectedRange;
+    using CQGridCtrl::SetFocusCell;
     bool Selected(int nRow, int nCol) const { return (GetItemState(nRow, nCol) & GV_STATE_SELECTED) != 0; }
     // "r,c r,c ..." of the selected cells in row order
     std::string SelectedCells() const;
@@ -32,11 +35,11 @@ public:
 
 struct Record
 {
-    UINT msg;        // WM_NOTIFY or WM_COMMAND
-    int code;        // notification code, or the command's high word
-    int row, col;    // WM_NOTIFY only
+    UINT msg;     // WM_NOTIFY or WM_COMMAND
+    int code;     // notification code, or the command's high word
+    int row, col; // WM_NOTIFY only
     WPARAM wParam;
-    LPARAM lParam;   // WM_COMMAND only
+    LPARAM lParam; // WM_COMMAND only
 };
 
 class GridInputTest : public testing::Test
@@ -58,7 +61,11 @@ protected:
     void Down(CPoint pt, UINT extra = 0);
     void Move(CPoint pt, UINT buttons = MK_LBUTTON);
     void Up(CPoint pt, UINT extra = 0);
-    void Click(CPoint pt, UINT extra = 0) { Down(pt, extra); Up(pt, extra); }
+    void Click(CPoint pt, UINT extra = 0)
+    {
+        Down(pt, extra);
+        Up(pt, extra);
+    }
     void Key(UINT vk, bool shift = false, bool ctrl = false);
     static void SetModifiers(bool shift, bool ctrl);
     void Pump();

@@ -14,12 +14,13 @@ struct KeyStep
     int row, col;
     const char* selected;
 };
-}  // namespace
+} // namespace
 
 TEST_F(GridInputTest, NavigationKeysMoveTheFocusWithinTheNonFixedCells)
 {
     // from a click on the cell (which anchors the selection), or for a cell off screen its focus
-    auto run = [this](int row, int col, std::initializer_list<KeyStep> steps) {
+    auto run = [this](int row, int col, std::initializer_list<KeyStep> steps)
+    {
         m_pGrid->SetScrollPos32(SB_VERT, 0);
         m_pGrid->SetScrollPos32(SB_HORZ, 0);
         if (m_pGrid->IsCellVisible(row, col))
@@ -29,7 +30,8 @@ TEST_F(GridInputTest, NavigationKeysMoveTheFocusWithinTheNonFixedCells)
         int i = 0;
         for (const KeyStep& s : steps)
         {
-            SCOPED_TRACE(testing::Message() << "step " << i++ << " key " << s.vk << (s.shift ? " with Shift" : ""));
+            SCOPED_TRACE(testing::Message()
+                         << "step " << i++ << " key " << s.vk << (s.shift ? " with Shift" : ""));
             Key(s.vk, s.shift);
             EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(s.row, s.col))
                 << m_pGrid->GetFocusCell().row << "," << m_pGrid->GetFocusCell().col;
@@ -38,16 +40,28 @@ TEST_F(GridInputTest, NavigationKeysMoveTheFocusWithinTheNonFixedCells)
         }
     };
     // no way into the headers nor past the far edges; each plain key selects the single new cell
-    run(1, 1, {{VK_UP, false, 1, 1, ""}, {VK_LEFT, false, 1, 1, ""}, {VK_RIGHT, false, 1, 2, "1,2"},
-               {VK_DOWN, false, 2, 2, "2,2"}, {VK_LEFT, false, 2, 1, ""}, {VK_UP, false, 1, 1, "1,1"}});
+    run(1, 1,
+        {{VK_UP, false, 1, 1, ""},
+         {VK_LEFT, false, 1, 1, ""},
+         {VK_RIGHT, false, 1, 2, "1,2"},
+         {VK_DOWN, false, 2, 2, "2,2"},
+         {VK_LEFT, false, 2, 1, ""},
+         {VK_UP, false, 1, 1, "1,1"}});
     // Shift extends from the anchor; a plain key selects the single new cell and anchors there
-    run(2, 2, {{VK_RIGHT, true, 2, 3, ""}, {VK_DOWN, true, 3, 3, "2,2 2,3 3,2 3,3"}, {VK_LEFT, true, 3, 2, ""},
-               {VK_LEFT, true, 3, 1, "2,1 2,2 3,1 3,2"}, {VK_UP, false, 2, 1, "2,1"}});
+    run(2, 2,
+        {{VK_RIGHT, true, 2, 3, ""},
+         {VK_DOWN, true, 3, 3, "2,2 2,3 3,2 3,3"},
+         {VK_LEFT, true, 3, 2, ""},
+         {VK_LEFT, true, 3, 1, "2,1 2,2 3,1 3,2"},
+         {VK_UP, false, 2, 1, "2,1"}});
     run(11, 5, {{VK_DOWN, false, 11, 5, ""}, {VK_RIGHT, false, 11, 5, ""}, {VK_TAB, false, 11, 5, ""}});
     // Tab wraps to the next row, Shift+Tab to the previous one, ignoring Shift for the anchor; the
     // first non-fixed cell keeps the focus with Shift+Tab
-    run(2, 4, {{VK_TAB, false, 2, 5, ""}, {VK_TAB, false, 3, 1, "3,1"}, {VK_TAB, true, 2, 5, "2,5"},
-               {VK_TAB, true, 2, 4, ""}});
+    run(2, 4,
+        {{VK_TAB, false, 2, 5, ""},
+         {VK_TAB, false, 3, 1, "3,1"},
+         {VK_TAB, true, 2, 5, "2,5"},
+         {VK_TAB, true, 2, 4, ""}});
     run(1, 1, {{VK_TAB, true, 1, 1, ""}});
     // Home and End go to the first and last non-fixed row; page down on the last page to the last
     // row, page up on the first to the first non-fixed row
@@ -78,7 +92,7 @@ TEST_F(GridInputTest, KeysNotifyOnlyWhenTheFocusMovesAndTabWrapScrollsIntoView)
     EXPECT_EQ(Log({{GVN_SELCHANGING, 1, 1}, {GVN_SELCHANGED, 1, 2}}), Notes());
 
     m_pGrid->SetFocusCell(8, 5);
-    Key(VK_TAB);   // row 9 is partly below the client area
+    Key(VK_TAB); // row 9 is partly below the client area
     EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(9, 1));
     EXPECT_TRUE(m_pGrid->IsCellVisible(9, 1));
     EXPECT_EQ(0, m_pGrid->GetScrollPos32(SB_HORZ));
@@ -101,7 +115,7 @@ TEST_F(GridInputTest, DeleteEmptiesAnEditableFocusCellAndCtrlASelectsEverything)
     EXPECT_TRUE(m_pGrid->GetModified());
     EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 2));
 
-    Key('A', false, true);   // keeps the focus
+    Key('A', false, true); // keeps the focus
     EXPECT_EQ(55, m_pGrid->GetSelectedCount());
     EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(2, 2));
 
@@ -117,7 +131,7 @@ TEST_F(GridInputTest, CharactersStartEditsUnlessCtrlOrAGestureIsUnderWay)
 {
     m_pGrid->SetFocusCell(2, 3);
     m_pGrid->SendMessage(WM_CHAR, 'x', 1);
-    m_pGrid->SendMessage(WM_CHAR, VK_TAB, 1);   // the grid's Tab is a key, not a character
+    m_pGrid->SendMessage(WM_CHAR, VK_TAB, 1); // the grid's Tab is a key, not a character
     SetModifiers(false, true);
     m_pGrid->SendMessage(WM_CHAR, 'y', 1);
     SetModifiers(false, false);
@@ -130,7 +144,8 @@ TEST_F(GridInputTest, CharactersStartEditsUnlessCtrlOrAGestureIsUnderWay)
 
     // the dialog codes ask for arrows, characters and Tab (not with Ctrl, nor when Tab is not handled)
     m_pGrid->SetHandleTabKey(TRUE);
-    EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB), m_pGrid->SendMessage(WM_GETDLGCODE));
+    EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB),
+              m_pGrid->SendMessage(WM_GETDLGCODE));
     SetModifiers(false, true);
     EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS), m_pGrid->SendMessage(WM_GETDLGCODE));
     SetModifiers(false, false);

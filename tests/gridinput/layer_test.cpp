@@ -21,14 +21,14 @@ TEST(SharedFile, GrowsInStepsAndHandsItsBlockOver)
     EXPECT_EQ(3u, sf.Read(buf, 3));
     EXPECT_STREQ("5qq", buf);
     sf.Seek(-2, CFile::end);
-    EXPECT_EQ(2u, sf.Read(buf, 3));   // only what was written
+    EXPECT_EQ(2u, sf.Read(buf, 3)); // only what was written
 
     HGLOBAL h = sf.Detach();
     ASSERT_NE(nullptr, h);
-    EXPECT_EQ(12288u, ::GlobalSize(h));   // three steps of 4096
+    EXPECT_EQ(12288u, ::GlobalSize(h)); // three steps of 4096
     const char* p = (const char*)::GlobalLock(h);
     EXPECT_EQ('9', p[9000]);
-    EXPECT_EQ(0, p[10000]);   // beyond the written bytes the block is zero
+    EXPECT_EQ(0, p[10000]); // beyond the written bytes the block is zero
     ::GlobalUnlock(h);
     ::GlobalFree(h);
     EXPECT_EQ(0u, sf.GetLength());
@@ -37,15 +37,16 @@ TEST(SharedFile, GrowsInStepsAndHandsItsBlockOver)
 
 TEST_F(GridInputTest, DataExchangeBindsTheGridToTheDialogControlOnce)
 {
-    HWND hCtrl = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 210, 200, 100, s_hParent, (HMENU)300,
-                                   ::GetModuleHandleW(NULL), NULL);
+    HWND hCtrl = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 210, 200, 100, s_hParent,
+                                   (HMENU)300, ::GetModuleHandleW(NULL), NULL);
     ASSERT_NE(nullptr, hCtrl);
     CDataExchange dx(CWnd::FromHandle(s_hParent), FALSE);
     InputGrid* pGrid = new InputGrid(5, 4, 1, 1);
     DDX_GridControl(&dx, 300, *pGrid);
     EXPECT_EQ(hCtrl, pGrid->GetSafeHwnd());
     // the control's messages reach the grid now
-    EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB), ::SendMessageW(hCtrl, WM_GETDLGCODE, 0, 0));
+    EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB),
+              ::SendMessageW(hCtrl, WM_GETDLGCODE, 0, 0));
     EXPECT_TRUE(pGrid->DropTarget().m_bRegistered);
     // a second exchange leaves the binding alone
     DDX_GridControl(&dx, 300, *pGrid);
@@ -66,14 +67,14 @@ TEST_F(GridInputTest, DataExchangeBindsTheGridToTheDialogControlOnce)
     EXPECT_TRUE(bThrown);
     EXPECT_EQ(nullptr, pOther->GetSafeHwnd());
     delete pOther;
-    delete pGrid;   // destroys the window it was bound to
+    delete pGrid; // destroys the window it was bound to
     EXPECT_FALSE(::IsWindow(hCtrl));
 }
 
 TEST_F(GridInputTest, DragImageHasTheFocusCellsSizeAndItsHotSpotAtTheCorner)
 {
     CPoint hot(-1, -1);
-    EXPECT_EQ(nullptr, m_pGrid->CreateDragImage(&hot));   // no focus cell
+    EXPECT_EQ(nullptr, m_pGrid->CreateDragImage(&hot)); // no focus cell
     m_pGrid->SetFocusCell(2, 2);
     CImageList* pList = m_pGrid->CreateDragImage(&hot);
     ASSERT_NE(nullptr, pList);

@@ -10,7 +10,7 @@ TEST_F(GridInputTest, ClickSelectsTheCellAndPostsTheClickCommandAfterTheNotifica
     EXPECT_EQ("3,2", m_pGrid->SelectedCells());
     EXPECT_EQ(m_pGrid->GetSafeHwnd(), ::GetFocus());
     EXPECT_EQ(MOUSE_NOTHING, m_pGrid->GetMouseMode());
-    EXPECT_EQ(0u, m_pGrid->TimerId());   // the auto-scroll timer ran only while the button was down
+    EXPECT_EQ(0u, m_pGrid->TimerId()); // the auto-scroll timer ran only while the button was down
     EXPECT_EQ(Log({{GVN_SELCHANGED, 3, 2}}), Notes());
 
     std::vector<Record> cmds = Commands();
@@ -98,7 +98,7 @@ TEST_F(GridInputTest, PressOnTheFocusCellKeepsTheSelectionAndItsReleaseStartsAnE
 TEST_F(GridInputTest, HeaderClicksSelectColumnsRowsOrEverything)
 {
     Click(Mid(0, 3));
-    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 3));   // into the first non-fixed row
+    EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(1, 3)); // into the first non-fixed row
     CQCellRange range = m_pGrid->GetSelectedCellRange();
     EXPECT_TRUE(range == CQCellRange(1, 3, 11, 3));
     EXPECT_EQ(11, m_pGrid->GetSelectedCount());
@@ -149,19 +149,20 @@ TEST_F(GridInputTest, HoveringOverBoundaryPixelsSetsTheModeAndTheCursor)
         int mode;
         HCURSOR hCursor;
     } cases[] = {
-        {At(0, 2, 2, 10), MOUSE_OVER_COL_DIVIDE, hWE},    // within 3 pixels right of a column boundary
-        {At(0, 2, 10, 10), MOUSE_NOTHING, hArrow},        // further in
-        {At(0, 2, 57, 10), MOUSE_OVER_COL_DIVIDE, hWE},   // within 3 pixels left of the right edge
-        {CPoint(1, 10), MOUSE_NOTHING, hArrow},           // the left edge of column 0 is no boundary
-        {At(3, 0, 10, 1), MOUSE_OVER_ROW_DIVIDE, hNS},    // just below the top edge of row 3
-        {At(4, 0, 10, 18), MOUSE_OVER_ROW_DIVIDE, hNS},   // the bottom edge of a row
+        {At(0, 2, 2, 10), MOUSE_OVER_COL_DIVIDE, hWE},  // within 3 pixels right of a column boundary
+        {At(0, 2, 10, 10), MOUSE_NOTHING, hArrow},      // further in
+        {At(0, 2, 57, 10), MOUSE_OVER_COL_DIVIDE, hWE}, // within 3 pixels left of the right edge
+        {CPoint(1, 10), MOUSE_NOTHING, hArrow},         // the left edge of column 0 is no boundary
+        {At(3, 0, 10, 1), MOUSE_OVER_ROW_DIVIDE, hNS},  // just below the top edge of row 3
+        {At(4, 0, 10, 18), MOUSE_OVER_ROW_DIVIDE, hNS}, // the bottom edge of a row
         {Mid(3, 3), MOUSE_NOTHING, hArrow},
     };
     for (const auto& c : cases)
     {
         Move(c.pt, 0);
         EXPECT_EQ(c.mode, m_pGrid->GetMouseMode()) << c.pt.x << ", " << c.pt.y;
-        m_pGrid->SendMessage(WM_SETCURSOR, (WPARAM)m_pGrid->GetSafeHwnd(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        m_pGrid->SendMessage(WM_SETCURSOR, (WPARAM)m_pGrid->GetSafeHwnd(),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(c.hCursor, ::GetCursor()) << c.pt.x << ", " << c.pt.y;
     }
     // no sizing when it is off
@@ -179,7 +180,7 @@ TEST_F(GridInputTest, DraggingABoundarySizesTheRowOrColumnBeforeIt)
     Move(onBoundary, 0);
     Down(onBoundary);
     EXPECT_EQ(MOUSE_SIZING_COL, m_pGrid->GetMouseMode());
-    EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(0, 1));   // the column left of the boundary
+    EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(0, 1)); // the column left of the boundary
     CPoint release(At(0, 1, 0, 0).x + 95, 10);
     Move(release);
     Up(release);
@@ -187,12 +188,12 @@ TEST_F(GridInputTest, DraggingABoundarySizesTheRowOrColumnBeforeIt)
     EXPECT_EQ(60, m_pGrid->GetColumnWidth(2));
     EXPECT_EQ(MOUSE_NOTHING, m_pGrid->GetMouseMode());
 
-    onBoundary = At(0, 3, 1, 5);   // a width of 0 is accepted
+    onBoundary = At(0, 3, 1, 5); // a width of 0 is accepted
     Move(onBoundary, 0);
     Down(onBoundary);
     Up(CPoint(At(0, 2, 0, 0).x, 5));
     EXPECT_EQ(0, m_pGrid->GetColumnWidth(2));
-    onBoundary = At(0, 4, 57, 5);   // press and release at the same point leave the size alone
+    onBoundary = At(0, 4, 57, 5); // press and release at the same point leave the size alone
     Move(onBoundary, 0);
     Down(onBoundary);
     Up(onBoundary);
@@ -208,7 +209,7 @@ TEST_F(GridInputTest, DraggingABoundarySizesTheRowOrColumnBeforeIt)
     Up(CPoint(10, top2.y + 33));
     EXPECT_EQ(33, m_pGrid->GetRowHeight(2));
     EXPECT_EQ(20, m_pGrid->GetRowHeight(3));
-    onBoundary = At(4, 0, 10, 18);   // the bottom edge of a row sizes that row
+    onBoundary = At(4, 0, 10, 18); // the bottom edge of a row sizes that row
     Move(onBoundary, 0);
     Down(onBoundary);
     EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(4, 0));
@@ -264,7 +265,7 @@ TEST_F(GridInputTest, LosingTheCaptureStopsTheAutoScrollTimer)
 {
     Down(Mid(2, 2));
     EXPECT_NE(0u, m_pGrid->TimerId());
-    ::SetCapture(s_hParent);   // another window takes the capture
+    ::SetCapture(s_hParent); // another window takes the capture
     EXPECT_EQ(0u, m_pGrid->TimerId());
     ::ReleaseCapture();
     Up(Mid(2, 2));
@@ -319,12 +320,11 @@ TEST_F(GridInputTest, ListModeHeaderClicksSortWholeRows)
         m_pGrid->SetItemText(i + 1, 1, col1[i]);
         m_pGrid->SetItemText(i + 1, 2, col2[i]);
     }
-    auto column = [this](int nCol) {
-        return m_pGrid->GetItemText(1, nCol) + m_pGrid->GetItemText(2, nCol) + m_pGrid->GetItemText(3, nCol);
-    };
+    auto column = [this](int nCol)
+    { return m_pGrid->GetItemText(1, nCol) + m_pGrid->GetItemText(2, nCol) + m_pGrid->GetItemText(3, nCol); };
     Click(Mid(0, 1));
     EXPECT_EQ(CString(L"abc"), column(1));
-    EXPECT_EQ(CString(L"321"), column(2));   // rows travel whole
+    EXPECT_EQ(CString(L"321"), column(2)); // rows travel whole
     Click(Mid(0, 1));
     EXPECT_EQ(CString(L"cba"), column(1));
 }

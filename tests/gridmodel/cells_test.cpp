@@ -15,7 +15,8 @@ TEST(GridCells, ConstructionSettingsShapeAndFont)
     EXPECT_EQ(RGB(0, 0, 0), grid.GetGridColor());
     EXPECT_EQ(GVL_BOTH, grid.GetGridLines());
     EXPECT_TRUE(grid.IsEditable() && grid.IsSelectable() && grid.GetHeaderSort() && grid.GetHandleTabKey() &&
-                grid.GetDoubleBuffering() && grid.GetTitleTips() && grid.GetRowResize() && grid.GetColumnResize());
+                grid.GetDoubleBuffering() && grid.GetTitleTips() && grid.GetRowResize() &&
+                grid.GetColumnResize());
     EXPECT_FALSE(grid.GetModified() || grid.GetDragAndDrop() || grid.GetListMode());
     EXPECT_TRUE(grid.GetFocusCell() == CQCellID(-1, -1));
 
@@ -24,10 +25,11 @@ TEST(GridCells, ConstructionSettingsShapeAndFont)
     EXPECT_STREQ(ncm.lfMessageFont.lfFaceName, grid.GetItemFont(5, 3)->lfFaceName);
     EXPECT_EQ(ncm.lfMessageFont.lfHeight, grid.GetItemFont(5, 3)->lfHeight);
 
-    CObject* pObject = RUNTIME_CLASS(CQGridCtrl)->CreateObject();   // dynamic creation: an empty grid
+    CObject* pObject = RUNTIME_CLASS(CQGridCtrl)->CreateObject(); // dynamic creation: an empty grid
     ASSERT_NE(nullptr, pObject);
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CWnd)));
-    EXPECT_EQ(0, static_cast<CQGridCtrl*>(pObject)->GetRowCount() + static_cast<CQGridCtrl*>(pObject)->GetColumnCount());
+    EXPECT_EQ(0, static_cast<CQGridCtrl*>(pObject)->GetRowCount() +
+                     static_cast<CQGridCtrl*>(pObject)->GetColumnCount());
     delete pObject;
 }
 
@@ -35,7 +37,7 @@ TEST(GridCells, ItemRecordCopiesExactlyTheMaskedFields)
 {
     TestGrid grid(3, 3);
     grid.SetItemFormat(2, 2, DT_BOTTOM);
-    grid.SetRowCount(4);   // a new cell: fresh defaults apart from the format (from above) and the font
+    grid.SetRowCount(4); // a new cell: fresh defaults apart from the format (from above) and the font
     GV_ITEM item = ItemOf(3, 2, 0xFF);
     ASSERT_TRUE(grid.GetItem(&item));
     EXPECT_EQ(0u, item.state);
@@ -60,7 +62,7 @@ TEST(GridCells, ItemRecordCopiesExactlyTheMaskedFields)
     EXPECT_EQ(-1, grid.GetItemImage(1, 1));
     EXPECT_EQ(0u, grid.GetItemState(1, 1));
 
-    GV_ITEM out = ItemOf(1, 1, 0);   // mask 0 fills nothing but succeeds
+    GV_ITEM out = ItemOf(1, 1, 0); // mask 0 fills nothing but succeeds
     out.text = L"untouched";
     out.data = -7;
     EXPECT_TRUE(grid.GetItem(&out));
@@ -194,7 +196,7 @@ TEST(GridCells, OutsideTheGridGettersAnswerZeroAndSettersChangeNothing)
         CStringArray items;
         items.Add(L"kept");
         grid.SetCellListArray(r, c, items);
-        grid.GetCellListArray(r, c, items);   // does nothing, not even emptying
+        grid.GetCellListArray(r, c, items); // does nothing, not even emptying
         ASSERT_EQ(1, items.GetSize());
     }
     for (int r = 0; r < 2; r++)
@@ -208,7 +210,7 @@ TEST(GridCells, OutsideTheGridGettersAnswerZeroAndSettersChangeNothing)
 TEST(GridCells, FontStyleListTypeAndChoices)
 {
     TestGrid grid(2, 2);
-    LOGFONTW* pFont = grid.GetItemFont(1, 1);   // the cell's own description
+    LOGFONTW* pFont = grid.GetItemFont(1, 1); // the cell's own description
     ASSERT_NE(nullptr, pFont);
     pFont->lfItalic = TRUE;
     EXPECT_TRUE(grid.GetItemFont(1, 1)->lfItalic);
@@ -218,7 +220,7 @@ TEST(GridCells, FontStyleListTypeAndChoices)
     EXPECT_TRUE(grid.SetItemFont(0, 1, &lf));
     EXPECT_EQ(0, memcmp(&lf, grid.GetItemFont(0, 1), sizeof(lf)));
 
-    const UINT styles[][2] = {{8, 8}, {9, 0}, {0xFFFFFFFF, 0}};   // out-of-range styles read as 0
+    const UINT styles[][2] = {{8, 8}, {9, 0}, {0xFFFFFFFF, 0}}; // out-of-range styles read as 0
     for (auto& s : styles)
     {
         grid.SetCellStyle(1, 1, s[0]);
@@ -234,7 +236,7 @@ TEST(GridCells, FontStyleListTypeAndChoices)
     choices.Add(L"Choice 3");
     grid.SetCellListArray(1, 1, choices);
     EXPECT_EQ(CString(L"Choice 1"), grid.GetItemText(1, 1));
-    choices.SetAt(0, L"changed");   // the cell keeps its own copy
+    choices.SetAt(0, L"changed"); // the cell keeps its own copy
     out.Add(L"stale");
     grid.GetCellListArray(1, 1, out);
     ASSERT_EQ(3, out.GetSize());
@@ -256,15 +258,15 @@ TEST(GridCells, SetCellKeepsTheOldCellAndEmptyCellKeepsTheSelection)
     pNew->m_strText = L"swapped";
     EXPECT_TRUE(grid.SetCell(1, 1, pNew));
     EXPECT_EQ(CString(L"swapped"), grid.GetItemText(1, 1));
-    EXPECT_EQ(nLive + 1, CountedCell::s_nLive);   // the one taken out still lives
+    EXPECT_EQ(nLive + 1, CountedCell::s_nLive); // the one taken out still lives
     delete pOld;
     EXPECT_EQ(nLive, CountedCell::s_nLive);
 
     grid.SetItemState(1, 1, GV_STATE_SELECTED | GV_STATE_READONLY);
     grid.SetItemState(2, 2, GV_STATE_SELECTED);
     ASSERT_EQ(2, grid.GetSelectedCount());
-    grid.CutSelectedText();   // empties editable selected cells through EmptyCell
-    EXPECT_EQ(1, grid.GetSelectedCount());   // the read-only cell stays
+    grid.CutSelectedText();                // empties editable selected cells through EmptyCell
+    EXPECT_EQ(1, grid.GetSelectedCount()); // the read-only cell stays
     EXPECT_EQ(CString(L"swapped"), grid.GetItemText(1, 1));
     EXPECT_EQ(0u, grid.GetItemState(2, 2));
     EXPECT_TRUE(grid.GetModified());

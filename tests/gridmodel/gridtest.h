@@ -52,7 +52,8 @@ public:
     bool InSelectedSet(int nRow, int nCol) const
     {
         CQCellID cell;
-        return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow && cell.col == nCol;
+        return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow &&
+               cell.col == nCol;
     }
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     int DefaultColumnWidth() const { return m_nDefCellWidth; }

@@ -18,7 +18,7 @@ struct ModelCell
 // What the grid should hold, kept with the simplest possible structures.
 struct Model
 {
-    std::vector<std::vector<ModelCell>> cells;   // [row][col]
+    std::vector<std::vector<ModelCell>> cells; // [row][col]
     std::vector<int> heights, widths;
     int fixedRows = 0, fixedCols = 0;
     CQCellID focus;
@@ -29,7 +29,7 @@ struct Model
     bool valid(int r, int c) const { return r >= 0 && r < rows() && c >= 0 && c < cols(); }
     UINT& state(CQCellID cell) { return cells[cell.row][cell.col].state; }
 
-    ModelCell made(int r, int c) const   // the CreateCell rule, cells above already in place
+    ModelCell made(int r, int c) const // the CreateCell rule, cells above already in place
     {
         return ModelCell{L"", r >= 1 && c >= 1 && c < cols() ? cells[r - 1][c].format : 0u, 0u};
     }
@@ -107,7 +107,7 @@ struct Model
             bRow ? setCols(1) : setRows(1);
         if (at < 0)
             at = bRow ? rows() : cols();
-        (bRow ? heights : widths).insert((bRow ? heights : widths).begin() + at, 0);   // no window: no extent
+        (bRow ? heights : widths).insert((bRow ? heights : widths).begin() + at, 0); // no window: no extent
         if (bRow)
         {
             cells.insert(cells.begin() + at, std::vector<ModelCell>());
@@ -168,10 +168,11 @@ void RunSequence(unsigned seed, int steps)
 {
     std::mt19937 rng(seed);
     auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    static const char* const names[] = {"SetRowCount", "SetColumnCount", "SetFixedRowCount", "SetFixedColumnCount",
-        "InsertRow", "InsertColumn", "DeleteRow", "DeleteColumn", "DeleteNonFixedRows", "SetItemText",
-        "SetItemText", "SetItemFormat", "SetItemState", "SetRowHeight", "SetColumnWidth", "SetSelectedRange",
-        "SetFocusCell", "DeleteAllItems"};
+    static const char* const names[] = {
+        "SetRowCount",      "SetColumnCount", "SetFixedRowCount", "SetFixedColumnCount", "InsertRow",
+        "InsertColumn",     "DeleteRow",      "DeleteColumn",     "DeleteNonFixedRows",  "SetItemText",
+        "SetItemText",      "SetItemFormat",  "SetItemState",     "SetRowHeight",        "SetColumnWidth",
+        "SetSelectedRange", "SetFocusCell",   "DeleteAllItems"};
     const int nLiveBefore = CountedCell::s_nLive;
     {
         TestGrid grid;
@@ -180,7 +181,7 @@ void RunSequence(unsigned seed, int steps)
         for (int step = 0; step < steps; step++)
         {
             int rows = model.rows(), cols = model.cols();
-            int r = pick(-1, rows), c = pick(-1, cols);   // one step outside on either side
+            int r = pick(-1, rows), c = pick(-1, cols); // one step outside on either side
             std::wstring text = L"t" + std::to_wstring(step);
             int op = pick(0, 17), n = 0;
             SCOPED_TRACE(testing::Message() << "step " << step << ": " << names[op]);
@@ -202,19 +203,13 @@ void RunSequence(unsigned seed, int steps)
                 ASSERT_TRUE(grid.SetFixedColumnCount(n = pick(0, std::min(cols + 1, 3))));
                 model.setFixed(n, false);
                 break;
-            case 4:
-                ASSERT_EQ(model.insert(true, text, -1, r), grid.InsertRow(text.c_str(), r));
-                break;
+            case 4: ASSERT_EQ(model.insert(true, text, -1, r), grid.InsertRow(text.c_str(), r)); break;
             case 5:
                 n = pick(0, 0x3F);
                 ASSERT_EQ(model.insert(false, text, n, c), grid.InsertColumn(text.c_str(), n, c));
                 break;
-            case 6:
-                ASSERT_EQ(model.erase(true, r), !!grid.DeleteRow(r));
-                break;
-            case 7:
-                ASSERT_EQ(model.erase(false, c), !!grid.DeleteColumn(c));
-                break;
+            case 6: ASSERT_EQ(model.erase(true, r), !!grid.DeleteRow(r)); break;
+            case 7: ASSERT_EQ(model.erase(false, c), !!grid.DeleteColumn(c)); break;
             case 8:
                 if (pick(0, 3) == 0)
                 {
@@ -232,7 +227,8 @@ void RunSequence(unsigned seed, int steps)
             case 11:
             case 12:
                 n = op == 11 ? pick(0, 0xFFFF) : pick(0, 0x1F);
-                ASSERT_EQ(model.valid(r, c), !!(op == 11 ? grid.SetItemFormat(r, c, n) : grid.SetItemState(r, c, n)));
+                ASSERT_EQ(model.valid(r, c),
+                          !!(op == 11 ? grid.SetItemFormat(r, c, n) : grid.SetItemState(r, c, n)));
                 if (model.valid(r, c))
                     (op == 11 ? model.cells[r][c].format : model.cells[r][c].state) = n;
                 break;
@@ -275,7 +271,7 @@ void RunSequence(unsigned seed, int steps)
     }
     EXPECT_EQ(nLiveBefore, CountedCell::s_nLive) << "cells leaked by the grid's destructor";
 }
-}  // namespace
+} // namespace
 
 TEST(GridModelRandom, SeededSequencesMatchTheReferenceModel)
 {

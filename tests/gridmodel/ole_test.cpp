@@ -9,7 +9,7 @@ namespace
 {
 struct BoxWatch
 {
-    std::wstring text;   // the longest static text (the message; the icon has none)
+    std::wstring text; // the longest static text (the message; the icon has none)
     UINT buttons = 0;
 };
 
@@ -38,32 +38,35 @@ BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
     ::PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
     return FALSE;
 }
-}  // namespace
+} // namespace
 
 TEST(GridOle, FailedStartIsReportedAndTheGridStillWorks)
 {
     BoxWatch watch;
     int nRows = -1;
     CString text;
-    std::thread worker([&] {
-        // A multi-threaded apartment makes the single-threaded OLE start fail.
-        ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(NULL, COINIT_MULTITHREADED)));
+    std::thread worker(
+        [&]
         {
-            CQGridCtrl grid(4, 3, 1, 1);
-            grid.SetItemText(3, 2, L"works");
-            nRows = grid.GetRowCount();
-            text = grid.GetItemText(3, 2);
-        }
-        ::CoUninitialize();
-    });
-    for (int i = 0; i < 2000 && watch.text.empty(); i++)   // up to 20 s
+            // A multi-threaded apartment makes the single-threaded OLE start fail.
+            ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(NULL, COINIT_MULTITHREADED)));
+            {
+                CQGridCtrl grid(4, 3, 1, 1);
+                grid.SetItemText(3, 2, L"works");
+                nRows = grid.GetRowCount();
+                text = grid.GetItemText(3, 2);
+            }
+            ::CoUninitialize();
+        });
+    for (int i = 0; i < 2000 && watch.text.empty(); i++) // up to 20 s
     {
         ::EnumWindows(FindBox, (LPARAM)&watch);
         ::Sleep(10);
     }
     worker.join();
-    EXPECT_EQ(std::wstring(L"OLE initialization failed. Make sure that the OLE libraries are the correct version"),
-              watch.text);
+    EXPECT_EQ(
+        std::wstring(L"OLE initialization failed. Make sure that the OLE libraries are the correct version"),
+        watch.text);
     EXPECT_EQ(1u, watch.buttons);
     EXPECT_EQ(4, nRows);
     EXPECT_EQ(CString(L"works"), text);
@@ -73,15 +76,17 @@ TEST(GridOle, StartedPerGridAndBalanced)
 {
     // Each grid that started OLE stops it again: after both are gone the thread can enter a
     // multi-threaded apartment, which a still-running OLE would refuse.
-    std::thread worker([] {
+    std::thread worker(
+        []
         {
-            CQGridCtrl first, second;
-            EXPECT_EQ(RPC_E_CHANGED_MODE, ::CoInitializeEx(NULL, COINIT_MULTITHREADED));
-        }
-        HRESULT hr = ::CoInitializeEx(NULL, COINIT_MULTITHREADED);
-        EXPECT_EQ(S_OK, hr);
-        if (SUCCEEDED(hr))
-            ::CoUninitialize();
-    });
+            {
+                CQGridCtrl first, second;
+                EXPECT_EQ(RPC_E_CHANGED_MODE, ::CoInitializeEx(NULL, COINIT_MULTITHREADED));
+            }
+            HRESULT hr = ::CoInitializeEx(NULL, COINIT_MULTITHREADED);
+            EXPECT_EQ(S_OK, hr);
+            if (SUCCEEDED(hr))
+                ::CoUninitialize();
+        });
     worker.join();
 }

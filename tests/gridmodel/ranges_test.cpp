@@ -7,7 +7,7 @@ TEST(CellRanges, CoordinatesSpansBoundsAndIntersection)
 {
     CQCellID none;
     EXPECT_TRUE(none.row == -1 && none.col == -1 && !none.IsValid());
-    EXPECT_TRUE(CQCellID(0, 0).IsValid() && CQCellID(100000, 7).IsValid());   // no grid involved
+    EXPECT_TRUE(CQCellID(0, 0).IsValid() && CQCellID(100000, 7).IsValid()); // no grid involved
     EXPECT_FALSE(CQCellID(0, -1).IsValid());
     EXPECT_TRUE(CQCellID(2, 3) == CQCellID(2, 3) && !(CQCellID(2, 3) != CQCellID(2, 3)));
     EXPECT_TRUE(CQCellID(2, 3) != CQCellID(3, 2));
@@ -32,12 +32,12 @@ TEST(CellRanges, CoordinatesSpansBoundsAndIntersection)
     CQCellRange disjoint = CQCellRange(0, 0, 1, 1).Intersect(CQCellRange(3, 3, 4, 4));
     EXPECT_TRUE(disjoint == CQCellRange(3, 3, 1, 1));
     EXPECT_FALSE(disjoint.IsValid());
-    EXPECT_EQ(1, disjoint.Count());   // (-1) * (-1): an inverted range may count positive
+    EXPECT_EQ(1, disjoint.Count()); // (-1) * (-1): an inverted range may count positive
 
     range.Set(2, 3, 4, 5);
     EXPECT_TRUE(range == CQCellRange(2, 3, 4, 5));
     range.SetMinRow(5);
-    EXPECT_FALSE(range.IsValid());   // inverted rows
+    EXPECT_FALSE(range.IsValid()); // inverted rows
     range.SetMinRow(4);
     range.SetMaxCol(-1);
     EXPECT_FALSE(range.IsValid());

@@ -8,7 +8,7 @@ TEST(GridShape, CountsMakeEmptyAndFreeTheCells)
     {
         TestGrid grid(6, 5, 4, 3);
         EXPECT_EQ(nLive + 30, CountedCell::s_nLive);
-        CQGridCell* pCell = grid.GetCell(3, 2);   // setting the current counts changes nothing
+        CQGridCell* pCell = grid.GetCell(3, 2); // setting the current counts changes nothing
         EXPECT_TRUE(grid.SetRowCount(6) && grid.SetColumnCount(5));
         EXPECT_EQ(pCell, grid.GetCell(3, 2));
         EXPECT_EQ(30, grid.m_nCreated);
@@ -17,16 +17,16 @@ TEST(GridShape, CountsMakeEmptyAndFreeTheCells)
         grid.SetItemState(5, 4, GV_STATE_SELECTED);
         EXPECT_TRUE(grid.SetRowCount(2));
         EXPECT_EQ(20, grid.m_nEmptied);
-        EXPECT_EQ(0, grid.GetSelectedCount());   // the removed cell left the set
+        EXPECT_EQ(0, grid.GetSelectedCount()); // the removed cell left the set
         EXPECT_FALSE(grid.InSelectedSet(5, 4));
         EXPECT_EQ(nLive + 10, CountedCell::s_nLive);
         EXPECT_TRUE(grid.SetColumnCount(1) && grid.SetRowCount(0));
         EXPECT_EQ(1, grid.GetColumnCount());
         EXPECT_EQ(nLive, CountedCell::s_nLive);
-        EXPECT_TRUE(grid.SetRowCount(3));   // rows come back with one cell each
+        EXPECT_TRUE(grid.SetRowCount(3)); // rows come back with one cell each
         EXPECT_EQ(nLive + 3, CountedCell::s_nLive);
     }
-    EXPECT_EQ(nLive, CountedCell::s_nLive);   // the destructor frees what is left
+    EXPECT_EQ(nLive, CountedCell::s_nLive); // the destructor frees what is left
 
     TestGrid grid(7, 3, 2, 1);
     grid.SetItemText(1, 2, L"header");
@@ -46,7 +46,8 @@ TEST(GridShape, BadCountsIndicesAndSizesAreRefused)
     TestGrid grid(3, 3, 1, 1);
     EXPECT_FALSE(grid.SetRowCount(-1) || grid.SetColumnCount(-5) || grid.SetFixedRowCount(-1) ||
                  grid.SetFixedColumnCount(INT_MIN));
-    EXPECT_FALSE(grid.DeleteRow(3) || grid.DeleteRow(-1) || grid.DeleteColumn(3) || grid.DeleteColumn(INT_MIN));
+    EXPECT_FALSE(grid.DeleteRow(3) || grid.DeleteRow(-1) || grid.DeleteColumn(3) ||
+                 grid.DeleteColumn(INT_MIN));
     EXPECT_EQ(-1, grid.InsertRow(L"x", 3));
     EXPECT_EQ(-1, grid.InsertColumn(L"x", 0, INT_MAX));
     EXPECT_FALSE(grid.SetColumnWidth(0, -1) || grid.SetColumnWidth(3, 10) || grid.SetRowHeight(3, 10) ||
