@@ -21,3 +21,7 @@
 #include "grid/QInPlaceList.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"
+#include "dialogs/QResizDlg.h"
+#include "dialogs/QArrangeDlg.h"
+#include "dialogs/QColorPickerCB.h"
+#include "dialogs/QTipCtr.h"
