@@ -124,6 +124,38 @@ TEST_F(ArrangeDlgTest, ConnectedChainsMoveWithTheMajor)
     EXPECT_EQ(CPoint(460, 330), WindowRect(&a).TopLeft());
 }
 
+// A dragged major snaps onto a free minor itself, or moves so that a connected minor snaps onto
+// it; the connected minors follow each of its moves.
+TEST_F(ArrangeDlgTest, MajorSnapsThroughItsConnectedMinors)
+{
+    CTestArrangeDlg major, a, c, d;
+    Open(major, 300, 300);
+    Open(a, 0, 0, 100, 150);
+    Open(c, 0, 0, 100, 100);
+    Open(d, 0, 0, 100, 80);
+    major.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
+    for (CTestArrangeDlg* p : {&a, &c, &d})
+        ASSERT_GE(major.AttachDlg(p), 0);
+    Drag(a, 500, 300); // touches the major
+    Drag(c, 700, 300); // 100 pixels right of a
+    Drag(d, 320, 520); // 70 pixels below the major
+    major.PressFrame();
+
+    // a comes within 30 pixels of c: the major moves on until a touches c.
+    Drag(major, 370, 300);
+    EXPECT_EQ(CPoint(400, 300), WindowRect(&major).TopLeft());
+    EXPECT_EQ(CPoint(600, 300), WindowRect(&a).TopLeft());
+    EXPECT_EQ(CPoint(700, 300), WindowRect(&c).TopLeft());
+
+    // c now belongs to the chain; the major comes within 20 pixels of d and snaps onto it.
+    major.PressFrame();
+    Drag(major, 400, 350);
+    EXPECT_EQ(CPoint(400, 370), WindowRect(&major).TopLeft());
+    EXPECT_EQ(CPoint(600, 370), WindowRect(&a).TopLeft());
+    EXPECT_EQ(CPoint(700, 370), WindowRect(&c).TopLeft());
+    EXPECT_EQ(CPoint(320, 520), WindowRect(&d).TopLeft());
+}
+
 // Membership: only a major takes minors, only free dialogs join, detaching leaves the rest as
 // the rules say, and a dialog destroyed while in a group takes itself out.
 TEST_F(ArrangeDlgTest, GroupMembership)
