@@ -3,7 +3,6 @@
 // chains moving with the major, and the group's membership rules.
 #include <gtest/gtest.h>
 #include "dlgtest.h"
-#include "testwin.h"
 #include "dialogs/QArrangeDlg.h"
 
 using namespace dlgtest;
@@ -11,11 +10,10 @@ using namespace dlgtest;
 namespace
 {
 
-class CTestArrangeDlg : public CQArrangeDlg
+class CTestDlg : public CQArrangeDlg
 {
 public:
-    CTestArrangeDlg() : CQArrangeDlg(0x7A2) {}
-    void OnCancel() override { DestroyWindow(); }
+    CTestDlg() : CQArrangeDlg(0x7A2) {}
     // A press on the frame, as the pump hands it over before a drag starts.
     void PressFrame()
     {
@@ -30,180 +28,130 @@ public:
 class ArrangeDlgTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    // A dialog of cx by cy pixels at (x, y).
+    void Open(CTestDlg& dlg, int x, int y, int cx, int cy)
     {
-        // 200 by 150 pixels whatever the dialog font: the size is set after creation.
-        m_template.reset(new CTemplate(WS_POPUP | WS_BORDER | WS_VISIBLE, 100, 60));
-    }
-    void Open(CTestArrangeDlg& dlg, int x, int y, int cx = 200, int cy = 150)
-    {
-        ASSERT_TRUE(dlg.CreateIndirect(m_template->Get()));
+        ASSERT_TRUE(dlg.CreateIndirect(m_tmpl.Get()));
         dlg.SetWindowPos(NULL, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // Moves a dialog as a drag does: the window moves, its move message follows.
-    void Drag(CWnd& dlg, int x, int y)
+    // A group: the major at (300, 300), 200 by 150, and its minors, all at (0, 0).
+    void Group(CTestDlg& major, std::initializer_list<CTestDlg*> minors, int cyMinor = 150)
+    {
+        Open(major, 300, 300, 200, 150);
+        major.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
+        for (CTestDlg* p : minors)
+        {
+            Open(*p, 0, 0, 100, cyMinor);
+            ASSERT_GE(major.AttachDlg(p), 0);
+        }
+    }
+    // Moves a dialog as a drag does; where it ends.
+    static CPoint Drag(CWnd& dlg, int x, int y)
     {
         dlg.SetWindowPos(NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return WindowRect(&dlg).TopLeft();
     }
-    std::unique_ptr<CTemplate> m_template;
+    CTemplate m_tmpl{WS_POPUP | WS_BORDER | WS_VISIBLE, 100, 60};
 };
 
-// A minor dragged to 39 pixels from any edge of the major snaps onto it; at 40 and 41 it stays
-// where it was dropped.
+// A minor dropped 39 pixels or less from an edge of the major snaps onto it; at 40 or 41 it stays.
 TEST_F(ArrangeDlgTest, SnapsWithinFortyPixelsOnEveryEdge)
 {
-    CTestArrangeDlg major, minor;
-    Open(major, 400, 300);
-    Open(minor, 0, 0, 120, 100);
-    major.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
-    ASSERT_EQ(0, major.AttachDlg(&minor));
-    const CRect M(400, 300, 600, 450);
-    ASSERT_EQ(M, WindowRect(&major));
-
-    struct Edge
+    CTestDlg major, minor;
+    Group(major, {&minor}, 100);
+    struct
     {
-        const char* name;
-        int x, y;   // the minor's top-left at gap 0
-        int dx, dy; // direction of a growing gap
-    } edges[] = {
-        {"left", M.left - 120, M.top + 20, -1, 0},
-        {"right", M.right, M.top + 20, 1, 0},
-        {"top", M.left + 30, M.top - 100, 0, -1},
-        {"bottom", M.left + 30, M.bottom, 0, 1},
-    };
-    for (const Edge& e : edges)
-        for (int gap : {39, 40, 41, 1})
+        const char* edge;
+        int x, y, dx, dy; // the minor's place touching the edge, and the way a gap grows
+    } edges[] = {{"left", 200, 320, -1, 0},
+                 {"right", 500, 320, 1, 0},
+                 {"top", 330, 200, 0, -1},
+                 {"bottom", 330, 450, 0, 1}};
+    for (auto& e : edges)
+        for (int gap : {1, 39, 40, 41})
         {
-            Drag(minor, -1000, -1000); // far away first, so the next move starts clean
-            int x = e.x + e.dx * gap, y = e.y + e.dy * gap;
-            Drag(minor, x, y);
-            CPoint ptExpected = gap < 40 ? CPoint(e.x, e.y) : CPoint(x, y);
-            EXPECT_EQ(ptExpected, WindowRect(&minor).TopLeft()) << e.name << " edge, gap " << gap;
-            EXPECT_EQ(M, WindowRect(&major));
+            Drag(minor, -1000, -1000);
+            CPoint pt(e.x + e.dx * gap, e.y + e.dy * gap);
+            EXPECT_EQ(gap < 40 ? CPoint(e.x, e.y) : pt, Drag(minor, pt.x, pt.y))
+                << e.edge << " edge, gap " << gap;
         }
+    EXPECT_EQ(CRect(300, 300, 500, 450), WindowRect(&major));
 }
 
-// Minors touching the major directly or through a chain move with it; a minor apart stays; the
-// connections are worked out at the next press on a frame.
-TEST_F(ArrangeDlgTest, ConnectedChainsMoveWithTheMajor)
+// Minors touching the major directly or through a chain move with it, worked out at the next press
+// on a frame; a minor apart stays. A dragged major snaps onto a free minor itself or moves so that
+// a connected minor snaps onto it.
+TEST_F(ArrangeDlgTest, ConnectedChainsMoveAndSnapWithTheMajor)
 {
-    CTestArrangeDlg major, a, b, apart;
-    Open(major, 300, 300);
-    Open(a, 0, 0, 100, 150);
-    Open(b, 0, 0, 100, 150);
-    Open(apart, 0, 0, 100, 100);
-    major.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
-    for (CTestArrangeDlg* p : {&a, &b, &apart})
-        ASSERT_GE(major.AttachDlg(p), 0);
-    Drag(a, 500, 300);     // touches the major's right edge
-    Drag(b, 600, 300);     // touches a, not the major
-    Drag(apart, 900, 700); // far from everything
-    EXPECT_EQ(CPoint(600, 300), WindowRect(&b).TopLeft());
-
-    major.PressFrame();
-    EXPECT_TRUE(a.Connected());
-    EXPECT_TRUE(b.Connected());
-    EXPECT_FALSE(apart.Connected());
-
-    Drag(major, 250, 320);
-    EXPECT_EQ(CPoint(450, 320), WindowRect(&a).TopLeft());
-    EXPECT_EQ(CPoint(550, 320), WindowRect(&b).TopLeft());
-    EXPECT_EQ(CPoint(900, 700), WindowRect(&apart).TopLeft());
-
-    // b dragged away, then a press on any frame of the group: b no longer follows.
-    Drag(b, 50, 700);
-    a.PressFrame();
-    EXPECT_FALSE(b.Connected());
-    Drag(major, 260, 330);
-    EXPECT_EQ(CPoint(460, 330), WindowRect(&a).TopLeft());
-    EXPECT_EQ(CPoint(50, 700), WindowRect(&b).TopLeft());
-
-    // The group dragged far off the screen and back stays together and ends.
-    Drag(major, -30000, -30000);
-    Drag(major, 260, 330);
-    EXPECT_EQ(CPoint(460, 330), WindowRect(&a).TopLeft());
-}
-
-// A dragged major snaps onto a free minor itself, or moves so that a connected minor snaps onto
-// it; the connected minors follow each of its moves.
-TEST_F(ArrangeDlgTest, MajorSnapsThroughItsConnectedMinors)
-{
-    CTestArrangeDlg major, a, c, d;
-    Open(major, 300, 300);
-    Open(a, 0, 0, 100, 150);
-    Open(c, 0, 0, 100, 100);
-    Open(d, 0, 0, 100, 80);
-    major.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
-    for (CTestArrangeDlg* p : {&a, &c, &d})
-        ASSERT_GE(major.AttachDlg(p), 0);
-    Drag(a, 500, 300); // touches the major
-    Drag(c, 700, 300); // 100 pixels right of a
+    CTestDlg major, a, b, c, d;
+    Group(major, {&a, &b, &c, &d});
+    Drag(a, 500, 300); // touches the major's right edge
+    Drag(b, 600, 300); // touches a only
+    Drag(c, 800, 300); // 100 pixels right of b
     Drag(d, 320, 520); // 70 pixels below the major
     major.PressFrame();
+    EXPECT_TRUE(a.Connected() && b.Connected());
+    EXPECT_FALSE(c.Connected() || d.Connected());
 
-    // a comes within 30 pixels of c: the major moves on until a touches c.
-    Drag(major, 370, 300);
-    EXPECT_EQ(CPoint(400, 300), WindowRect(&major).TopLeft());
+    EXPECT_EQ(CPoint(400, 300), Drag(major, 370, 300)); // b comes 30 from c: snaps on
     EXPECT_EQ(CPoint(600, 300), WindowRect(&a).TopLeft());
-    EXPECT_EQ(CPoint(700, 300), WindowRect(&c).TopLeft());
+    EXPECT_EQ(CPoint(700, 300), WindowRect(&b).TopLeft());
+    EXPECT_EQ(CPoint(800, 300), WindowRect(&c).TopLeft());
 
-    // c now belongs to the chain; the major comes within 20 pixels of d and snaps onto it.
-    major.PressFrame();
-    Drag(major, 400, 350);
-    EXPECT_EQ(CPoint(400, 370), WindowRect(&major).TopLeft());
-    EXPECT_EQ(CPoint(600, 370), WindowRect(&a).TopLeft());
-    EXPECT_EQ(CPoint(700, 370), WindowRect(&c).TopLeft());
+    b.PressFrame();                                     // c touches b now
+    EXPECT_EQ(CPoint(400, 370), Drag(major, 400, 350)); // 20 pixels above d: snaps onto it
+    EXPECT_EQ(CPoint(800, 370), WindowRect(&c).TopLeft());
     EXPECT_EQ(CPoint(320, 520), WindowRect(&d).TopLeft());
+
+    Drag(b, 50, 800); // out of the chain: c no longer connects
+    a.PressFrame();
+    EXPECT_FALSE(b.Connected() || c.Connected());
+    Drag(major, 400, 250);
+    EXPECT_EQ(CPoint(600, 250), WindowRect(&a).TopLeft());
+    EXPECT_EQ(CPoint(800, 370), WindowRect(&c).TopLeft());
+
+    // Dragged far off the screen and back, the group ends where it should.
+    Drag(major, -30000, -30000);
+    Drag(major, 400, 250);
+    EXPECT_EQ(CPoint(600, 250), WindowRect(&a).TopLeft());
 }
 
-// Membership: only a major takes minors, only free dialogs join, detaching leaves the rest as
-// the rules say, and a dialog destroyed while in a group takes itself out.
+// Only a major takes minors and only free dialogs join; detaching leaves the others as they were;
+// a dialog destroyed while in a group takes itself out, and its minors forget it.
 TEST_F(ArrangeDlgTest, GroupMembership)
 {
-    CTestArrangeDlg major, other;
-    CTestArrangeDlg* pMinor = new CTestArrangeDlg;
-    Open(major, 100, 100);
-    Open(other, 700, 100);
-    Open(*pMinor, 400, 600);
+    CTestDlg major, other, *pMinor = new CTestDlg;
+    Open(major, 100, 100, 100, 100);
+    Open(other, 700, 100, 100, 100);
+    Open(*pMinor, 400, 600, 100, 100);
     EXPECT_EQ(-1, major.AttachDlg(pMinor)); // not a major yet
     major.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
-    EXPECT_EQ(-1, major.AttachDlg(NULL));
-    EXPECT_EQ(-1, major.AttachDlg(&major));
+    for (CQArrangeDlg* p : {(CQArrangeDlg*)NULL, (CQArrangeDlg*)&major})
+        EXPECT_EQ(-1, major.AttachDlg(p));
     EXPECT_EQ(0, major.AttachDlg(pMinor));
-    EXPECT_EQ(-1, major.AttachDlg(pMinor)); // attached twice
+    EXPECT_EQ(-1, major.AttachDlg(pMinor)); // twice
     EXPECT_EQ(1, major.AttachDlg(&other));
-    EXPECT_EQ(2, major.GetDlgsCount());
     EXPECT_EQ(-1, other.AttachDlg(pMinor)); // a minor is no major
     EXPECT_EQ(nullptr, major.DetachDlg(5L));
-    EXPECT_EQ(-1, other.DetachDlg(pMinor));
-
     EXPECT_EQ(1, major.DetachDlg(&other));
-    EXPECT_EQ(CQArrangeDlg::RELATED_MINOR, other.State()); // keeps its state and major
-    EXPECT_EQ(&major, other.Major());
+    EXPECT_TRUE(other.State() == CQArrangeDlg::RELATED_MINOR && other.Major() == &major);
     other.DetachDlgAll();
     EXPECT_EQ(CQArrangeDlg::RELATED_NONE, other.State());
 
-    delete pMinor; // destroyed while attached
+    delete pMinor;
     EXPECT_EQ(0, major.GetDlgsCount());
-    CQArrangeDlg::CDlgArray* pArray = NULL;
-    major.GetDlgsArray(pArray);
-    EXPECT_EQ(0, pArray->GetSize());
-
     EXPECT_EQ(0, major.AttachDlg(&other));
     major.DetachDlgAll();
-    EXPECT_FALSE(major.IsRelatedDlg());
     EXPECT_EQ(CQArrangeDlg::RELATED_MINOR, other.State()); // former minors are left as they were
     {
-        CTestArrangeDlg major2;
-        Open(major2, 100, 600);
+        CTestDlg major2;
+        Open(major2, 100, 600, 100, 100);
         major2.SetRelatedState(CQArrangeDlg::RELATED_MAJOR);
         other.SetRelatedState(CQArrangeDlg::RELATED_NONE, FALSE);
         EXPECT_EQ(0, major2.AttachDlg(&other));
-    } // the major goes first: its minor forgets it
-    EXPECT_EQ(CQArrangeDlg::RELATED_NONE, other.State());
-    EXPECT_EQ(nullptr, other.Major());
-    Drag(other, 120, 120); // moves without a group
-    EXPECT_EQ(CPoint(120, 120), WindowRect(&other).TopLeft());
+    }
+    EXPECT_TRUE(other.State() == CQArrangeDlg::RELATED_NONE && other.Major() == nullptr);
+    EXPECT_EQ(CPoint(120, 120), Drag(other, 120, 120));
 }
 
 } // namespace

@@ -1,34 +1,79 @@
-// Helpers of the dialog tests: dialog templates built in memory, item by item.
+// Helpers of the dialog tests: dialog templates built in memory, and window rectangles.
 #pragma once
 
 #include <afxwin.h>
+#include <ostream>
 #include <vector>
+#include "testwin.h"
 
 namespace dlgtest
 {
 
-// A DLGTEMPLATE with its items, laid out as the system reads it (DWORD-aligned records, the
-// font given with DS_SETFONT). Sizes are dialog units.
+// A DLGTEMPLATE (with DS_SETFONT) and its DWORD-aligned items, as the system reads them; sizes are
+// dialog units.
 class CTemplate
 {
 public:
-    CTemplate(DWORD dwStyle, short cx, short cy, LPCWSTR lpszTitle = L"");
-    // An item of a predefined class (0x0080 button, 0x0081 edit, 0x0082 static, 0x0085 combo).
-    void Add(WORD nClassAtom, WORD nID, DWORD dwStyle, short x, short y, short cx, short cy,
-             LPCWSTR lpszText = L"");
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
+    CTemplate(DWORD dwStyle, short cx, short cy, LPCWSTR lpszTitle = L"")
+    {
+        dwStyle |= DS_SETFONT;
+        Words({LOWORD(dwStyle), HIWORD(dwStyle), 0, 0, 0, 0, 0, (WORD)cx, (WORD)cy, 0, 0});
+        Text(lpszTitle);
+        Words({8});
+        Text(L"MS Shell Dlg");
+    }
+    // An item of a predefined class (0x80 button, 0x81 edit, 0x82 static, 0x85 combo box).
+    void Add(WORD nClass, WORD nID, DWORD dwStyle, short x, short y, short cx, short cy,
+             LPCWSTR lpszText = L"")
+    {
+        if (m_w.size() % 2)
+            Words({0});
+        dwStyle |= WS_CHILD | WS_VISIBLE;
+        Words({LOWORD(dwStyle), HIWORD(dwStyle), 0, 0, (WORD)x, (WORD)y, (WORD)cx, (WORD)cy, nID, 0xFFFF,
+               nClass});
+        Text(lpszText);
+        Words({0});
+        m_w[4]++; // the item count
+    }
+    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_w.data()); }
 
 private:
-    void Push(DWORD dw);
-    void PushText(LPCWSTR lpsz);
-    void Align();
-    std::vector<WORD> m_words;
+    void Words(std::initializer_list<WORD> words) { m_w.insert(m_w.end(), words); }
+    void Text(LPCWSTR p)
+    {
+        do
+            m_w.push_back((WORD)*p);
+        while (*p++);
+    }
+    std::vector<WORD> m_w;
 };
 
-// Pumps messages until none is pending, a few times, so that posted work and painting is done.
-void Settle();
-// The client rectangle of a dialog's control, in the dialog's client coordinates.
-CRect ChildRect(CWnd* pDlg, int nID);
-CRect WindowRect(CWnd* pWnd);
+inline CRect WindowRect(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    return rc;
+}
+// A control's rectangle in its dialog's client coordinates.
+inline CRect ChildRect(CWnd* pDlg, int nID)
+{
+    CRect rc = WindowRect(pDlg->GetDlgItem(nID));
+    pDlg->ScreenToClient(&rc);
+    return rc;
+}
+inline void Settle()
+{
+    for (int i = 0; i < 3; i++)
+        qtest::PumpMessages();
+}
 
 } // namespace dlgtest
+
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << "," << rc.top << ")-(" << rc.right << "," << rc.bottom << ")";
+}
+inline void PrintTo(const CPoint& pt, std::ostream* os)
+{
+    *os << "(" << pt.x << "," << pt.y << ")";
+}

@@ -1,9 +1,7 @@
-// The resizable dialog through real modeless dialogs from in-memory templates: the controls'
-// rectangles after sequences of sizes, the minimum size, the grip, and the size kept in the
-// application's profile in the registry (damaged values included).
+// The resizable dialog through real modeless dialogs from templates in memory: the controls after a
+// sequence of sizes, the minimum size, the grip, and the size kept in the profile in the registry.
 #include <gtest/gtest.h>
 #include "dlgtest.h"
-#include "testwin.h"
 #include "dialogs/QResizDlg.h"
 
 using namespace dlgtest;
@@ -11,48 +9,34 @@ using namespace dlgtest;
 namespace
 {
 
-const UINT kTemplateId = 0x7A1; // profile section "7a1"
-const LPCWSTR kRegistryKey = L"QCtl dialog tests";
-
-enum Ctl
-{
-    kWide = 1001,
-    kGrow,
-    kCorner,
-    kRight,
-    kDown,
-    kFixed,
-    kTwice,
-};
-
+const LPCWSTR kKey = L"QCtl dialog tests";
+// A control's rule and how far its left, top, right and bottom edges follow the change (dx, dy):
+// 0x0006 widens and moves down, 0x0005 only widens, flags 0 stay, a control listed twice moves twice.
 struct Rule
 {
     WORD nID, nFlags;
-    int dxLeft, dxRight, dyTop, dyBottom; // how far each edge follows a change of (dx, dy)
+    int l, t, r, b;
 };
-// Each control's edges as the rules move them: "0x0006" widens and moves down, "0x0005" only
-// widens, a control listed twice moves twice, flags 0 and a missing control change nothing.
 const Rule kRules[] = {
-    {kWide, CQResizDlg::STRETCH_H | CQResizDlg::MOVE_V, 0, 1, 1, 1},
-    {kGrow, CQResizDlg::MOVE_H | CQResizDlg::STRETCH_H, 0, 1, 0, 0},
-    {kCorner, CQResizDlg::MOVE_H | CQResizDlg::MOVE_V, 1, 1, 1, 1},
-    {kRight, CQResizDlg::MOVE_H, 1, 1, 0, 0},
-    {kDown, CQResizDlg::STRETCH_H | CQResizDlg::STRETCH_V, 0, 1, 0, 1},
-    {kFixed, 0, 0, 0, 0, 0},
-    {kTwice, CQResizDlg::MOVE_V, 0, 0, 2, 2},
+    {101, CQResizDlg::STRETCH_H | CQResizDlg::MOVE_V, 0, 1, 1, 1},
+    {102, 0x0005, 0, 0, 1, 0},
+    {103, CQResizDlg::MOVE_H | CQResizDlg::MOVE_V, 1, 1, 1, 1},
+    {104, 0x000C, 0, 0, 1, 1},
+    {105, 0, 0, 0, 0, 0},
+    {106, CQResizDlg::MOVE_V, 0, 2, 0, 2},
 };
 
-class CTestResizDlg : public CQResizDlg
+class CTestDlg : public CQResizDlg
 {
 public:
-    CTestResizDlg() : CQResizDlg(kTemplateId) {}
+    CTestDlg() : CQResizDlg(0x7A1) {}
     BOOL OnInitDialog() override
     {
         BOOL bResult = CQResizDlg::OnInitDialog();
-        for (const Rule& rule : kRules)
-            SetControlInfo(rule.nID, rule.nFlags);
-        SetControlInfo(kTwice, CQResizDlg::MOVE_V);
-        SetControlInfo(999, CQResizDlg::MOVE_H); // no such control
+        for (const Rule& r : kRules)
+            SetControlInfo(r.nID, r.nFlags);
+        SetControlInfo(106, MOVE_V);
+        SetControlInfo(999, MOVE_H); // no such control
         return bResult;
     }
 };
@@ -63,236 +47,174 @@ protected:
     void SetUp() override
     {
         CWinApp* pApp = AfxGetApp();
-        m_pOldKey = pApp->m_pszRegistryKey;
-        m_pOldProfile = pApp->m_pszProfileName;
-        pApp->m_pszRegistryKey = NULL;
-        pApp->m_pszProfileName = NULL;
-        pApp->SetRegistryKey(kRegistryKey);
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, CString(L"Software\\") + kRegistryKey);
-        m_section.Format(L"Software\\%s\\%s\\7a1", kRegistryKey, pApp->m_pszProfileName);
-
-        m_template.reset(
-            new CTemplate(WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 200, 120, L"resize"));
-        short y = 4;
-        for (const Rule& rule : kRules)
-        {
-            m_template->Add(0x0082, rule.nID, SS_LEFT, 4, y, 60, 10, L"x");
-            y += 14;
-        }
+        std::swap(m_pKey, pApp->m_pszRegistryKey);
+        std::swap(m_pProfile, pApp->m_pszProfileName);
+        pApp->SetRegistryKey(kKey);
+        m_strSection.Format(L"Software\\%s\\%s\\7a1", kKey, pApp->m_pszProfileName);
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, CString(L"Software\\") + kKey);
+        for (const Rule& r : kRules)
+            m_tmpl.Add(0x82, r.nID, SS_LEFT, 4, (short)(4 + 14 * (r.nID - 101)), 60, 10, L"x");
     }
     void TearDown() override
     {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, CString(L"Software\\") + kRegistryKey);
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, CString(L"Software\\") + kKey);
         CWinApp* pApp = AfxGetApp();
         delete[] pApp->m_pszRegistryKey;
         delete[] pApp->m_pszProfileName;
-        pApp->m_pszRegistryKey = m_pOldKey;
-        pApp->m_pszProfileName = m_pOldProfile;
+        pApp->m_pszRegistryKey = m_pKey;
+        pApp->m_pszProfileName = m_pProfile;
     }
-    void Open(CTestResizDlg& dlg)
+    CSize Open(CTestDlg& dlg)
     {
-        ASSERT_TRUE(dlg.CreateIndirect(m_template->Get()));
-        Settle();
+        EXPECT_TRUE(dlg.CreateIndirect(m_tmpl.Get()));
+        return WindowRect(&dlg).Size();
     }
-    void Resize(CWnd& dlg, int cx, int cy)
+    static void Resize(CWnd& dlg, CSize size)
     {
-        dlg.SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER);
+        dlg.SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     }
-    DWORD ReadValue(LPCWSTR lpszName, bool* pbFound)
+    void Write(LPCWSTR lpszName, DWORD dwType, const void* pData, DWORD cb)
     {
-        DWORD dw = 0, cb = sizeof(dw);
-        *pbFound = ::RegGetValueW(HKEY_CURRENT_USER, m_section, lpszName, RRF_RT_REG_DWORD, NULL, &dw, &cb) ==
-                   ERROR_SUCCESS;
-        return dw;
+        HKEY hKey = NULL;
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, m_strSection, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL);
+        ::RegSetValueExW(hKey, lpszName, 0, dwType, (const BYTE*)pData, cb);
+        ::RegCloseKey(hKey);
     }
-    void WriteDword(LPCWSTR lpszName, DWORD dw)
+    bool Read(LPCWSTR lpszName, DWORD* pdw)
     {
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, m_section, lpszName, REG_DWORD, &dw, sizeof(dw));
+        DWORD cb = sizeof(DWORD);
+        return ::RegGetValueW(HKEY_CURRENT_USER, m_strSection, lpszName, RRF_RT_REG_DWORD, NULL, pdw, &cb) ==
+               ERROR_SUCCESS;
     }
 
-    std::unique_ptr<CTemplate> m_template;
-    CString m_section;
-    LPCTSTR m_pOldKey = NULL, m_pOldProfile = NULL;
+    CTemplate m_tmpl{WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 200, 120};
+    CString m_strSection;
+    LPCTSTR m_pKey = NULL, m_pProfile = NULL;
 };
 
-// A sequence of sizes moves and stretches each control by the change since the previous size;
-// minimising and restoring moves nothing.
+// Each size change moves and stretches the controls by the change since the previous one; the
+// template's size is the smallest the dialog gets; minimising and restoring moves nothing.
 TEST_F(ResizDlgTest, ControlsFollowEverySizeChange)
 {
-    CTestResizDlg dlg;
-    Open(dlg);
-    CRect rcStart[sizeof(kRules) / sizeof(kRules[0])];
-    for (size_t i = 0; i < sizeof(kRules) / sizeof(kRules[0]); i++)
-        rcStart[i] = ChildRect(&dlg, kRules[i].nID);
-    CRect rcClient0;
+    CTestDlg dlg;
+    CSize sizeTemplate = Open(dlg);
+    std::vector<CRect> start;
+    for (const Rule& r : kRules)
+        start.push_back(ChildRect(&dlg, r.nID));
+    CRect rcClient0, rc;
     dlg.GetClientRect(&rcClient0);
-    CRect rcWindow = WindowRect(&dlg);
-
-    const CSize steps[] = {{60, 40}, {-30, 25}, {0, -50}, {17, 0}};
-    CSize total(0, 0);
-    for (const CSize& step : steps)
+    for (CSize d : {CSize(60, 40), CSize(-30, 25), CSize(17, -50), CSize(-300, -300)})
     {
-        rcWindow.right += step.cx;
-        rcWindow.bottom += step.cy;
-        Resize(dlg, rcWindow.Width(), rcWindow.Height());
-        CRect rcClient;
-        dlg.GetClientRect(&rcClient);
-        total = CSize(rcClient.Width() - rcClient0.Width(), rcClient.Height() - rcClient0.Height());
-        for (size_t i = 0; i < sizeof(kRules) / sizeof(kRules[0]); i++)
+        Resize(dlg, WindowRect(&dlg).Size() + d);
+        dlg.GetClientRect(&rc);
+        int dx = rc.Width() - rcClient0.Width(), dy = rc.Height() - rcClient0.Height();
+        for (size_t i = 0; i < start.size(); i++)
         {
             const Rule& r = kRules[i];
-            CRect rcExpected(rcStart[i].left + r.dxLeft * total.cx, rcStart[i].top + r.dyTop * total.cy,
-                             rcStart[i].right + r.dxRight * total.cx,
-                             rcStart[i].bottom + r.dyBottom * total.cy);
-            EXPECT_EQ(rcExpected, ChildRect(&dlg, r.nID))
-                << "control " << r.nID << " after " << total.cx << "," << total.cy;
+            CRect rcWanted(start[i].left + r.l * dx, start[i].top + r.t * dy, start[i].right + r.r * dx,
+                           start[i].bottom + r.b * dy);
+            EXPECT_EQ(rcWanted, ChildRect(&dlg, r.nID))
+                << "control " << r.nID << ", change " << dx << "," << dy;
         }
     }
-    CRect rcCorner = ChildRect(&dlg, kCorner);
+    EXPECT_EQ(sizeTemplate, WindowRect(&dlg).Size());
+    Resize(dlg, sizeTemplate + CSize(40, 40));
+    CRect rcCorner = ChildRect(&dlg, 103);
     dlg.ShowWindow(SW_MINIMIZE);
     dlg.ShowWindow(SW_RESTORE);
-    Settle();
-    EXPECT_EQ(rcCorner, ChildRect(&dlg, kCorner));
+    EXPECT_EQ(rcCorner, ChildRect(&dlg, 103));
 }
 
-// The template's size is the smallest the dialog can be made (unless switched off); the grip
-// answers the hit test as the lower-right frame and is drawn in the corner.
-TEST_F(ResizDlgTest, MinimumSizeAndGrip)
+// The grip is drawn in the lower-right corner and answers the hit test as the lower-right frame.
+TEST_F(ResizDlgTest, Grip)
 {
-    CTestResizDlg dlg;
+    CTestDlg dlg;
     Open(dlg);
-    CRect rcCreated = WindowRect(&dlg);
-    MINMAXINFO mmi = {};
-    dlg.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
-    EXPECT_EQ(rcCreated.Width(), mmi.ptMinTrackSize.x);
-    EXPECT_EQ(rcCreated.Height(), mmi.ptMinTrackSize.y);
-    Resize(dlg, 40, 30);
-    EXPECT_EQ(rcCreated.Size(), WindowRect(&dlg).Size());
-
-    dlg.SetMinSize(FALSE);
-    MINMAXINFO mmiOff = {};
-    dlg.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmiOff);
-    EXPECT_EQ(0, mmiOff.ptMinTrackSize.x);
-
-    CRect rc = WindowRect(&dlg);
-    int cxGrip = ::GetSystemMetrics(SM_CXVSCROLL), cyGrip = ::GetSystemMetrics(SM_CYHSCROLL);
-    struct
-    {
-        CPoint pt;
-        LRESULT nHit;
-    } hits[] = {
-        {{rc.right - 2, rc.bottom - 2}, HTBOTTOMRIGHT},
-        {{rc.right - cxGrip + 1, rc.bottom - cyGrip + 1}, HTBOTTOMRIGHT},
-        {{rc.right - cxGrip - 12, rc.bottom - 12}, HTCLIENT},
-        {rc.CenterPoint(), HTCLIENT},
-    };
-    CRect rcClientScreen;
-    dlg.GetClientRect(&rcClientScreen);
-    dlg.ClientToScreen(&rcClientScreen);
-    for (auto& hit : hits)
-    {
-        if (!rcClientScreen.PtInRect(hit.pt))
-            continue; // on the frame: the platform's own answer
-        EXPECT_EQ(hit.nHit, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(hit.pt.x, hit.pt.y)));
-    }
+    CRect rc = WindowRect(&dlg), rcClient;
+    int cx = ::GetSystemMetrics(SM_CXVSCROLL), cy = ::GetSystemMetrics(SM_CYHSCROLL);
+    EXPECT_EQ(HTBOTTOMRIGHT, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.right - cx, rc.bottom - cy)));
+    EXPECT_EQ(HTCLIENT, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.right - cx - 12, rc.bottom - 12)));
 
     dlg.RedrawWindow();
     auto pixels = qtest::CaptureClient(&dlg);
-    CRect rcClient;
     dlg.GetClientRect(&rcClient);
-    COLORREF clrFace = pixels->GetPixel(rcClient.right - cxGrip - 4, rcClient.bottom - 4);
-    CRect rcGrip(rcClient.right - cxGrip, rcClient.bottom - cyGrip, rcClient.right, rcClient.bottom);
-    CRect rcBeside(rcGrip);
-    rcBeside.OffsetRect(-cxGrip - 2, 0);
-    EXPECT_LT(pixels->CountColor(rcGrip, clrFace), rcGrip.Width() * rcGrip.Height());
+    CRect rcGrip(rcClient.right - cx, rcClient.bottom - cy, rcClient.right, rcClient.bottom),
+        rcBeside(rcGrip);
+    rcBeside.OffsetRect(-cx - 2, 0);
+    COLORREF clrFace = pixels->GetPixel(rcBeside.left, rcBeside.top);
+    EXPECT_LT(pixels->CountColor(rcGrip, clrFace), rcGrip.Width() * rcGrip.Height() * 9 / 10);
     EXPECT_EQ(rcBeside.Width() * rcBeside.Height(), pixels->CountColor(rcBeside, clrFace));
 }
 
-// The outer size is written under the template's section when the user resized the dialog, and
-// the next dialog opens at it; a dialog never resized, or with the switch off, writes nothing.
+// The outer size is written when the user resized the dialog and the next one opens at it; a
+// dialog not resized, or with the switch turned off, writes nothing.
 TEST_F(ResizDlgTest, SizeRoundTripThroughTheProfile)
 {
-    CRect rcSaved;
+    CSize sizeSaved;
+    DWORD cx = 0, cy = 0;
     {
-        CTestResizDlg dlg;
-        Open(dlg);
-        CRect rc = WindowRect(&dlg);
-        Resize(dlg, rc.Width() + 70, rc.Height() + 45);
-        rcSaved = WindowRect(&dlg);
-        dlg.DestroyWindow();
+        CTestDlg dlg;
+        sizeSaved = Open(dlg) + CSize(70, 45);
+        Resize(dlg, sizeSaved);
     }
-    bool bFound = false;
-    EXPECT_EQ((DWORD)rcSaved.Width(), ReadValue(L"CX", &bFound));
-    EXPECT_TRUE(bFound);
-    EXPECT_EQ((DWORD)rcSaved.Height(), ReadValue(L"CY", &bFound));
+    ASSERT_TRUE(Read(L"CX", &cx) && Read(L"CY", &cy));
+    EXPECT_EQ(sizeSaved, CSize(cx, cy));
     {
-        CTestResizDlg dlg;
-        Open(dlg);
-        EXPECT_EQ(rcSaved.Size(), WindowRect(&dlg).Size());
-        // Switched off before closing: the profile stays as it was.
-        Resize(dlg, rcSaved.Width() + 30, rcSaved.Height());
+        CTestDlg dlg;
+        EXPECT_EQ(sizeSaved, Open(dlg));
+        Resize(dlg, sizeSaved + CSize(30, 0));
         dlg.SetRememberSize(FALSE);
     }
-    EXPECT_EQ((DWORD)rcSaved.Width(), ReadValue(L"CX", &bFound));
+    EXPECT_TRUE(Read(L"CX", &cx));
+    EXPECT_EQ(sizeSaved.cx, (int)cx);
 
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_section);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_strSection);
     {
-        CTestResizDlg dlg; // opened and closed without a resize
+        CTestDlg dlg;
         Open(dlg);
     }
-    ReadValue(L"CX", &bFound);
-    EXPECT_FALSE(bFound);
+    EXPECT_FALSE(Read(L"CX", &cx));
 }
 
-// Values written by other versions or by hand: the dialog opens at a usable size inside the
-// work area, at the template's size when the values do not make a size.
+// Values written by other versions or by hand: the dialog opens at a usable size inside the work
+// area, at the template's size when the values do not make a size.
 TEST_F(ResizDlgTest, DamagedProfileValues)
 {
-    CRect rcTemplate;
+    CSize sizeTemplate;
     {
-        CTestResizDlg dlg;
-        Open(dlg);
-        rcTemplate = WindowRect(&dlg);
+        CTestDlg dlg;
+        sizeTemplate = Open(dlg);
     }
-    RECT rcWork;
+    CRect rcWork;
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
-    const int kText = -1, kMissing = -2;
+    const int kText = 1, kMissing = 2;
     struct
     {
-        int cx, cy;
-        bool bTemplateSize;
-    } cases[] = {
-        {500, kMissing, true},  {-400, 300, true}, {0, 300, true}, {kText, 300, true},
-        {100000, 90000, false}, {1, 1, false},     {-1, -1, true}, {400, 2000000000, false},
-    };
+        int cx, cy, nOdd; // nOdd: CX is text, or CY is missing
+        bool bTemplate;
+    } cases[] = {{500, 0, kMissing, true},  {-400, 300, 0, true},       {0, 300, 0, true},
+                 {0, 300, kText, true},     {-1, -1, 0, true},          {1, 1, 0, true},
+                 {100000, 90000, 0, false}, {400, 2000000000, 0, false}};
     for (auto& c : cases)
     {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, m_section);
-        HKEY hKey = NULL;
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, m_section, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL);
-        ::RegCloseKey(hKey);
-        if (c.cx == kText)
-            ::RegSetKeyValueW(HKEY_CURRENT_USER, m_section, L"CX", REG_SZ, L"wide", 10);
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, m_strSection);
+        if (c.nOdd == kText)
+            Write(L"CX", REG_SZ, L"wide", 10);
         else
-            WriteDword(L"CX", (DWORD)c.cx);
-        if (c.cy != kMissing)
-            WriteDword(L"CY", (DWORD)c.cy);
-        CTestResizDlg dlg;
-        dlg.SetRememberSize(TRUE);
+            Write(L"CX", REG_DWORD, &c.cx, 4);
+        if (c.nOdd != kMissing)
+            Write(L"CY", REG_DWORD, &c.cy, 4);
+        CTestDlg dlg;
         Open(dlg);
         CRect rc = WindowRect(&dlg);
-        SCOPED_TRACE(testing::Message() << "CX " << c.cx << " CY " << c.cy);
-        if (c.bTemplateSize)
+        SCOPED_TRACE(testing::Message() << "CX " << c.cx << " CY " << c.cy << " odd " << c.nOdd);
+        if (c.bTemplate)
         {
-            EXPECT_EQ(rcTemplate.Size(), rc.Size());
+            EXPECT_EQ(sizeTemplate, rc.Size());
         }
-        EXPECT_GE(rc.Width(), rcTemplate.Width());
-        EXPECT_GE(rc.Height(), rcTemplate.Height());
-        EXPECT_GE(rc.left, rcWork.left);
-        EXPECT_GE(rc.top, rcWork.top);
-        EXPECT_LE(rc.right, rcWork.right);
-        EXPECT_LE(rc.bottom, rcWork.bottom);
-        dlg.SetRememberSize(FALSE);
+        EXPECT_TRUE(rc.Width() >= sizeTemplate.cx && rc.Height() >= sizeTemplate.cy);
+        EXPECT_TRUE(rc.left >= rcWork.left && rc.top >= rcWork.top && rc.right <= rcWork.right &&
+                    rc.bottom <= rcWork.bottom);
     }
 }
 
