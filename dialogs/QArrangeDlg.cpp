@@ -8,6 +8,7 @@
 IMPLEMENT_DYNAMIC(CQArrangeDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CQArrangeDlg, CDialog)
+    // void OnMove(int x, int y)
     ON_WM_MOVE()
 END_MESSAGE_MAP()
 

@@ -6,6 +6,7 @@
 IMPLEMENT_DYNAMIC(CQColorPickerCB, CComboBox)
 
 BEGIN_MESSAGE_MAP(CQColorPickerCB, CComboBox)
+    // int OnCreate(LPCREATESTRUCT lpCreateStruct)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
@@ -66,6 +67,8 @@ int CQColorPickerCB::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 int CQColorPickerCB::AddColor(LPCTSTR lpszName, int nColorIndex)
 {
+    if (!::IsWindow(m_hWnd))
+        return CB_ERR;
     if (lpszName == NULL)
         lpszName = L"";
     int nPos = (int)::SendMessageW(m_hWnd, CB_INSERTSTRING, (WPARAM)-1, (LPARAM)lpszName);

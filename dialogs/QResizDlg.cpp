@@ -7,11 +7,17 @@
 IMPLEMENT_DYNAMIC(CQResizDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CQResizDlg, CDialog)
+    // void OnSize(UINT nType, int cx, int cy)
     ON_WM_SIZE()
+    // void OnPaint()
     ON_WM_PAINT()
+    // LRESULT OnNcHitTest(CPoint point)
     ON_WM_NCHITTEST()
+    // void OnGetMinMaxInfo(MINMAXINFO* lpMMI)
     ON_WM_GETMINMAXINFO()
+    // void OnDestroy()
     ON_WM_DESTROY()
+    // int OnCreate(LPCREATESTRUCT lpCreateStruct)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 

@@ -6,11 +6,17 @@
 IMPLEMENT_DYNAMIC(CQTipCtr, CWnd)
 
 BEGIN_MESSAGE_MAP(CQTipCtr, CWnd)
+    // void OnPaint()
     ON_WM_PAINT()
+    // int OnCreate(LPCREATESTRUCT lpCreateStruct)
     ON_WM_CREATE()
+    // void OnTimer(UINT_PTR nIDEvent)
     ON_WM_TIMER()
+    // void OnMouseMove(UINT nFlags, CPoint point)
     ON_WM_MOUSEMOVE()
+    // void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     ON_WM_ACTIVATE()
+    // void OnKillFocus(CWnd* pNewWnd)
     ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 

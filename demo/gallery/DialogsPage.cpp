@@ -126,8 +126,11 @@ private:
 GALLERY_PAGE(CDialogsPage, 40, L"dialogs", L"Dialogs")
 
 BEGIN_MESSAGE_MAP(CDialogsPage, CGalleryPage)
+    // void OnShowWindow(BOOL bShow, UINT nStatus)
     ON_WM_SHOWWINDOW()
+    // LRESULT OnShowTip(WPARAM wParam, LPARAM lParam)
     ON_MESSAGE(WM_SHOW_TIP, OnShowTip)
+    // void OnShowTipClicked()
     ON_BN_CLICKED(IDC_SHOW_TIP, OnShowTipClicked)
 END_MESSAGE_MAP()
 
