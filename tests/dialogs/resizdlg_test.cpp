@@ -73,19 +73,8 @@ protected:
     {
         dlg.SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     }
-    void Write(LPCWSTR lpszName, DWORD dwType, const void* pData, DWORD cb)
-    {
-        HKEY hKey = NULL;
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, m_strSection, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL);
-        ::RegSetValueExW(hKey, lpszName, 0, dwType, (const BYTE*)pData, cb);
-        ::RegCloseKey(hKey);
-    }
-    bool Read(LPCWSTR lpszName, DWORD* pdw)
-    {
-        DWORD cb = sizeof(DWORD);
-        return ::RegGetValueW(HKEY_CURRENT_USER, m_strSection, lpszName, RRF_RT_REG_DWORD, NULL, pdw, &cb) ==
-               ERROR_SUCCESS;
-    }
+    // A profile value of the dialog's section; -1 when there is none.
+    static int Read(LPCWSTR lpszName) { return (int)AfxGetApp()->GetProfileInt(L"7a1", lpszName, -1); }
 
     CTemplate m_tmpl{WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 200, 120};
     CString m_strSection;
@@ -94,7 +83,7 @@ protected:
 
 // Each size change moves and stretches the controls by the change since the previous one; the
 // template's size is the smallest the dialog gets; minimising and restoring moves nothing.
-TEST_F(ResizDlgTest, ControlsFollowEverySizeChange)
+TEST_F(ResizDlgTest, ControlsFollowEverySizeChangeAndTheGrip)
 {
     CTestDlg dlg;
     CSize sizeTemplate = Open(dlg);
@@ -123,14 +112,10 @@ TEST_F(ResizDlgTest, ControlsFollowEverySizeChange)
     dlg.ShowWindow(SW_MINIMIZE);
     dlg.ShowWindow(SW_RESTORE);
     EXPECT_EQ(rcCorner, ChildRect(&dlg, 103));
-}
 
-// The grip is drawn in the lower-right corner and answers the hit test as the lower-right frame.
-TEST_F(ResizDlgTest, Grip)
-{
-    CTestDlg dlg;
-    Open(dlg);
-    CRect rc = WindowRect(&dlg), rcClient;
+    // The grip is drawn in the lower-right corner and answers the hit test as the frame there.
+    rc = WindowRect(&dlg);
+    CRect rcClient;
     int cx = ::GetSystemMetrics(SM_CXVSCROLL), cy = ::GetSystemMetrics(SM_CYHSCROLL);
     EXPECT_EQ(HTBOTTOMRIGHT, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.right - cx, rc.bottom - cy)));
     EXPECT_EQ(HTCLIENT, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.right - cx - 12, rc.bottom - 12)));
@@ -151,29 +136,26 @@ TEST_F(ResizDlgTest, Grip)
 TEST_F(ResizDlgTest, SizeRoundTripThroughTheProfile)
 {
     CSize sizeSaved;
-    DWORD cx = 0, cy = 0;
     {
         CTestDlg dlg;
         sizeSaved = Open(dlg) + CSize(70, 45);
         Resize(dlg, sizeSaved);
     }
-    ASSERT_TRUE(Read(L"CX", &cx) && Read(L"CY", &cy));
-    EXPECT_EQ(sizeSaved, CSize(cx, cy));
+    EXPECT_EQ(sizeSaved, CSize(Read(L"CX"), Read(L"CY")));
     {
         CTestDlg dlg;
         EXPECT_EQ(sizeSaved, Open(dlg));
         Resize(dlg, sizeSaved + CSize(30, 0));
         dlg.SetRememberSize(FALSE);
     }
-    EXPECT_TRUE(Read(L"CX", &cx));
-    EXPECT_EQ(sizeSaved.cx, (int)cx);
+    EXPECT_EQ(sizeSaved.cx, Read(L"CX"));
 
     ::RegDeleteTreeW(HKEY_CURRENT_USER, m_strSection);
     {
         CTestDlg dlg;
         Open(dlg);
     }
-    EXPECT_FALSE(Read(L"CX", &cx));
+    EXPECT_EQ(-1, Read(L"CX"));
 }
 
 // Values written by other versions or by hand: the dialog opens at a usable size inside the work
@@ -198,12 +180,13 @@ TEST_F(ResizDlgTest, DamagedProfileValues)
     for (auto& c : cases)
     {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, m_strSection);
+        CWinApp* pApp = AfxGetApp();
         if (c.nOdd == kText)
-            Write(L"CX", REG_SZ, L"wide", 10);
+            pApp->WriteProfileString(L"7a1", L"CX", L"wide");
         else
-            Write(L"CX", REG_DWORD, &c.cx, 4);
+            pApp->WriteProfileInt(L"7a1", L"CX", c.cx);
         if (c.nOdd != kMissing)
-            Write(L"CY", REG_DWORD, &c.cy, 4);
+            pApp->WriteProfileInt(L"7a1", L"CY", c.cy);
         CTestDlg dlg;
         Open(dlg);
         CRect rc = WindowRect(&dlg);
