@@ -21,3 +21,8 @@
 #include "grid/QInPlaceList.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"
+#include "image/QDIBitmap.h"
+#include "image/QDIBitmapEx.h"
+#include "image/QClipboard.h"
+#include "image/QImage.h"
+#include "image/QPreviewStatic.h"
