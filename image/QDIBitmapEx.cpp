@@ -172,7 +172,7 @@ BOOL CQDIBitmapEx::LoadEncoded(const BYTE* pData, DWORD nSize)
     if (SUCCEEDED(hr))
         hr = pFactory->CreateFormatConverter(&pConverter);
     if (SUCCEEDED(hr))
-        hr = pConverter->Initialize(pFrame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, NULL, 0.0,
+        hr = pConverter->Initialize(pFrame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, NULL, 0.0,
                                     WICBitmapPaletteTypeCustom);
     if (SUCCEEDED(hr))
         hr = pConverter->GetSize(&cx, &cy);
@@ -187,15 +187,24 @@ BOOL CQDIBitmapEx::LoadEncoded(const BYTE* pData, DWORD nSize)
         info.biBitCount = 24;
         info.biCompression = BI_RGB;
         info.biSizeImage = nStride * cy;
-        std::vector<BYTE> rows((size_t)nStride * cy);
-        hr = pConverter->CopyPixels(NULL, nStride, (UINT)rows.size(), rows.data());
+        // Decoded as 32-bit BGRA (the conversion every source format has), then laid on white.
+        std::vector<BYTE> rows((size_t)cx * 4 * cy);
+        hr = pConverter->CopyPixels(NULL, cx * 4, (UINT)rows.size(), rows.data());
         if (SUCCEEDED(hr))
         {
             AllocBlocks(info, info.biSizeImage);
             // The decoder gives rows top-down; the DIB keeps them bottom-up.
             for (UINT y = 0; y < cy; y++)
-                memcpy(m_pPixels + (size_t)(cy - 1 - y) * nStride, rows.data() + (size_t)y * nStride,
-                       nStride);
+            {
+                const BYTE* pSrc = rows.data() + (size_t)y * cx * 4;
+                BYTE* pDst = m_pPixels + (size_t)(cy - 1 - y) * nStride;
+                for (UINT x = 0; x < cx; x++, pSrc += 4, pDst += 3)
+                {
+                    UINT a = pSrc[3];
+                    for (int c = 0; c < 3; c++)
+                        pDst[c] = (BYTE)((pSrc[c] * a + 255 * (255 - a) + 127) / 255);
+                }
+            }
             bResult = TRUE;
         }
     }

@@ -4,7 +4,8 @@
 // imaging component"), and the PNG preview (entry code 6) that drawings of newer releases hold
 // instead of a bitmap (LoadDwg, after the base loader found no bitmap entry).
 //
-// Decoded images become 24-bit bottom-up DIBs with no colour table in use. Decoding stops, and the
+// Decoded images become 24-bit bottom-up DIBs with no colour table in use; transparent pixels
+// are laid on white. Decoding stops, and the
 // load fails, for an encoded image of more than 256 MB or a decoded one of more than 64 million
 // pixels.
 #pragma once
