@@ -128,8 +128,15 @@ void CQDIBitmap::AllocBlocks(const BITMAPINFOHEADER& header, DWORD nPixelBytes)
     m_dwPixelBytes = 0;
     m_pHeader = new BYTE[HEADER_BLOCK_SIZE]();
     memcpy(m_pHeader, &header, kInfoHeaderSize);
-    m_pPixels = new BYTE[nPixelBytes ? nPixelBytes : 1]();
+    m_pPixels = new BYTE[nPixelBytes ? nPixelBytes : 1];
     m_dwPixelBytes = nPixelBytes;
+}
+
+void CQDIBitmap::ReadPixels(CFile* pFile)
+{
+    UINT nRead = pFile->Read(m_pPixels, m_dwPixelBytes);
+    if (nRead < m_dwPixelBytes)
+        memset(m_pPixels + nRead, 0, m_dwPixelBytes - nRead);
 }
 
 RGBQUAD* CQDIBitmap::GetColorTablePtr() const
@@ -272,7 +279,7 @@ BOOL CQDIBitmap::LoadBmp(CFile* pFile)
         if (nPixelBytes)
         {
             pFile->Seek((LONGLONG)nPixelStart, CFile::begin);
-            ReadSome(pFile, m_pPixels, (UINT)nPixelBytes);
+            ReadPixels(pFile);
         }
         return TRUE;
     }
@@ -349,7 +356,7 @@ BOOL CQDIBitmap::LoadDwg(CFile* pFile)
         AllocBlocks(info, (DWORD)nPixelBytes);
         ReadSome(pFile, m_pHeader + kInfoHeaderSize, kColorTableSize);
         if (nPixelBytes)
-            ReadSome(pFile, m_pPixels, (UINT)nPixelBytes);
+            ReadPixels(pFile);
         return TRUE;
     }
     catch (const wchar_t* pszMessage)

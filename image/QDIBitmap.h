@@ -89,8 +89,10 @@ public:
 protected:
     BITMAPINFOHEADER& Header() const { return *reinterpret_cast<BITMAPINFOHEADER*>(m_pHeader); }
     // Allocates the blocks of a loader: a zero-filled header block with the 40-byte header, and a
-    // zero-filled pixel block of nPixelBytes. Blocks held before are released first.
+    // pixel block of nPixelBytes for the loader to fill. Blocks held before are released first.
     void AllocBlocks(const BITMAPINFOHEADER& header, DWORD nPixelBytes);
+    // Fills the pixel block from the file's position; what the file does not hold becomes zero.
+    void ReadPixels(CFile* pFile);
     // The header with its colour table bounded for drawing; FALSE when the pixel block is too
     // small for the rows the header describes.
     BOOL PrepareDraw(BYTE (&header)[HEADER_BLOCK_SIZE]) const;
