@@ -9,28 +9,17 @@ namespace imgtest
 
 CString SampleDir()
 {
-    static CString s_dir;
-    static bool s_done = false;
-    if (s_done)
-        return s_dir;
-    s_done = true;
-    std::string unixPath;
-    const char* pszEnv = getenv("QCTL_SAMPLES_DIR");
-    if (pszEnv && *pszEnv)
-        unixPath = pszEnv;
+    const char* psz = getenv("QCTL_SAMPLES_DIR");
 #ifdef QCTL_SAMPLES_DIR
-    else
-        unixPath = QCTL_SAMPLES_DIR;
+    if (!psz || !*psz)
+        psz = QCTL_SAMPLES_DIR;
 #endif
-    CString dir(unixPath.c_str());
+    CString dir(psz ? psz : "");
     if (!dir.IsEmpty() && dir[0] == L'/')
         dir = L"Z:" + dir; // the Linux root is drive Z:
     dir.Replace(L'/', L'\\');
     DWORD attr = ::GetFileAttributesW(dir + L"\\bmp\\good");
-    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY))
-        dir.Empty();
-    s_dir = dir;
-    return s_dir;
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) ? dir : CString();
 }
 
 std::vector<CString> ListFiles(const CString& dir, LPCTSTR pattern)
@@ -38,14 +27,10 @@ std::vector<CString> ListFiles(const CString& dir, LPCTSTR pattern)
     std::vector<CString> v;
     WIN32_FIND_DATAW fd;
     HANDLE h = ::FindFirstFileW(dir + L"\\" + pattern, &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return v;
-    do
-    {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            v.push_back(dir + L"\\" + fd.cFileName);
-    } while (::FindNextFileW(h, &fd));
-    ::FindClose(h);
+    for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(h, &fd))
+        v.push_back(dir + L"\\" + fd.cFileName);
+    if (h != INVALID_HANDLE_VALUE)
+        ::FindClose(h);
     std::sort(v.begin(), v.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
     return v;
 }
@@ -68,11 +53,11 @@ Bytes ReadBytes(const CString& path)
 bool WriteBytes(const CString& path, const Bytes& data)
 {
     HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
     DWORD n = 0;
-    BOOL ok = data.empty() || ::WriteFile(h, data.data(), (DWORD)data.size(), &n, NULL);
-    ::CloseHandle(h);
+    BOOL ok = h != INVALID_HANDLE_VALUE &&
+              (data.empty() || ::WriteFile(h, data.data(), (DWORD)data.size(), &n, NULL));
+    if (h != INVALID_HANDLE_VALUE)
+        ::CloseHandle(h);
     return ok && n == data.size();
 }
 
@@ -85,32 +70,26 @@ CString TempPath(LPCTSTR name)
     return s;
 }
 
-Bytes MakeBmp(int cx, int cy, int nBits, const std::vector<RGBQUAD>& colors, const std::vector<BYTE>& rows,
+CString WriteTemp(LPCTSTR name, const Bytes& data)
+{
+    CString path = TempPath(name);
+    EXPECT_TRUE(WriteBytes(path, data));
+    return path;
+}
+
+Bytes MakeBmp(int cx, int cy, int nBits, const std::vector<RGBQUAD>& colors, const Bytes& rows,
               DWORD biSizeImage)
 {
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = 40;
-    bih.biWidth = cx;
-    bih.biHeight = cy;
-    bih.biPlanes = 1;
-    bih.biBitCount = (WORD)nBits;
-    bih.biCompression = BI_RGB;
+    BITMAPINFOHEADER bih = {40, cx, cy, 1, (WORD)nBits, BI_RGB};
     bih.biSizeImage = biSizeImage == (DWORD)-1 ? (DWORD)rows.size() : biSizeImage;
     bih.biClrUsed = (DWORD)colors.size();
-    DWORD off = 14 + 40 + (DWORD)colors.size() * 4;
-    DWORD size = off + (DWORD)rows.size();
-    Bytes b(14);
-    b[0] = 'B';
-    b[1] = 'M';
+    DWORD off = 54 + (DWORD)colors.size() * 4, size = off + (DWORD)rows.size();
+    Bytes b{'B', 'M'};
+    b.resize(14);
     memcpy(&b[2], &size, 4);
     memcpy(&b[10], &off, 4);
-    const BYTE* p = reinterpret_cast<const BYTE*>(&bih);
-    b.insert(b.end(), p, p + 40);
-    for (const RGBQUAD& q : colors)
-    {
-        const BYTE* pq = reinterpret_cast<const BYTE*>(&q);
-        b.insert(b.end(), pq, pq + 4);
-    }
+    b.insert(b.end(), (const BYTE*)&bih, (const BYTE*)&bih + 40);
+    b.insert(b.end(), (const BYTE*)colors.data(), (const BYTE*)(colors.data() + colors.size()));
     b.insert(b.end(), rows.begin(), rows.end());
     return b;
 }

@@ -75,11 +75,18 @@ TEST(Image, TransparentDrawing)
             }
         EXPECT_EQ(0, nWrong);
     }
-    { // a source rectangle away from the origin keeps its own pixels' transparency
-        CPixelBuffer buf(20, 20, ground);
-        image.StretchTransBlt(buf.GetDC(), 0, 0, 20, 20, 10, 5, 10, 10, kMagenta);
-        EXPECT_EQ(400, buf.CountColor(CRect(0, 0, 20, 20), RGB(0, 160, 0)));
-    }
+    CPixelBuffer moved(20, 20, ground); // a source away from the origin keeps its own transparency
+    image.StretchTransBlt(moved.GetDC(), 0, 0, 20, 20, 10, 5, 10, 10, kMagenta);
+    EXPECT_EQ(400, moved.CountColor(CRect(0, 0, 20, 20), RGB(0, 160, 0)));
+    EXPECT_FALSE(image.OpenBmpFile(L"Z:\\no\\such.bmp"));
+    EXPECT_FALSE(image.OpenBmpID(4711));
+    EXPECT_FALSE(image.OpenIconID(4711));
+    EXPECT_EQ(nullptr, image.GetIconHandle());
+    EXPECT_EQ(30, image.GetBmpWidth()); // what was held stays
+    CPixelBuffer scaled(100, 100);      // fits: grows by 3 to 90 x 60, the green block to (30, 15, 60, 45)
+    image.ScaleBmp(scaled.GetDC(), CRect(50, 50, 140, 110), TRUE);
+    EXPECT_EQ(RGB(0, 160, 0), scaled.GetPixel(30, 15));
+    EXPECT_EQ(RGB(255, 255, 255), scaled.GetPixel(90, 30));
     CQImage empty;
     CPixelBuffer buf(10, 10, ground);
     empty.DrawTransBlt(buf.GetDC(), 0, 0, 10, 10, kMagenta);
@@ -141,30 +148,4 @@ TEST(Image, RegionOfManyRunsIsJoinedWhole)
     CRgn whole;
     whole.Attach(::ExtCreateRegion(NULL, (DWORD)(sizeof(RGNDATAHEADER) + sizeof(RECT) * n), pData));
     EXPECT_TRUE(joined.EqualRgn(&whole));
-}
-
-// Scaling by the bitmap rule, one-to-one drawing, and the loaders' failures.
-TEST(Image, ScaleShowAndLoaders)
-{
-    CQImage image;
-    ASSERT_TRUE(
-        LoadImage(image, 40, 20, [](int x, int) { return x < 20 ? RGB(255, 0, 0) : RGB(0, 0, 255); }));
-    CPixelBuffer buf(100, 100);
-    image.ScaleBmp(buf.GetDC(), CRect(50, 50, 150, 110), TRUE); // fits: grows by 3 to 120 x 60 at (-10, 0)
-    EXPECT_EQ(RGB(255, 0, 0), buf.GetPixel(0, 30));
-    EXPECT_EQ(RGB(255, 0, 0), buf.GetPixel(48, 59));
-    EXPECT_EQ(RGB(0, 0, 255), buf.GetPixel(51, 0));
-    EXPECT_EQ(RGB(255, 255, 255), buf.GetPixel(51, 60));
-
-    CPixelBuffer one(50, 30);
-    image.ShowBmp(one.GetDC(), 5, 5);
-    EXPECT_EQ(20 * 20, one.CountColor(CRect(0, 0, 50, 30), RGB(255, 0, 0)));
-    EXPECT_EQ(RGB(0, 0, 255), one.GetPixel(44, 24));
-    EXPECT_EQ(RGB(255, 255, 255), one.GetPixel(45, 25));
-
-    EXPECT_FALSE(image.OpenIconID(4711));
-    EXPECT_EQ(nullptr, image.GetIconHandle());
-    EXPECT_FALSE(image.OpenBmpID(4711));
-    EXPECT_FALSE(image.OpenBmpFile(L"Z:\\no\\such.bmp"));
-    EXPECT_EQ(40, image.GetBmpWidth()); // what was held stays
 }
