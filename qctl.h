@@ -25,3 +25,8 @@
 #include "dialogs/QArrangeDlg.h"
 #include "dialogs/QColorPickerCB.h"
 #include "dialogs/QTipCtr.h"
+#include "image/QDIBitmap.h"
+#include "image/QDIBitmapEx.h"
+#include "image/QClipboard.h"
+#include "image/QImage.h"
+#include "image/QPreviewStatic.h"

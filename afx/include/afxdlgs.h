@@ -53,3 +53,5 @@ protected:
 private:
     LPCWSTR DevName(WORD DEVNAMES::*pOffset) const;
 };
+
+#include "afxfiledlg_.h"

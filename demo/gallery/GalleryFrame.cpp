@@ -110,6 +110,8 @@ int CGalleryFrame::WriteScreenshots(LPCWSTR pszFolder)
         strPath.Format(L"%s\\%s.png", pszFolder, CGalleryPageRegistry::Pages()[i].lpszName);
         if (WriteWindowPng(this, strPath))
             nWritten++;
+        if (CGalleryPage* pPage = GetPage(i))
+            nWritten += pPage->WriteExtraScreenshots(pszFolder);
     }
     return nWritten;
 }

@@ -38,6 +38,12 @@ protected:
     // Places the controls in a client area of cx by cy pixels.
     virtual void Layout(int cx, int cy) = 0;
 
+public:
+    // In screenshot mode, after the page's own screenshot: further screenshots the page takes
+    // (of a dialog it opens, say) below the folder; the number to count with the pages' own.
+    virtual int WriteExtraScreenshots(LPCWSTR /*pszFolder*/) { return 0; }
+
+protected:
     // A static text child with the gallery's font.
     BOOL CreateLabel(CStatic& label, LPCTSTR lpszText, UINT nID, DWORD dwStyle = SS_LEFT);
 

@@ -1,0 +1,114 @@
+// Helpers of the image tests.
+#include "image_test.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace imgtest
+{
+
+CString SampleDir()
+{
+    const char* psz = getenv("QCTL_SAMPLES_DIR");
+#ifdef QCTL_SAMPLES_DIR
+    if (!psz || !*psz)
+        psz = QCTL_SAMPLES_DIR;
+#endif
+    CString dir(psz ? psz : "");
+    if (!dir.IsEmpty() && dir[0] == L'/')
+        dir = L"Z:" + dir; // the Linux root is drive Z:
+    dir.Replace(L'/', L'\\');
+    DWORD attr = ::GetFileAttributesW(dir + L"\\bmp\\good");
+    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) ? dir : CString();
+}
+
+std::vector<CString> ListFiles(const CString& dir, LPCTSTR pattern)
+{
+    std::vector<CString> v;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = ::FindFirstFileW(dir + L"\\" + pattern, &fd);
+    for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(h, &fd))
+        v.push_back(dir + L"\\" + fd.cFileName);
+    if (h != INVALID_HANDLE_VALUE)
+        ::FindClose(h);
+    std::sort(v.begin(), v.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
+    return v;
+}
+
+Bytes ReadBytes(const CString& path)
+{
+    Bytes data;
+    HANDLE h = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        return data;
+    DWORD n = ::GetFileSize(h, NULL), nRead = 0;
+    data.resize(n);
+    if (n)
+        ::ReadFile(h, data.data(), n, &nRead, NULL);
+    data.resize(nRead);
+    ::CloseHandle(h);
+    return data;
+}
+
+bool WriteBytes(const CString& path, const Bytes& data)
+{
+    HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD n = 0;
+    BOOL ok = h != INVALID_HANDLE_VALUE &&
+              (data.empty() || ::WriteFile(h, data.data(), (DWORD)data.size(), &n, NULL));
+    if (h != INVALID_HANDLE_VALUE)
+        ::CloseHandle(h);
+    return ok && n == data.size();
+}
+
+CString TempPath(LPCTSTR name)
+{
+    wchar_t dir[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, dir);
+    CString s;
+    s.Format(L"%sqctl_img_%lu_%s", dir, ::GetCurrentProcessId(), name);
+    return s;
+}
+
+CString WriteTemp(LPCTSTR name, const Bytes& data)
+{
+    CString path = TempPath(name);
+    EXPECT_TRUE(WriteBytes(path, data));
+    return path;
+}
+
+Bytes MakeBmp(int cx, int cy, int nBits, const std::vector<RGBQUAD>& colors, const Bytes& rows,
+              DWORD biSizeImage)
+{
+    BITMAPINFOHEADER bih = {40, cx, cy, 1, (WORD)nBits, BI_RGB};
+    bih.biSizeImage = biSizeImage == (DWORD)-1 ? (DWORD)rows.size() : biSizeImage;
+    bih.biClrUsed = (DWORD)colors.size();
+    DWORD off = 54 + (DWORD)colors.size() * 4, size = off + (DWORD)rows.size();
+    Bytes b{'B', 'M'};
+    b.resize(14);
+    memcpy(&b[2], &size, 4);
+    memcpy(&b[10], &off, 4);
+    b.insert(b.end(), (const BYTE*)&bih, (const BYTE*)&bih + 40);
+    b.insert(b.end(), (const BYTE*)colors.data(), (const BYTE*)(colors.data() + colors.size()));
+    b.insert(b.end(), rows.begin(), rows.end());
+    return b;
+}
+
+std::unique_ptr<qtest::CPixelBuffer> DrawPacked(const BYTE* pInfo, const BYTE* pBits, int cx, int cy)
+{
+    auto buf = std::make_unique<qtest::CPixelBuffer>(cx, cy);
+    ::StretchDIBits(buf->GetDC()->GetSafeHdc(), 0, 0, cx, cy, 0, 0, cx, cy, pBits,
+                    reinterpret_cast<const BITMAPINFO*>(pInfo), DIB_RGB_COLORS, SRCCOPY);
+    return buf;
+}
+
+int CountDifferent(const qtest::CPixelBuffer& a, const qtest::CPixelBuffer& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.Height(); y++)
+        for (int x = 0; x < a.Width(); x++)
+            n += a.GetPixel(x, y) != b.GetPixel(x, y);
+    return n;
+}
+
+} // namespace imgtest
