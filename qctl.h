@@ -21,3 +21,6 @@
 #include "grid/QInPlaceList.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"
+#include "shell/QShellPidl.h"
+#include "shell/QSHFileInfo.h"
+#include "shell/QShellTree.h"
