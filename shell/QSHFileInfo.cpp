@@ -1,6 +1,7 @@
 // CQSHFileInfo: the parts, shell information, display texts and existence of one path, and the
 // folder-browsing dialog.
 #include "QSHFileInfo.h"
+#include "ShellParse.h"
 
 #include <shlobj.h>
 
@@ -262,7 +263,7 @@ BOOL CQSHFileInfo::BrowseForFolder(CWnd* pParentWnd)
     if (!m_strRoot.IsEmpty())
     {
         LPSHELLFOLDER lpsfDesktop = NULL;
-        HRESULT hr = ::SHGetDesktopFolder(&lpsfDesktop);
+        HRESULT hr = IsDesktopParseName(m_strRoot) ? ::SHGetDesktopFolder(&lpsfDesktop) : E_INVALIDARG;
         if (SUCCEEDED(hr) && lpsfDesktop != NULL)
         {
             ULONG ulEaten = 0;

@@ -1,5 +1,6 @@
 // CQShellPidl: identifier-list arithmetic, display names, icons and the item context menu.
 #include "QShellPidl.h"
+#include "ShellParse.h"
 
 #include <cstring>
 
@@ -147,7 +148,7 @@ LPITEMIDLIST CQShellPidl::GetFullyQualPidl(LPSHELLFOLDER lpsf, LPITEMIDLIST lpi)
     CString strName;
     BOOL bNamed = GetNameBuffer(lpsf, lpi, SHGDN_FORPARSING, strName.GetBuffer(cchName), cchName);
     strName.ReleaseBuffer(bNamed ? -1 : 0);
-    if (!bNamed)
+    if (!bNamed || !IsDesktopParseName(strName))
         return NULL;
     LPSHELLFOLDER lpsfDesktop = NULL;
     if (FAILED(::SHGetDesktopFolder(&lpsfDesktop)) || lpsfDesktop == NULL)

@@ -2,6 +2,7 @@
 // selection), the items' icons and order, and freeing each item's record when it is deleted.
 // The path, search and context-menu operations are in QShellTreePath.cpp.
 #include "QShellTree.h"
+#include "ShellParse.h"
 
 #include <shlwapi.h>
 
@@ -191,9 +192,43 @@ void CQShellTree::SortChildrenOf(HTREEITEM hParent)
 // ---------------------------------------------------------------------------------------------
 // The top level
 
-void CQShellTree::FinishPopulate()
+void CQShellTree::ClearTree()
 {
-    SortChildrenOf(TVI_ROOT);
+    // Nothing selected first: deleting the selected item would move the selection to a sibling,
+    // and the owner's selection handler would fill that one while the tree is being emptied.
+    Select(NULL, TVGN_CARET);
+    DeleteAllItems();
+}
+
+int CALLBACK CQShellTree::DesktopCompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+{
+    LPCITEMIDLIST pidlComputer = (LPCITEMIDLIST)lParamSort;
+    tagID* lptvid1 = (tagID*)lParam1;
+    tagID* lptvid2 = (tagID*)lParam2;
+    bool bFirst = lptvid1 != NULL && ::ILIsEqual(lptvid1->lpi, pidlComputer);
+    bool bSecond = lptvid2 != NULL && ::ILIsEqual(lptvid2->lpi, pidlComputer);
+    if (bFirst != bSecond)
+        return bFirst ? -1 : 1;
+    return TreeViewCompareProc(lParam1, lParam2, 0);
+}
+
+void CQShellTree::FinishPopulate(bool bDesktop)
+{
+    // Opening a path walks down from the first top-level item, which must hold the drives; the
+    // desktop's own order may put other folders first.
+    LPITEMIDLIST pidlComputer = NULL;
+    if (bDesktop && SUCCEEDED(::SHGetSpecialFolderLocation(m_hWnd, CSIDL_DRIVES, &pidlComputer)) &&
+        pidlComputer != NULL)
+    {
+        TVSORTCB tvscb = {};
+        tvscb.hParent = TVI_ROOT;
+        tvscb.lpfnCompare = DesktopCompareProc;
+        tvscb.lParam = (LPARAM)pidlComputer;
+        SortChildrenCB(&tvscb);
+        ::CoTaskMemFree(pidlComputer);
+    }
+    else
+        SortChildrenOf(TVI_ROOT);
     HTREEITEM hFirst = GetRootItem();
     if (hFirst != NULL)
     {
@@ -207,19 +242,20 @@ void CQShellTree::PopulateTree()
     LPSHELLFOLDER lpsfDesktop = NULL;
     if (SUCCEEDED(::SHGetDesktopFolder(&lpsfDesktop)) && lpsfDesktop != NULL)
     {
-        DeleteAllItems();
+        ClearTree();
         FillTreeView(lpsfDesktop, NULL, TVI_ROOT);
         lpsfDesktop->Release();
     }
-    FinishPopulate();
+    FinishPopulate(true);
 }
 
 void CQShellTree::PopulateTree(int nFolder)
 {
+    bool bDesktop = false;
     LPSHELLFOLDER lpsfDesktop = NULL;
     if (SUCCEEDED(::SHGetDesktopFolder(&lpsfDesktop)) && lpsfDesktop != NULL)
     {
-        DeleteAllItems();
+        ClearTree();
         LPITEMIDLIST pidlFolder = NULL;
         LPSHELLFOLDER lpsfFolder = NULL;
         if (SUCCEEDED(::SHGetSpecialFolderLocation(m_hWnd, nFolder, &pidlFolder)) && pidlFolder != NULL &&
@@ -230,25 +266,31 @@ void CQShellTree::PopulateTree(int nFolder)
             lpsfFolder->Release();
         }
         else
+        {
             FillTreeView(lpsfDesktop, NULL, TVI_ROOT);
+            bDesktop = true;
+        }
         if (pidlFolder != NULL)
             ::CoTaskMemFree(pidlFolder);
         lpsfDesktop->Release();
     }
-    FinishPopulate();
+    FinishPopulate(bDesktop);
 }
 
 void CQShellTree::PopulateTree(LPCTSTR lpszPath)
 {
+    bool bDesktop = false;
     LPMALLOC lpMalloc = NULL;
     LPSHELLFOLDER lpsfDesktop = NULL;
     if (SUCCEEDED(::SHGetMalloc(&lpMalloc)) && lpMalloc != NULL &&
         SUCCEEDED(::SHGetDesktopFolder(&lpsfDesktop)) && lpsfDesktop != NULL)
     {
-        DeleteAllItems();
-        // Walk down one component at a time; the folder reached so far is lpsfCurrent.
+        ClearTree();
+        // Walk down one component at a time; the folder reached so far is lpsfCurrent, its list
+        // from the desktop pidlCurrent (null for the desktop itself).
         LPSHELLFOLDER lpsfCurrent = lpsfDesktop;
         lpsfCurrent->AddRef();
+        LPITEMIDLIST pidlCurrent = NULL;
         LPCWSTR p = lpszPath != NULL ? lpszPath : L"";
         while (p != NULL && *p != 0)
         {
@@ -259,6 +301,8 @@ void CQShellTree::PopulateTree(LPCTSTR lpszPath)
             wchar_t szComponent[kMaxComponent + 1];
             wcsncpy(szComponent, p, nLength);
             szComponent[nLength] = 0;
+            if (lpsfCurrent == lpsfDesktop && !IsDesktopParseName(szComponent))
+                break;
             ULONG ulEaten = 0;
             LPITEMIDLIST pidl = NULL;
             HRESULT hr = lpsfCurrent->ParseDisplayName(m_hWnd, NULL, szComponent, &ulEaten, &pidl, NULL);
@@ -269,21 +313,31 @@ void CQShellTree::PopulateTree(LPCTSTR lpszPath)
             }
             LPSHELLFOLDER lpsfNext = NULL;
             hr = lpsfCurrent->BindToObject(pidl, NULL, IID_IShellFolder, (void**)&lpsfNext);
+            LPITEMIDLIST pidlNext = SUCCEEDED(hr) && lpsfNext != NULL ? ConcatPidls(pidlCurrent, pidl) : NULL;
             lpMalloc->Free(pidl);
-            if (FAILED(hr) || lpsfNext == NULL)
+            if (pidlNext == NULL)
+            {
+                if (lpsfNext != NULL)
+                    lpsfNext->Release();
                 break;
+            }
             lpsfCurrent->Release();
             lpsfCurrent = lpsfNext;
+            lpMalloc->Free(pidlCurrent);
+            pidlCurrent = pidlNext;
             p = pNext;
         }
-        FillTreeView(lpsfCurrent, NULL, TVI_ROOT);
+        // The items' full lists start at the desktop, as the shell's calls on them expect.
+        FillTreeView(lpsfCurrent, pidlCurrent, TVI_ROOT);
+        lpMalloc->Free(pidlCurrent);
+        bDesktop = lpsfCurrent == lpsfDesktop;
         lpsfCurrent->Release();
     }
     if (lpsfDesktop != NULL)
         lpsfDesktop->Release();
     if (lpMalloc != NULL)
         lpMalloc->Release();
-    FinishPopulate();
+    FinishPopulate(bDesktop);
 }
 
 // ---------------------------------------------------------------------------------------------

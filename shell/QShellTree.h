@@ -7,7 +7,9 @@
 // The tree has no message-map entries of its own: its owner forwards the tree's notifications
 // (TVN_ITEMEXPANDING to OnFolderExpanding, TVN_SELCHANGED to OnFolderSelected, NM_RCLICK to
 // GetContextMenu and TVN_DELETEITEM to OnDeleteShellItem). Without the last, the records, lists
-// and folder references of deleted items are never freed.
+// and folder references of deleted items are never freed. An owner that deletes items itself
+// clears the selection first (Select(NULL, TVGN_CARET)): otherwise the selection moves to a
+// sibling while items go, and the selection handler would fill it in the middle of the deletion.
 #pragma once
 
 #include <afxwin.h>
@@ -35,7 +37,7 @@ public:
     void SetFileType(CString strFileType);
 
     // Fill the top level: from the desktop, from a special folder (CSIDL number), or from the
-    // folder a path leads to (whose items' full lists then start at that folder).
+    // folder a path leads to (as far as it leads). Full lists always start at the desktop.
     void PopulateTree();
     void PopulateTree(int nFolder);
     void PopulateTree(LPCTSTR lpszPath);
@@ -84,6 +86,11 @@ protected:
     void SortChildrenOf(HTREEITEM hParent);
     // The record of an item, NULL when it has none.
     CQShellPidl::tagID* GetRecord(HTREEITEM hItem) const;
-    // Sorts the top level, expands its first item and selects it.
-    void FinishPopulate();
+    // Deletes every item, with nothing selected while they go.
+    void ClearTree();
+    // Sorts the top level, expands its first item and selects it. A top level filled from the
+    // desktop puts the computer (with the drives) first.
+    void FinishPopulate(bool bDesktop);
+    // The desktop's order with the computer first; lParamSort is the computer's list.
+    static int CALLBACK DesktopCompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 };
