@@ -30,3 +30,6 @@
 #include "image/QClipboard.h"
 #include "image/QImage.h"
 #include "image/QPreviewStatic.h"
+#include "shell/QShellPidl.h"
+#include "shell/QSHFileInfo.h"
+#include "shell/QShellTree.h"
