@@ -338,9 +338,65 @@ int CPixelBuffer::CountColor(const RECT& rc, COLORREF clr) const
     return n;
 }
 
+CRect CPixelBuffer::InkBounds(const RECT& rc, COLORREF clrBack) const
+{
+    CRect bounds(0, 0, 0, 0);
+    for (int y = (rc.top > 0 ? rc.top : 0); y < rc.bottom && y < m_cy; ++y)
+        for (int x = (rc.left > 0 ? rc.left : 0); x < rc.right && x < m_cx; ++x)
+            if (GetPixel(x, y) != clrBack)
+                bounds.UnionRect(bounds, CRect(x, y, x + 1, y + 1));
+    return bounds;
+}
+
 BOOL CPixelBuffer::CopyFrom(HDC hdcSrc, int xSrc, int ySrc)
 {
     return ::BitBlt(m_dc.m_hDC, 0, 0, m_cx, m_cy, hdcSrc, xSrc, ySrc, SRCCOPY);
+}
+
+// The ink of one glyph relative to its pen position, [left, right) in x: the widest of its black
+// boxes as outline, as a one-bit and as a grey-level bitmap (hinting may differ between them).
+static bool GlyphInk(HDC hdc, wchar_t ch, int& left, int& right)
+{
+    const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    bool bAny = false;
+    for (UINT format : {GGO_METRICS, GGO_BITMAP, GGO_GRAY8_BITMAP})
+    {
+        GLYPHMETRICS gm;
+        if (::GetGlyphOutlineW(hdc, ch, format, &gm, 0, NULL, &identity) == GDI_ERROR)
+            continue;
+        int l = gm.gmptGlyphOrigin.x, r = gm.gmptGlyphOrigin.x + (int)gm.gmBlackBoxX;
+        left = bAny && left < l ? left : l;
+        right = bAny && right > r ? right : r;
+        bAny = true;
+    }
+    return bAny;
+}
+
+CRect TextInkBox(CDC* pDC, const CString& text, int x, int y)
+{
+    HDC hdc = pDC->GetSafeHdc();
+    TEXTMETRICW tm;
+    ::GetTextMetricsW(hdc, &tm);
+    SIZE ext = {0, 0};
+    ::GetTextExtentPoint32W(hdc, text, text.GetLength(), &ext);
+    CRect box(x, y, x + ext.cx + tm.tmOverhang, y + tm.tmHeight);
+    if (text.IsEmpty())
+        return box;
+    const wchar_t chFirst = text[0], chLast = text[text.GetLength() - 1];
+    ABC abc;
+    if (::GetCharABCWidthsW(hdc, chFirst, chFirst, &abc) && abc.abcA < 0)
+        box.left = x + abc.abcA;
+    if (::GetCharABCWidthsW(hdc, chLast, chLast, &abc) && abc.abcC < 0)
+        box.right -= abc.abcC;
+    // The glyphs' black boxes as rendered may reach further than the widths say.
+    int left, right;
+    if (GlyphInk(hdc, chFirst, left, right) && x + left < box.left)
+        box.left = x + left;
+    SIZE lastAdvance = {0, 0};
+    ::GetTextExtentPoint32W(hdc, &chLast, 1, &lastAdvance);
+    if (GlyphInk(hdc, chLast, left, right) && x + ext.cx - lastAdvance.cx + right > box.right)
+        box.right = x + ext.cx - lastAdvance.cx + right;
+    return box;
 }
 
 std::unique_ptr<CPixelBuffer> CaptureClient(CWnd* pWnd)
