@@ -212,6 +212,60 @@ void RunIdle()
     }
 }
 
+// Dispatches pending messages like PumpMessages but drops pointer moves to the window that has the
+// capture: those of the real pointer (a window shown or hidden under it) mean nothing to a test.
+// Returns how many came.
+static int PumpExceptMoves()
+{
+    MSG msg;
+    int n = 0;
+    while (n < 1000 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ++n;
+        if (msg.message == WM_QUIT || (msg.message == WM_MOUSEMOVE && msg.hwnd == ::GetCapture()))
+            continue;
+        CWinThread* pThread = AfxGetThread();
+        if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    return n;
+}
+
+void SettleMessages()
+{
+    const DWORD dwStart = ::GetTickCount();
+    int nQuiet = 0;
+    while (nQuiet < 3 && ::GetTickCount() - dwStart < 1000)
+    {
+        // A pointer query makes Wine talk to the X server and read the events it has sent.
+        POINT pt;
+        ::GetCursorPos(&pt);
+        bool bAny = PumpExceptMoves() > 0;
+        if (::MsgWaitForMultipleObjects(0, NULL, FALSE, 20, QS_ALLINPUT) == WAIT_OBJECT_0)
+            bAny = PumpExceptMoves() > 0 || bAny;
+        nQuiet = bAny ? 0 : nQuiet + 1;
+    }
+}
+
+bool TakeFocus(HWND hTop, HWND hFocus)
+{
+    if (hFocus == NULL)
+        hFocus = hTop;
+    for (int nTry = 0; nTry < 5; ++nTry)
+    {
+        SettleMessages();
+        ::SetForegroundWindow(hTop);
+        ::SetFocus(hFocus);
+        SettleMessages();
+        if (::GetFocus() == hFocus && ::GetForegroundWindow() == hTop)
+            return true;
+    }
+    return false;
+}
+
 void SendClick(HWND hWnd, POINT pt, UINT nFlags)
 {
     LPARAM lParam = MAKELPARAM(pt.x, pt.y);

@@ -118,6 +118,15 @@ int PumpMessages(int nMax = 1000);
 // (updates command UI, frees temporary handle wrappers).
 void RunIdle();
 
+// Lets the window system catch up: dispatches what is pending (dropping pointer moves to the
+// capture) and waits in short slices until nothing more has come for a while (at most about a
+// second). Focus and activation changes reach Wine from the X server later than the calls that
+// caused them; one arriving in the middle of a test would move the focus there.
+void SettleMessages();
+// Makes hTop the foreground window and hFocus (hTop when NULL) the focus window, settling before
+// and after, and tries again a few times when the focus does not stay; returns whether it stayed.
+bool TakeFocus(HWND hTop, HWND hFocus = NULL);
+
 // The messages of a left click (down and up) at a client point; nFlags adds MK_SHIFT etc.
 void SendClick(HWND hWnd, POINT pt, UINT nFlags = 0);
 void SendDblClick(HWND hWnd, POINT pt, UINT nFlags = 0);
