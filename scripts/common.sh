@@ -82,7 +82,7 @@ wine_fonts() {
   local dst="$WINEPREFIX/drive_c/windows/Fonts" f
   mkdir -p "$dst" || fail "wine fonts: $dst"
   for f in "$WINE_FONTS_DIR"/*; do
-    [ -e "$dst/${f##*/}" ] || ln -s "$f" "$dst/${f##*/}" || fail "wine fonts: link ${f##*/}"
+    ln -sf "$f" "$dst/${f##*/}" || fail "wine fonts: link ${f##*/}"
   done
   local reg="$WINEPREFIX/qctl-fonts.reg" key='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion'
   printf '%s\r\n' 'REGEDIT4' '' "[$key\\FontSubstitutes]" '"MS Shell Dlg"="Tahoma"' \

@@ -138,6 +138,7 @@ TEST(CStringSearch, FindAndCompareAtTheEdges)
                 {CString().Find(L'a'), -1},
                 {s.FindOneOf(L"xc"), 2},
                 {s.FindOneOf(L"xyz"), -1},
+                {apple.FindOneOf(L"e"), 4}, // only the last character matches
                 {s.FindOneOf(L""), -1},
                 {apple.Compare(L"Apple"), 0},
                 {apple.Compare(L"apple") < 0, true},

@@ -95,12 +95,6 @@ void TypeText(HWND hWnd, const wchar_t* text)
         TypeChar(hWnd, *text);
 }
 
-void PressKey(HWND hWnd, UINT vk)
-{
-    ::SendMessageW(hWnd, WM_KEYDOWN, vk, KeyParam(vk, false));
-    ::SendMessageW(hWnd, WM_KEYUP, vk, KeyParam(vk, true));
-}
-
 void PressCharKey(HWND hWnd, UINT vk, wchar_t ch)
 {
     ::SendMessageW(hWnd, WM_KEYDOWN, vk, KeyParam(vk, false));
@@ -108,16 +102,6 @@ void PressCharKey(HWND hWnd, UINT vk, wchar_t ch)
         ::SendMessageW(hWnd, WM_CHAR, ch, KeyParam(vk, false));
     if (::IsWindow(hWnd))
         ::SendMessageW(hWnd, WM_KEYUP, vk, KeyParam(vk, true));
-}
-
-void PumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 1000 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE); ++i)
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
 }
 
 std::wstring TextOf(HWND hWnd)

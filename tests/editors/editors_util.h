@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "testwin.h"
+
 namespace edtest
 {
 
@@ -47,11 +49,13 @@ void ResetHost();
 void TypeChar(HWND hWnd, wchar_t ch);
 void TypeText(HWND hWnd, const wchar_t* text);
 // A key without a character (Delete, Insert, the arrows): key down and key up only.
-void PressKey(HWND hWnd, UINT vk);
+inline void PressKey(HWND hWnd, UINT vk)
+{
+    qtest::SendKey(hWnd, vk);
+}
 // Backspace, Return and Escape: key down, their control character, key up.
 void PressCharKey(HWND hWnd, UINT vk, wchar_t ch);
-// Dispatches whatever is posted to this thread.
-void PumpMessages();
+using qtest::PumpMessages;
 
 // Window text and selection of an edit window.
 std::wstring TextOf(HWND hWnd);

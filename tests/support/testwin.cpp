@@ -250,20 +250,28 @@ void SettleMessages()
     }
 }
 
-bool TakeFocus(HWND hTop, HWND hFocus)
+::testing::AssertionResult TakeFocus(HWND hTop, HWND hFocus)
 {
     if (hFocus == NULL)
         hFocus = hTop;
+    HWND hGotFocus = NULL, hGotForeground = NULL;
     for (int nTry = 0; nTry < 5; ++nTry)
     {
         SettleMessages();
         ::SetForegroundWindow(hTop);
         ::SetFocus(hFocus);
         SettleMessages();
-        if (::GetFocus() == hFocus && ::GetForegroundWindow() == hTop)
-            return true;
+        hGotFocus = ::GetFocus();
+        hGotForeground = ::GetForegroundWindow();
+        if (hGotFocus == hFocus && hGotForeground == hTop)
+            return ::testing::AssertionSuccess();
     }
-    return false;
+    wchar_t szFocus[64] = L"", szForeground[64] = L"";
+    ::GetClassNameW(hGotFocus, szFocus, 64);
+    ::GetClassNameW(hGotForeground, szForeground, 64);
+    return ::testing::AssertionFailure()
+           << "focus " << hGotFocus << " (" << szFocus << "), foreground " << hGotForeground << " ("
+           << szForeground << "); wanted " << hFocus << " in " << hTop;
 }
 
 void SendClick(HWND hWnd, POINT pt, UINT nFlags)

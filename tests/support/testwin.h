@@ -124,8 +124,9 @@ void RunIdle();
 // caused them; one arriving in the middle of a test would move the focus there.
 void SettleMessages();
 // Makes hTop the foreground window and hFocus (hTop when NULL) the focus window, settling before
-// and after, and tries again a few times when the focus does not stay; returns whether it stayed.
-bool TakeFocus(HWND hTop, HWND hFocus = NULL);
+// and after, and tries again a few times when the focus does not stay; fails naming the windows
+// that have the focus and the foreground instead.
+::testing::AssertionResult TakeFocus(HWND hTop, HWND hFocus = NULL);
 
 // The messages of a left click (down and up) at a client point; nFlags adds MK_SHIFT etc.
 void SendClick(HWND hWnd, POINT pt, UINT nFlags = 0);
