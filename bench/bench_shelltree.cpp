@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -167,6 +168,65 @@ double EnumerateAlone(const CString& strPath, int* pnItems)
     return t;
 }
 
+// Where the time of one item goes: each step of filling, over every item of a folder.
+void Anatomy(const CString& strPath)
+{
+    LPITEMIDLIST pidlFolder = NULL;
+    SFGAOF sfgao = 0;
+    ::SHParseDisplayName(strPath, NULL, &pidlFolder, 0, &sfgao);
+    LPSHELLFOLDER lpsf = NULL;
+    ::SHBindToObject(NULL, pidlFolder, NULL, IID_IShellFolder, (void**)&lpsf);
+    LPENUMIDLIST lpe = NULL;
+    std::vector<LPITEMIDLIST> items;
+    if (lpsf == NULL || FAILED(lpsf->EnumObjects(NULL, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &lpe)) || !lpe)
+        return;
+    LPITEMIDLIST lpi = NULL;
+    ULONG ulFetched = 0;
+    while (lpe->Next(1, &lpi, &ulFetched) == S_OK && items.size() < 200)
+        items.push_back(lpi);
+    lpe->Release();
+    double tAttrs = 0, tAttrsNoSub = 0, tName = 0, tIcon = 0, tOpen = 0, tPath = 0, tFind = 0;
+    CQShellPidl pidl;
+    for (LPITEMIDLIST p : items)
+    {
+        LPITEMIDLIST full = ::ILCombine(pidlFolder, p);
+        double t = Now();
+        ULONG a = SFGAO_HASSUBFOLDER | SFGAO_FOLDER | SFGAO_FILESYSTEM;
+        lpsf->GetAttributesOf(1, (LPCITEMIDLIST*)&p, &a);
+        tAttrs += Now() - t;
+        t = Now();
+        a = SFGAO_FOLDER | SFGAO_FILESYSTEM;
+        lpsf->GetAttributesOf(1, (LPCITEMIDLIST*)&p, &a);
+        tAttrsNoSub += Now() - t;
+        wchar_t sz[MAX_PATH];
+        t = Now();
+        pidl.GetName(lpsf, p, SHGDN_NORMAL, sz);
+        tName += Now() - t;
+        t = Now();
+        pidl.GetItemIcon(full, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+        tIcon += Now() - t;
+        t = Now();
+        pidl.GetItemIcon(full, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON);
+        tOpen += Now() - t;
+        t = Now();
+        ::SHGetPathFromIDListW(full, sz);
+        tPath += Now() - t;
+        t = Now();
+        CFileFind finder;
+        finder.FindFile(CString(sz) + L"\\*.dwg");
+        tFind += Now() - t;
+        ::ILFree(full);
+        ::ILFree(p);
+    }
+    double n = items.empty() ? 1 : (double)items.size();
+    printf("  per item (us, %d items): attributes %.0f (without HASSUBFOLDER %.0f), name %.0f, icon %.0f, "
+           "open icon %.0f, path %.0f, file search %.0f\n",
+           (int)items.size(), tAttrs / n * 1e6, tAttrsNoSub / n * 1e6, tName / n * 1e6, tIcon / n * 1e6,
+           tOpen / n * 1e6, tPath / n * 1e6, tFind / n * 1e6);
+    lpsf->Release();
+    ::ILFree(pidlFolder);
+}
+
 struct Expansion
 {
     double tExpand = 1e9, tCollapse = 1e9, tEnum = 1e9;
@@ -277,6 +337,10 @@ int main(int argc, char** argv)
            (LPCWSTR)strRoot, tDeep * 1e3, strReached == strDeep ? "yes" : "NO");
 
     // (a) and (c)
+    Anatomy(strFolders);
+    Anatomy(strFiles);
+    if (getenv("QCTL_BENCH_ANATOMY") != NULL)
+        return 0;
     owner.m_tree.TunnelTree(strRoot);
     Expansion folders = MeasureExpansion(owner, strFolders, L"folders");
     Expansion files = MeasureExpansion(owner, strFiles, L"files");

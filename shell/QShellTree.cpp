@@ -69,6 +69,10 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
     if (bRedraw)
         SetRedraw(FALSE);
     HTREEITEM hPrev = TVI_LAST;
+    // The icons of a plain folder (neither read-only nor system, so without a desktop.ini of its
+    // own): the same for every such folder, asked of the shell once per fill. The shell's icon
+    // look-up costs milliseconds per item.
+    int nPlainImage = -1, nPlainSelected = -1;
     LPITEMIDLIST lpi = NULL;
     ULONG ulFetched = 0;
     wchar_t szName[MAX_PATH];
@@ -92,6 +96,17 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
         {
             lpMalloc->Free(lpi);
             continue;
+        }
+        bool bPlainFolder = false;
+        if ((ulAttrs & (SFGAO_FOLDER | SFGAO_FILESYSTEM)) == (SFGAO_FOLDER | SFGAO_FILESYSTEM))
+        {
+            WIN32_FIND_DATAW wfd;
+            const DWORD dwCustom =
+                FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
+            bPlainFolder =
+                SUCCEEDED(::SHGetDataFromIDListW(lpsf, lpi, SHGDFIL_FINDDATA, &wfd, sizeof(wfd))) &&
+                (wfd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+                (wfd.dwFileAttributes & dwCustom) == 0;
         }
         tagID* lptvid = (tagID*)lpMalloc->Alloc(sizeof(tagID));
         if (lptvid == NULL)
@@ -119,7 +134,20 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
         tvis.item.pszText = szName;
         tvis.item.cchTextMax = MAX_PATH;
         tvis.item.lParam = (LPARAM)lptvid;
-        GetNormalAndSelectedIcons(lptvid->lpifq, &tvis.item);
+        if (bPlainFolder && nPlainImage >= 0)
+        {
+            tvis.item.iImage = nPlainImage;
+            tvis.item.iSelectedImage = nPlainSelected;
+        }
+        else
+        {
+            GetNormalAndSelectedIcons(lptvid->lpifq, &tvis.item);
+            if (bPlainFolder)
+            {
+                nPlainImage = tvis.item.iImage;
+                nPlainSelected = tvis.item.iSelectedImage;
+            }
+        }
         if ((ulAttrs & SFGAO_HASSUBFOLDER) != 0)
         {
             tvis.item.cChildren = 1;

@@ -231,6 +231,18 @@ TEST(ShellTree, LazyFillingAndChildrenMarks)
             EXPECT_EQ(bMarked, HasChildrenMark(owner.m_tree, h)) << Narrow(strText);
             EXPECT_TRUE(owner.m_tree.GetChildItem(h) == NULL) << "filled before expansion";
         }
+        // Every item shows the icons the shell gives for its list.
+        CQShellPidl pidl;
+        for (HTREEITEM h : owner.Children(hRoot))
+        {
+            int nImage = -1, nSelected = -1;
+            owner.m_tree.GetItemImage(h, nImage, nSelected);
+            LPITEMIDLIST lpifq = owner.m_tree.GetFullyQualifiedID(h);
+            EXPECT_EQ(pidl.GetItemIcon(lpifq, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON), nImage);
+            EXPECT_EQ(
+                pidl.GetItemIcon(lpifq, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON),
+                nSelected);
+        }
         HTREEITEM hAlpha = owner.Find(hRoot, L"alpha");
         ASSERT_TRUE(hAlpha != NULL);
         owner.m_tree.Expand(hAlpha, TVE_EXPAND);
