@@ -179,6 +179,7 @@ struct Settings
     std::string strReplay;
     std::string strOut = "fuzz-found";
     long long nSlowMs = 0; // inputs slower than this are saved too (0: none)
+    double dSeconds = 5;   // time allowed to the mutated inputs of one reader (0: no limit)
 };
 
 Settings ReadSettings()
@@ -194,6 +195,8 @@ Settings ReadSettings()
         s.strOut = p;
     if (const char* p = getenv("QCTL_FUZZ_SLOW_MS"))
         s.nSlowMs = atoll(p);
+    if (const char* p = getenv("QCTL_FUZZ_SECONDS"))
+        s.dSeconds = atof(p);
     return s;
 }
 
@@ -617,8 +620,14 @@ Summary RunReader(Reader& reader, const char* pszName)
             RunOne(corpus[i], -1 - (long long)i);
         std::vector<Bytes> pool = corpus;
         pool.insert(pool.end(), regress.begin(), regress.end());
+        // the same seed gives the same sequence; a time limit only cuts it shorter
         for (long long i = 0; i < s.nInputs && sum.nFindings < 20; i++)
+        {
             RunOne(MakeInput(s.nSeed, i, pool, reader.Unit(), reader.MaxSize()), i);
+            if (s.dSeconds > 0 &&
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() > s.dSeconds)
+                break;
+        }
     }
     reader.TearDown();
     sum.dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
