@@ -273,6 +273,9 @@ private:
         if (!!bNumber != bExpected)
             return Mismatch(("IsNumberVal of " + std::string(CW2CT(s))).c_str(), bExpected, !!bNumber);
         CString strPrec = CQStringMgr::PrecisionByNum(S, n, n & 1);
+        if (n < 0 && strPrec != CQStringMgr::PrecisionByNum(S, 6, n & 1))
+            return Mismatch("PrecisionByNum with a negative digit count (the default, 6)",
+                            W(CQStringMgr::PrecisionByNum(S, 6, n & 1)), W(strPrec));
         if (strPrec.GetLength() > 1500)
             return Mismatch("PrecisionByNum length", 1500, strPrec.GetLength());
         CString strGen = CQStringMgr::PrecisionByNum(_wtof(s.c_str()), n, n & 2);
