@@ -89,6 +89,14 @@ CString Trimmed(CString str)
     return str;
 }
 
+// The message of a key without a following separator; rest is the list from that key on.
+void ShowFormatError(const CString& strRest)
+{
+    CString strMsg(L"字符串格式出错! ");
+    strMsg += strRest;
+    ::MessageBoxW(nullptr, strMsg, L"提示", MB_OK | MB_ICONEXCLAMATION);
+}
+
 } // namespace
 
 void CQStringMgr::AddElementItem(CString& strSource, CString strItem, CString strSep)
@@ -129,9 +137,7 @@ BOOL CQStringMgr::GetElementItem(CString& strSource, CString& strKey, CString& s
     const wchar_t* pHit = nSepLen > 0 ? wcsstr(psz, strSep.GetString()) : nullptr;
     if (pHit == nullptr || pHit - psz >= nLen)
     {
-        CString strMsg(L"字符串格式出错! ");
-        strMsg += strSource;
-        ::MessageBoxW(nullptr, strMsg, L"提示", MB_OK | MB_ICONEXCLAMATION);
+        ShowFormatError(strSource);
         return FALSE;
     }
     int nKeyEnd = static_cast<int>(pHit - psz);
@@ -199,16 +205,38 @@ BOOL CQStringMgr::ExistElementItem(CString strSource, CString strItem, CString s
     return GetElementIndex(strSource, strItem, strSep) >= 0;
 }
 
+// The pair walk of GetElementItem, kept as positions in the one string: taking every pair off a
+// copy of the rest would cost a pass over the rest for each pair.
 BOOL CQStringMgr::ExistElementItem(CString strSource, CString strKey, CString strValue, CString strSep)
 {
-    CString strRest = strSource, strK, strV;
-    while (!strRest.IsEmpty())
+    const wchar_t* psz = strSource.GetString();
+    const int nLen = strSource.GetLength();
+    const wchar_t* pszSep = strSep.GetString();
+    const int nSepLen = static_cast<int>(wcslen(pszSep));
+    int nPos = 0;
+    while (nPos < nLen)
     {
-        if (!GetElementItem(strRest, strK, strV, strSep))
+        const wchar_t* pHit = nSepLen > 0 ? wcsstr(psz + nPos, pszSep) : nullptr;
+        if (pHit == nullptr || pHit - psz >= nLen)
+        {
+            ShowFormatError(strSource.Mid(nPos));
             return FALSE;
+        }
+        const int nKeyEnd = static_cast<int>(pHit - psz);
+        const int nValStart = nKeyEnd + nSepLen;
+        pHit = wcsstr(psz + nValStart, pszSep);
+        int nValEnd = nLen, nNext = nLen;
+        if (pHit != nullptr && pHit - psz < nLen)
+        {
+            nValEnd = static_cast<int>(pHit - psz);
+            nNext = nValEnd + nSepLen;
+        }
+        CString strK = Trimmed(Slice(psz, nPos, nKeyEnd - nPos));
+        CString strV = Trimmed(Slice(psz, nValStart, nValEnd - nValStart));
         if ((strKey.IsEmpty() || strK.Compare(strKey) == 0) &&
             (strValue.IsEmpty() || strV.Compare(strValue) == 0))
             return TRUE;
+        nPos = nNext;
     }
     return FALSE;
 }

@@ -31,6 +31,10 @@ CString FormatDouble(const wchar_t* pszFormat, int nDigits, double dValue)
 {
     if (nDigits > kMaxDigits)
         nDigits = kMaxDigits;
+    // A negative precision means the default one; said here rather than left to the run-time,
+    // some of which take far too long over a precision such as INT_MIN.
+    if (nDigits < 0)
+        nDigits = 6;
     int n = _scwprintf(pszFormat, nDigits, dValue);
     if (n <= 0)
         return CString();
