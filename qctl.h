@@ -21,3 +21,7 @@
 #include "grid/QInPlaceList.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"
+#include "listtree/THeaderCtrlEx.h"
+#include "listtree/TSortColumns.h"
+#include "listtree/ProgressCtrlEx.h"
+#include "listtree/Tsyslistviewex.h"
