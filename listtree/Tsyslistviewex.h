@@ -124,6 +124,9 @@ protected:
     BOOL IsItalicRow(LONGLONG llKey) const;
     void SetRowStyle(CMap<LONGLONG, LONGLONG, BYTE, BYTE>& map, LPARAM lRowKey, int bOn, int bRedraw);
     static BOOL IsCtrlDown();
+    // Subclasses the list's header with m_HeaderCtrl once the header exists (a list may make
+    // its header only with its first column).
+    void AttachHeader();
 
     CTSortColumns m_SortColumns;
     CTHeaderCtrlEx m_HeaderCtrl;
