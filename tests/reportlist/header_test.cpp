@@ -1,291 +1,165 @@
-// The header's sort marks and their drawing, the bitmap strip's geometry, the progress bar's
-// percentage box, and the list's geometry helpers, through real windows.
+// The header's sort marks and their drawing, the bitmap strip, the progress bar's percentage
+// box and the list's geometry helpers, through real windows.
 #include "rltest.h"
 
-#include <algorithm>
+#include <memory>
 #include <set>
 
 using namespace rltest;
 
-namespace
-{
-
-// Marks: positions are handed out in order, deleting one closes the gap, re-marking only turns
-// the direction, and a marked column is owner-drawn exactly while it is marked.
-TEST_F(ListTest, HeaderSortMarks)
-{
-    AddColumns(8);
-    CTHeaderCtrlEx& header = list.Header();
-    auto format = [&](int c)
-    {
-        HDITEM hdi = {};
-        hdi.mask = HDI_FORMAT;
-        header.GetItem(c, &hdi);
-        return hdi.fmt;
-    };
-    for (int c : {4, 1, 7})
-        EXPECT_EQ(1, header.SetColumnOrder(c, 1));
-    header.SetColumnOrder(1, 0); // already marked: direction only
-    struct
-    {
-        int column, ascending, position;
-    } expected[] = {{4, 1, 1}, {1, 0, 2}, {7, 1, 3}};
-    for (auto& e : expected)
-    {
-        int bAscending = -1, nPosition = -1, nColumn = -1;
-        ASSERT_TRUE(header.GetColumnOrder(e.column, bAscending, nPosition));
-        EXPECT_EQ(e.ascending, bAscending);
-        EXPECT_EQ(e.position, nPosition);
-        ASSERT_TRUE(header.GetPositionColumn(e.position, bAscending, nColumn));
-        EXPECT_EQ(e.column, nColumn);
-        EXPECT_TRUE(format(e.column) & HDF_OWNERDRAW);
-    }
-    int bAscending = 7, nPosition = 7, nColumn = 7;
-    EXPECT_FALSE(header.GetColumnOrder(2, bAscending, nPosition));
-    EXPECT_EQ(7, bAscending + nPosition - 7); // untouched
-    EXPECT_FALSE(header.GetPositionColumn(4, bAscending, nColumn));
-    EXPECT_FALSE(format(2) & HDF_OWNERDRAW);
-
-    header.DeleteColumnOrder(1);
-    header.DeleteColumnOrder(3); // not marked: nothing
-    EXPECT_FALSE(format(1) & HDF_OWNERDRAW);
-    ASSERT_TRUE(header.GetColumnOrder(4, bAscending, nPosition));
-    EXPECT_EQ(1, nPosition);
-    ASSERT_TRUE(header.GetColumnOrder(7, bAscending, nPosition));
-    EXPECT_EQ(2, nPosition);
-    header.SetColumnOrder(0, 1);
-    ASSERT_TRUE(header.GetColumnOrder(0, bAscending, nPosition));
-    EXPECT_EQ(3, nPosition); // the next free position after the gap closed
-    EXPECT_STREQ(L"4,7,0", list.GetHeaderSortString());
-
-    header.ResetSortColumns(TRUE);
-    EXPECT_EQ(0, header.GetCountSortColumns());
-    for (int c = 0; c < 8; ++c)
-        EXPECT_FALSE(format(c) & HDF_OWNERDRAW);
-    header.SetColumnOrder(5, 0);
-    ASSERT_TRUE(header.GetColumnOrder(5, bAscending, nPosition));
-    EXPECT_EQ(1, nPosition);
-}
-
-// The pixels of one header item: the arrow in the 3-D shadow colour points down when ascending
-// and up when descending; with several marks, positions 1 to 3 show as many black ticks under
-// the arrow, position 4 none; a lone mark has no ticks; a narrow item drops title, then arrow.
+// A marked item's pixels: the arrow in the 3-D shadow colour points down ascending and up
+// descending; with several marks, positions 1 to 3 show as many black ticks, position 4 none;
+// a narrow item drops the arrow.
 TEST_F(ListTest, HeaderArrowAndTicks)
 {
-    for (int c = 0; c < 5; ++c)
-        list.InsertColumn(c, L"a", LVCFMT_LEFT, 70, c);
+    AddColumns(5, 70);
     CTHeaderCtrlEx& header = list.Header();
     CClientDC dc(&header);
-    CFont* pOld = dc.SelectObject(CFont::FromHandle((HFONT)header.SendMessage(WM_GETFONT)));
+    dc.SelectObject(CFont::FromHandle((HFONT)header.SendMessage(WM_GETFONT)));
     const int x = dc.GetTextExtent(L"X", 1).cx;
-    dc.SelectObject(pOld);
     const COLORREF shadow = ::GetSysColor(COLOR_3DSHADOW);
-
     struct Result
     {
-        int shadowPixels = 0;
-        int widestRow = -1, narrowestRow = -1; // rows of the arrow with most and fewest pixels
-        int ticks = 0;                         // x columns with black pixels right of the title
+        int shadowPixels = 0, widestRow = -1, narrowestRow = -1, ticks = 0;
     };
     auto measure = [&](int nColumn)
     {
         auto buf = qtest::CapturePrint(&header);
         CRect rc;
         header.GetItemRect(nColumn, &rc);
+        rc.left = rc.right - 4 * x; // right of the (short) title
         Result r;
-        CRect area(rc.right - 4 * x, rc.top, rc.right, rc.bottom);
         int most = 0, fewest = INT_MAX;
-        for (int yy = area.top; yy < area.bottom; ++yy)
+        std::set<int> tickColumns;
+        for (int yy = rc.top; yy < rc.bottom; ++yy)
         {
             int n = 0;
-            for (int xx = area.left; xx < area.right; ++xx)
+            for (int xx = rc.left; xx < rc.right; ++xx)
+            {
                 n += buf->GetPixel(xx, yy) == shadow;
+                if (buf->GetPixel(xx, yy) == RGB(0, 0, 0))
+                    tickColumns.insert(xx);
+            }
             r.shadowPixels += n;
             if (n > most)
                 most = n, r.widestRow = yy;
             if (n > 0 && n < fewest)
                 fewest = n, r.narrowestRow = yy;
         }
-        std::set<int> tickColumns;
-        for (int xx = area.left; xx < area.right; ++xx)
-            for (int yy = area.top; yy < area.bottom; ++yy)
-                if (buf->GetPixel(xx, yy) == RGB(0, 0, 0))
-                    tickColumns.insert(xx);
         r.ticks = (int)tickColumns.size();
         return r;
     };
-
-    Result plain = measure(0);
-    EXPECT_EQ(0, plain.shadowPixels > 6);
+    EXPECT_LE(measure(0).shadowPixels, 6);
     header.SetColumnOrder(0, 1);
-    Result lone = measure(0);
-    EXPECT_GT(lone.shadowPixels, 6);
-    EXPECT_LT(lone.widestRow, lone.narrowestRow); // pointing down
-    EXPECT_EQ(0, lone.ticks);
+    Result down = measure(0);
+    EXPECT_GT(down.shadowPixels, 6);
+    EXPECT_LT(down.widestRow, down.narrowestRow);
+    EXPECT_EQ(0, down.ticks);
     header.SetColumnOrder(0, 0);
     Result up = measure(0);
-    EXPECT_GT(up.widestRow, up.narrowestRow); // pointing up
-
+    EXPECT_GT(up.widestRow, up.narrowestRow);
     for (int c = 1; c < 4; ++c)
         header.SetColumnOrder(c, 1);
     for (int c = 0; c < 4; ++c)
-    {
-        SCOPED_TRACE(testing::Message() << "position " << c + 1);
-        EXPECT_EQ(c < 3 ? c + 1 : 0, measure(c).ticks);
-    }
-
-    // Narrow: the arrow needs 2x of the item's width right of x.
+        EXPECT_EQ(c < 3 ? c + 1 : 0, measure(c).ticks) << "position " << c + 1;
     list.SetColumnWidth(0, 3 * x + 3);
     EXPECT_GT(measure(0).shadowPixels, 6);
     list.SetColumnWidth(0, x + 1);
     EXPECT_LE(measure(0).shadowPixels, 6);
 }
 
-// A strip image's rectangle; a strip that did not load stays empty.
-TEST(ColumnBitmap, GeometryAndLoading)
+// Strip geometry; green shows what is below; a narrower maximum clips; images beyond the strip
+// and strips that did not load draw nothing.
+TEST(ColumnBitmap, GeometryAndTransparentCopy)
 {
-    CTColumnBitmap bitmap(IDB_QCTL_LISTICONS, 16, 15, 2);
-    EXPECT_TRUE(bitmap.IsLoad());
+    CTColumnBitmap bitmap(IDB_QCTL_LISTICONS, 16, 15, 2), missing(1, 16, 15, 2);
     EXPECT_EQ(CRect(48, 30, 64, 45), bitmap.GetRectImage(3));
-    CTColumnBitmap missing(1, 16, 15, 2);
-    EXPECT_FALSE(missing.IsLoad());
+    EXPECT_TRUE(bitmap.IsLoad() && !missing.IsLoad());
     EXPECT_EQ(0, missing.GetWidth());
-    EXPECT_EQ(CRect(0, 0, 0, 0), missing.GetRectImage(3));
-    // Drawing: green shows what is below, the rest is the image; beyond the strip nothing.
     CTColumnBitmap strip(IDB_QCTL_LISTICONS, 16, 16, 0);
     qtest::CPixelBuffer buf(64, 20, RGB(255, 255, 255));
-    strip.Put(1, buf.GetDC(), 0, 0, 16);  // a blue square inset 3 pixels
-    strip.Put(1, buf.GetDC(), 20, 0, 8);  // clipped to 8 pixels
-    strip.Put(8, buf.GetDC(), 40, 0, 16); // beyond the strip
+    strip.Put(1, buf.GetDC(), 0, 0, 16); // a blue square inset 3 pixels
+    strip.Put(1, buf.GetDC(), 20, 0, 8);
+    strip.Put(8, buf.GetDC(), 40, 0, 16);
     strip.Put(-1, buf.GetDC(), 40, 0, 16);
-    EXPECT_EQ(RGB(255, 255, 255), buf.GetPixel(0, 0));
-    EXPECT_EQ(RGB(0, 0, 200), buf.GetPixel(8, 8));
+    missing.Put(0, buf.GetDC(), 40, 0, 16);
     EXPECT_EQ(100, buf.CountColor(CRect(0, 0, 16, 16), RGB(0, 0, 200)));
     EXPECT_EQ(50, buf.CountColor(CRect(20, 0, 40, 20), RGB(0, 0, 200)));
-    EXPECT_EQ(0, buf.CountColor(CRect(0, 0, 64, 20), RGB(0, 255, 0)));
     EXPECT_EQ(64 * 20 - 150, buf.CountColor(CRect(0, 0, 64, 20), RGB(255, 255, 255)));
 }
 
-// The percentage box: drawn in the middle on PBM_SETPOS up to 100 (negative too), as tall as
-// the text and 8 pixels wider, with the parent's font; other messages and positions above 100
-// draw none.
+// The percentage box: on PBM_SETPOS up to 100 (negative too), in the middle, as tall as the text
+// and 8 pixels wider, in the parent's font; none above 100 or for other messages.
 TEST_F(ListTest, ProgressBox)
 {
     CProgressCtrlEx bar;
-    // A child of the list, as during a sort: the box is written in the list's font.
     ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE, CRect(20, 60, 320, 90), &list, 5));
-    bar.UpdateWindow();
     CRect rc;
     bar.GetClientRect(&rc);
     CClientDC dc(&bar);
-    CFont* pOld = dc.SelectObject(&font);
+    dc.SelectObject(&font); // the list's font
     auto screen = [&]()
     {
         auto buf = std::make_unique<qtest::CPixelBuffer>(rc.Width(), rc.Height());
         buf->CopyFrom(dc.m_hDC, 0, 0);
         return buf;
     };
-    auto black = [&](int nPos)
+    const COLORREF black = RGB(0, 0, 0);
+    for (int nPos : {42, 100, -5, 101})
     {
-        // A repaint for any other reason shows the bar without a box.
-        bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        auto before = screen();
-        EXPECT_EQ(0, before->CountColor(rc, RGB(0, 0, 0)));
+        SCOPED_TRACE(nPos);
+        bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); // no box
+        EXPECT_EQ(0, screen()->CountColor(rc, black));
         bar.SendMessage(PBM_SETPOS, (WPARAM)nPos);
-        auto after = screen();
-        return after;
-    };
-    struct Case
-    {
-        int pos;
-        const wchar_t* text; // NULL: no box
-    } cases[] = {{42, L"42%"}, {100, L"100%"}, {-5, L"-5%"}, {101, NULL}, {250, NULL}};
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.pos);
-        auto buf = black(c.pos);
-        if (c.text == NULL)
+        auto buf = screen();
+        if (nPos > 100)
         {
-            EXPECT_EQ(0, buf->CountColor(rc, RGB(0, 0, 0)));
+            EXPECT_EQ(0, buf->CountColor(rc, black));
             continue;
         }
-        CSize size = dc.GetTextExtent(c.text);
-        int x0 = (rc.Width() - size.cx) / 2, y0 = (rc.Height() - size.cy) / 2;
-        // The frame: left edge at x0 - 2, right edge at x0 + w + 5, as tall as the text.
-        EXPECT_EQ(RGB(0, 0, 0), buf->GetPixel(x0 - 2, y0 + size.cy / 2));
-        EXPECT_EQ(RGB(0, 0, 0), buf->GetPixel(x0 + size.cx + 5, y0 + size.cy / 2));
-        EXPECT_EQ(RGB(0, 0, 0), buf->GetPixel(x0, y0));
-        EXPECT_EQ(RGB(0, 0, 0), buf->GetPixel(x0, y0 + size.cy - 1));
-        EXPECT_NE(RGB(0, 0, 0), buf->GetPixel(x0 - 3, y0 + size.cy / 2));
-        EXPECT_NE(RGB(0, 0, 0), buf->GetPixel(x0 + size.cx + 6, y0 + size.cy / 2));
-        EXPECT_NE(RGB(0, 0, 0), buf->GetPixel(x0, y0 - 1));
-        // The text inside.
+        CString strText;
+        strText.Format(L"%d%%", nPos);
+        CSize size = dc.GetTextExtent(strText);
+        int x0 = (rc.Width() - size.cx) / 2, y0 = (rc.Height() - size.cy) / 2, yMid = y0 + size.cy / 2;
+        EXPECT_EQ(black, buf->GetPixel(x0 - 2, yMid));
+        EXPECT_EQ(black, buf->GetPixel(x0 + size.cx + 5, yMid));
+        EXPECT_EQ(black, buf->GetPixel(x0, y0 + size.cy - 1));
+        EXPECT_NE(black, buf->GetPixel(x0, y0 - 1));
         CRect inside(x0 - 1, y0 + 1, x0 + size.cx + 5, y0 + size.cy - 1);
-        int ink = inside.Width() * inside.Height() - buf->CountColor(inside, ::GetSysColor(COLOR_3DFACE));
-        EXPECT_GT(ink, 10);
+        EXPECT_GT(inside.Width() * inside.Height() - buf->CountColor(inside, ::GetSysColor(COLOR_3DFACE)),
+                  10);
     }
-    // Range, step and step-it draw no box.
+    bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     bar.SetRange(0, 200);
     bar.SetStep(10);
-    bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     bar.StepIt();
     bar.UpdateWindow();
-    EXPECT_EQ(0, screen()->CountColor(rc, RGB(0, 0, 0)));
-    dc.SelectObject(pOld);
+    EXPECT_EQ(0, screen()->CountColor(rc, black));
 }
 
-// Hit tests and cell rectangles agree with the columns; ExpandHeader fills the client width or
-// narrows the last columns to 4 pixels; SelectItem leaves exactly one selected, focused item.
-TEST_F(ListTest, GeometryAndSelection)
+// ExpandHeader fills the client width, or narrows the last columns to 4 pixels when the columns
+// are wider than the list; rows are as tall as a plain list's plus the extra height.
+TEST_F(ListTest, ExpandHeaderAndRowHeight)
 {
-    list.InsertColumn(0, L"a", LVCFMT_LEFT, 100);
-    list.InsertColumn(1, L"b", LVCFMT_LEFT, 150, 1);
-    list.InsertColumn(2, L"c", LVCFMT_LEFT, 80, 2);
-    std::vector<std::vector<std::wstring>> rows;
-    for (int i = 0; i < 60; ++i)
-        rows.push_back({L"r", L"s", L"t"});
-    AddRows(rows);
-
-    CRect cell;
-    EXPECT_FALSE(list.GetSubItemRect(1, -1, cell));
-    EXPECT_FALSE(list.GetSubItemRect(1, 3, cell));
-    EXPECT_FALSE(list.GetSubItemRect(500, 0, cell));
-    for (int c = 0; c < 3; ++c)
-    {
-        SCOPED_TRACE(c);
-        ASSERT_TRUE(list.GetSubItemRect(2, c, cell));
-        EXPECT_EQ(list.GetColumnWidth(c), cell.Width());
-        int nColumn = -2;
-        EXPECT_EQ(2, list.HitTestEx(CPoint(cell.left + 1, cell.CenterPoint().y), nColumn));
-        EXPECT_EQ(c, nColumn);
-        EXPECT_EQ(2, list.HitTestEx(CPoint(cell.right - 1, cell.CenterPoint().y), nColumn));
-        EXPECT_EQ(c, nColumn);
-    }
-    int nColumn = -2;
-    EXPECT_EQ(-1, list.HitTestEx(CPoint(cell.right + 5, cell.CenterPoint().y), nColumn));
-    EXPECT_EQ(-1, nColumn);
-
+    AddColumns(3, 100);
+    AddRows(Table(60, {L"r", L"s", L"t"}));
     CRect client;
     list.GetClientRect(&client);
     list.ExpandHeader();
-    EXPECT_EQ(client.Width() - 2 - 250, list.GetColumnWidth(2));
+    EXPECT_EQ(client.Width() - 2 - 190, list.GetColumnWidth(2));
     list.SetColumnWidth(0, client.Width() + 50);
     list.ExpandHeader();
     EXPECT_EQ(4, list.GetColumnWidth(2));
     EXPECT_EQ(4, list.GetColumnWidth(1));
-    // Column 0 gets what is left beside the two 4-pixel columns.
     EXPECT_EQ(client.Width() - 2 - 8, list.GetColumnWidth(0));
 
-    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
-    list.SetItemState(7, LVIS_SELECTED, LVIS_SELECTED);
-    list.SelectItem(55);
-    EXPECT_EQ(1u, list.GetSelectedCount());
-    EXPECT_EQ(55, list.GetNextItem(-1, LVNI_SELECTED | LVNI_FOCUSED));
-    EXPECT_LE(list.GetTopIndex(), 55);
-    EXPECT_GE(list.GetTopIndex() + list.GetCountPerPage(), 56);
-    list.DeselectAll();
-    EXPECT_EQ(0u, list.GetSelectedCount());
+    CListCtrl plain;
+    ASSERT_TRUE(plain.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 200), &parent, 9));
+    plain.SetFont(&font);
+    plain.InsertColumn(0, L"x");
+    plain.InsertItem(0, L"x");
+    CRect rcPlain, rcList;
+    plain.GetItemRect(0, &rcPlain, LVIR_BOUNDS);
+    list.GetItemRect(0, &rcList, LVIR_BOUNDS);
+    EXPECT_EQ(rcPlain.Height() + 4, rcList.Height());
 }
-
-} // namespace
