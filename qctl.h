@@ -33,3 +33,7 @@
 #include "shell/QShellPidl.h"
 #include "shell/QSHFileInfo.h"
 #include "shell/QShellTree.h"
+#include "listtree/THeaderCtrlEx.h"
+#include "listtree/TSortColumns.h"
+#include "listtree/ProgressCtrlEx.h"
+#include "listtree/Tsyslistviewex.h"
