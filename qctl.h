@@ -21,3 +21,5 @@
 #include "grid/QInPlaceList.h"
 #include "dialogs/QMaskEdit.h"
 #include "dialogs/QNumEdit.h"
+#include "listtree/QHeaderCtrlEx.h"
+#include "listtree/QListCtrlEx.h"
