@@ -8,6 +8,7 @@
 
 #include <afxwin.h>
 #include <commctrl.h>
+#include "afxprog_.h"
 
 class CImageList;
 class CHeaderCtrl;
