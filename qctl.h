@@ -27,3 +27,4 @@
 #include "listtree/Tsyslistviewex.h"
 #include "listtree/QHeaderCtrlEx.h"
 #include "listtree/QListCtrlEx.h"
+#include "listtree/TreeMultiColumnCtrl.h"
