@@ -37,3 +37,6 @@
 #include "listtree/TSortColumns.h"
 #include "listtree/ProgressCtrlEx.h"
 #include "listtree/Tsyslistviewex.h"
+#include "listtree/QHeaderCtrlEx.h"
+#include "listtree/QListCtrlEx.h"
+#include "listtree/TreeMultiColumnCtrl.h"

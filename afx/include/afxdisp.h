@@ -1,9 +1,11 @@
-// OLE start-up for the framework layer's threads. (Automation and the rest of the framework's
-// OLE dispatch support are not part of the layer.)
+// OLE start-up for the framework layer's threads and the variant date (atlcomtime.h). (Automation
+// and the rest of the framework's OLE dispatch support are not part of the layer.)
 #pragma once
 
 #include <afxwin.h>
 #include <ole2.h>
+
+#include "atlcomtime.h"
 
 // Starts OLE (OleInitialize) on this thread unless the layer already did, and records it in
 // AfxGetThreadState()->m_bNeedTerm. FALSE when OLE could not be started.
