@@ -12,6 +12,16 @@
 namespace
 {
 
+// Lists of more items than this have redraw turned off while every item's data value changes.
+const int kBulkItems = 64;
+
+// Turns the list's redraw off (bOff) or back on, for lists of many items only.
+void SuspendRedraw(CTsyslistviewex* pList, int nItems, BOOL bOff)
+{
+    if (nItems > kBulkItems)
+        pList->SetRedraw(!bOff);
+}
+
 // The record of one item while the single-column sort runs.
 struct UniRecord
 {
@@ -172,19 +182,19 @@ void CTSortColumns::SortUniColumn()
     const int n = m_pList->GetItemCount();
     std::vector<UniRecord> records((size_t)n);
     // The items' data values change one by one: without redraw, so nothing paints in between.
-    m_pList->SetRedraw(FALSE);
+    SuspendRedraw(m_pList, n, TRUE);
     for (int i = 0; i < n; ++i)
     {
         records[i].strText = m_pList->GetItemText(i, nColumn);
         records[i].dwData = m_pList->GetItemData(i);
         m_pList->SetItemData(i, (DWORD_PTR)&records[i]);
     }
-    m_pList->SetRedraw(TRUE);
+    SuspendRedraw(m_pList, n, FALSE);
     UniContext context = {GetCompare(nColumn), m_arrOrder[0]->nDirection};
     m_pList->SortItems(&CTSortColumns::CompareUni, (DWORD_PTR)&context);
-    m_pList->SetRedraw(FALSE);
+    SuspendRedraw(m_pList, n, TRUE);
     RestoreData(m_pList, n, records.data(), records.data() + n);
-    m_pList->SetRedraw(TRUE);
+    SuspendRedraw(m_pList, n, FALSE);
     m_pList->Invalidate();
 }
 
@@ -198,7 +208,7 @@ void CTSortColumns::SortMultiColumn()
 
     std::vector<CString> texts((size_t)n * nKeys);
     std::vector<MultiRecord> records((size_t)n);
-    m_pList->SetRedraw(FALSE);
+    SuspendRedraw(m_pList, n, TRUE);
     for (int i = 0; i < n; ++i)
     {
         CString* pTexts = texts.data() + (size_t)i * nKeys;
@@ -209,11 +219,11 @@ void CTSortColumns::SortMultiColumn()
         m_pList->SetItemData(i, (DWORD_PTR)&records[i]);
     }
     // Redraw is back on while the list sorts, so that the progress bar shows.
-    m_pList->SetRedraw(TRUE);
+    SuspendRedraw(m_pList, n, FALSE);
     m_pList->SortItems(&CTSortColumns::CompareMulti, (DWORD_PTR)this);
-    m_pList->SetRedraw(FALSE);
+    SuspendRedraw(m_pList, n, TRUE);
     RestoreData(m_pList, n, records.data(), records.data() + n);
-    m_pList->SetRedraw(TRUE);
+    SuspendRedraw(m_pList, n, FALSE);
     m_pList->Invalidate();
     m_arrSortCompare.RemoveAll();
 }

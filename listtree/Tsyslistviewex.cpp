@@ -48,7 +48,7 @@ END_MESSAGE_MAP()
 CTsyslistviewex::CTsyslistviewex(int nExtraRowHeight)
     : m_bSortOnClick(TRUE), m_bSaveHeader(FALSE), m_nProgressShown(-1), m_bSortEnabled(FALSE),
       m_hWndNativeHeader(NULL), m_pfnDrawItem(&CTsyslistviewex::DrawItemNoGrid),
-      m_nExtraRowHeight(nExtraRowHeight)
+      m_nExtraRowHeight(nExtraRowHeight), m_nMeasuredHeight(0)
 {
     m_mapBoldRows.RemoveAll();
 }
@@ -102,6 +102,12 @@ void CTsyslistviewex::PreSubclassWindow()
         m_fontBoldItalic.CreateFontIndirect(&lf);
     }
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 1);
+}
+
+BOOL CTsyslistviewex::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style = (cs.style & ~(LONG)LVS_TYPEMASK) | LVS_REPORT | LVS_OWNERDRAWFIXED;
+    return CListCtrl::PreCreateWindow(cs);
 }
 
 // ---------------------------------------------------------------------------------------------

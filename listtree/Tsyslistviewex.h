@@ -93,6 +93,9 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    // Created with Create, the list is made a report list with fixed owner-drawn rows at once
+    // (it has no font yet then: the row fonts need attachment by subclassing).
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // Paints one cell: the bitmap (if any) at the left edge, the text after it.
@@ -124,6 +127,9 @@ protected:
     BOOL IsItalicRow(LONGLONG llKey) const;
     void SetRowStyle(CMap<LONGLONG, LONGLONG, BYTE, BYTE>& map, LPARAM lRowKey, int bOn, int bRedraw);
     static BOOL IsCtrlDown();
+    // Subclasses the list's header with m_HeaderCtrl once the header exists (a list may make
+    // its header only with its first column).
+    void AttachHeader();
 
     CTSortColumns m_SortColumns;
     CTHeaderCtrlEx m_HeaderCtrl;
@@ -137,6 +143,7 @@ protected:
     HWND m_hWndNativeHeader; // the list's header as found at attachment
     void (CTsyslistviewex::*m_pfnDrawItem)(LPDRAWITEMSTRUCT);
     int m_nExtraRowHeight;
+    int m_nMeasuredHeight; // the row height last answered to WM_MEASUREITEM, 0 before
     CMap<int, int, CTColumnBitmap*, CTColumnBitmap*> m_mapColumnBitmaps;   // owned
     CMap<DWORD, DWORD, CTColumnBitmap*, CTColumnBitmap*> m_mapCellBitmaps; // owned
     CMap<LONGLONG, LONGLONG, BYTE, BYTE> m_mapBoldRows;

@@ -52,8 +52,14 @@ void CTsyslistviewex::DrawItemNoGrid(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CTsyslistviewex::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    if (lpMeasureItemStruct != NULL)
-        lpMeasureItemStruct->itemHeight += m_nExtraRowHeight;
+    if (lpMeasureItemStruct == NULL)
+        return;
+    // Some list views ask again on every size change, offering the height answered before:
+    // that one has the extra height already.
+    if (m_nMeasuredHeight > 0 && lpMeasureItemStruct->itemHeight == (UINT)m_nMeasuredHeight)
+        return;
+    lpMeasureItemStruct->itemHeight += m_nExtraRowHeight;
+    m_nMeasuredHeight = (int)lpMeasureItemStruct->itemHeight;
 }
 
 void CTsyslistviewex::PaintItem(LPDRAWITEMSTRUCT lpDrawItemStruct, BOOL bGrid)

@@ -41,6 +41,7 @@ CString CTsyslistviewex::GetHeaderString()
     if (!::IsWindow(m_hWnd))
         return strHeader;
     wchar_t szTitle[260];
+    const HWND hHeader = (HWND)::SendMessageW(m_hWnd, LVM_GETHEADER, 0, 0);
     LVCOLUMN col = {};
     for (int c = 0;; ++c)
     {
@@ -51,6 +52,12 @@ CString CTsyslistviewex::GetHeaderString()
         if (!GetColumn(c, &col))
             break;
         szTitle[259] = 0;
+        // The width as the header holds it: while the header reports a change, the list itself
+        // may not have taken it yet.
+        HDITEM hdi = {};
+        hdi.mask = HDI_WIDTH;
+        if (hHeader != NULL && ::SendMessageW(hHeader, HDM_GETITEMW, c, (LPARAM)&hdi))
+            col.cx = hdi.cxy;
         wchar_t chAlign = L'L';
         if ((col.fmt & 3) == LVCFMT_RIGHT)
             chAlign = L'R';
@@ -111,7 +118,8 @@ int CTsyslistviewex::SetHeader(CListCtrl* pList, CString strHeader)
     if (hHeader == NULL)
         return FALSE;
     // The columns go through the list, so that the list and its header agree; whatever header
-    // items are left over go one at a time.
+    // items are left over go one at a time. The list is redrawn once, at the end.
+    pList->SetRedraw(FALSE);
     while (pList->DeleteColumn(0))
         ;
     while (::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0) > 0)
@@ -146,6 +154,8 @@ int CTsyslistviewex::SetHeader(CListCtrl* pList, CString strHeader)
             break;
         nStart = nComma + 1;
     }
+    pList->SetRedraw(TRUE);
+    pList->Invalidate();
     return TRUE;
 }
 

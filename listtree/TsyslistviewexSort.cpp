@@ -35,14 +35,19 @@ BOOL CTsyslistviewex::IsCtrlDown()
     return (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
+void CTsyslistviewex::AttachHeader()
+{
+    if (m_HeaderCtrl.GetSafeHwnd() != NULL || !::IsWindow(m_hWnd))
+        return;
+    HWND hHeader = ::GetDlgItem(m_hWnd, 0);
+    if (hHeader != NULL && CWnd::FromHandlePermanent(hHeader) == NULL)
+        m_HeaderCtrl.SubclassWindow(hHeader);
+}
+
 void CTsyslistviewex::EnableSort(int bOn)
 {
-    if (bOn && m_HeaderCtrl.GetSafeHwnd() == NULL && ::IsWindow(m_hWnd))
-    {
-        HWND hHeader = ::GetDlgItem(m_hWnd, 0);
-        if (hHeader != NULL)
-            m_HeaderCtrl.SubclassWindow(hHeader);
-    }
+    if (bOn)
+        AttachHeader();
     // Turned off, the header keeps its marks and its drawing; clicks no longer change them.
     m_bSortEnabled = bOn;
     m_SortColumns.AttachControl(bOn ? this : NULL);
@@ -58,6 +63,7 @@ void CTsyslistviewex::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = 0;
     if (!m_bSortEnabled)
         return;
+    AttachHeader();
     const BOOL bCtrl = IsCtrlDown();
     const int nColumn = pNMHDR != NULL ? ((NMLISTVIEW*)pNMHDR)->iSubItem : -1;
     if (nColumn >= 0)
@@ -114,6 +120,8 @@ void CTsyslistviewex::SortAllItems(const wchar_t* lpszSortString)
     CString strSaved;
     if (GetRegisteredSort(strSaved))
         strSort = strSaved;
+    if (m_bSortEnabled)
+        AttachHeader();
     m_HeaderCtrl.ResetSortColumns(TRUE);
 
     // Pieces up to the first empty one. A column the list does not have is left out: a damaged

@@ -1,5 +1,5 @@
-// Fixture of the report list tests: a real list view window inside a recording parent,
-// subclassed by a CTsyslistviewex, with helpers for rows, header clicks and key states.
+// Fixture of the report list tests: a real list view window in a recording parent, subclassed
+// by a CTsyslistviewex, with helpers for rows, header clicks and the Ctrl key.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include "listtree/Tsyslistviewex.h"
 #include "res/reportlist_res.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,24 +17,22 @@ namespace rltest
 {
 
 const UINT kListId = 0x4D2;
+typedef std::vector<std::vector<std::wstring>> Table;
 
 // Opens the protected parts that the tests drive directly.
 class CTestList : public CTsyslistviewex
 {
 public:
-    using CTsyslistviewex::DrawCell;
     using CTsyslistviewex::GetBitmapCell;
-    using CTsyslistviewex::HitTestEx;
-    using CTsyslistviewex::MakeShortString;
     CTHeaderCtrlEx& Header() { return m_HeaderCtrl; }
 };
 
-// Holds a virtual key down (or not) in this thread's keyboard state while it lives.
-class CKeyState
+// Holds Ctrl down (or up) in this thread's keyboard state while it lives.
+class CCtrlKey
 {
 public:
-    CKeyState(int nVirtKey, bool bDown);
-    ~CKeyState();
+    explicit CCtrlKey(bool bDown);
+    ~CCtrlKey() { ::SetKeyboardState(m_saved); }
 
 private:
     BYTE m_saved[256];
@@ -46,14 +43,13 @@ class ListTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // Columns "c0".."c<n-1>", each 90 pixels wide; column 0 of width w0 when given.
+    // Columns "c0".."c<n-1>", 90 pixels wide (column 0: nFirstWidth).
     void AddColumns(int nColumns, int nFirstWidth = 90);
-    // One row per entry: texts of the columns, data value = dwFirstData + row index.
-    void AddRows(const std::vector<std::vector<std::wstring>>& rows, DWORD_PTR dwFirstData = 1);
-    // The texts of every row, in list order.
-    std::vector<std::vector<std::wstring>> Rows(int nColumns) const;
-    // A left click in the middle of the header item of the column (with Ctrl held when asked).
+    // One item per row, data value dwFirstData + row index.
+    void AddRows(const Table& rows, DWORD_PTR dwFirstData = 1);
+    // Every row's texts in list order.
+    Table Rows(int nColumns) const;
+    // A left click in the middle of the column's header item.
     void ClickHeader(int nColumn, bool bCtrl = false);
 
     qtest::CRecordingWnd parent;
