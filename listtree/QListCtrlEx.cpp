@@ -69,6 +69,10 @@ BEGIN_MESSAGE_MAP(CQListCtrlEx, CListCtrl)
     ON_NOTIFY(HDN_ITEMCLICKA, 0, OnHeaderClicked)
     // void OnHeaderClicked(NMHDR* pNMHDR, LRESULT* pResult)
     ON_NOTIFY(HDN_ITEMCLICKW, 0, OnHeaderClicked)
+    // LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam)
+    ON_MESSAGE(LVM_INSERTCOLUMNA, OnInsertColumn)
+    // LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam)
+    ON_MESSAGE(LVM_INSERTCOLUMNW, OnInsertColumn)
 END_MESSAGE_MAP()
 
 void CQListCtrlEx::SubclassHeader()
@@ -84,9 +88,17 @@ void CQListCtrlEx::PreSubclassWindow()
 {
     CListCtrl::PreSubclassWindow();
     // A list made from a dialog template has its header by now; one being created gets it in
-    // its creation (OnCreate).
+    // its creation (OnCreate) or with its first column (OnInsertColumn).
     if (m_hWnd != NULL && ::IsWindow(m_hWnd))
         SubclassHeader();
+}
+
+LRESULT CQListCtrlEx::OnInsertColumn(WPARAM, LPARAM)
+{
+    // A list may make its header only with its first column.
+    LRESULT lResult = Default();
+    SubclassHeader();
+    return lResult;
 }
 
 int CQListCtrlEx::OnCreate(LPCREATESTRUCT lpCreateStruct)

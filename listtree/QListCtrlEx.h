@@ -76,5 +76,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     // void OnHeaderClicked(NMHDR* pNMHDR, LRESULT* pResult)
     afx_msg void OnHeaderClicked(NMHDR* pNMHDR, LRESULT* pResult);
+    // LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam)
+    afx_msg LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
