@@ -202,6 +202,8 @@ TEST(File, BinaryAccessAndErrors)
         EXPECT_STREQ(path, f.GetFilePath());
         f.Write("0123456789", 10);
         EXPECT_EQ(4u, f.Seek(4, CFile::begin));
+        EXPECT_EQ(7u, f.Seek(-3, CFile::end)); // each origin counts from its own place
+        EXPECT_EQ(4u, f.Seek(-3, CFile::current));
         char buf[8] = {0};
         EXPECT_EQ(3u, f.Read(buf, 3));
         EXPECT_STREQ("456", buf);
