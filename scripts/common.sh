@@ -18,7 +18,9 @@ step() {
 }
 
 need_packages() {
-  local pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xauth googletest x11-utils)
+  # fonts-wine: Wine's own fonts (Tahoma, Tahoma Bold, MS Sans Serif, ...), the fonts every test
+  # and screenshot is drawn with, whatever else the machine has.
+  local pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xauth googletest x11-utils fonts-wine)
   local missing=()
   for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -61,12 +63,35 @@ start_wine() {
   wineserver -p >/dev/null 2>&1 &
   WINESERVER_PID=$!
   step "wine prefix" 600 /usr/lib/wine/wine64 wineboot --init
+  wine_fonts
   step "wine warm-up" 300 /usr/lib/wine/wine64 cmd /c exit 0
   # No window manager runs on the private display: with managed windows Wine would wait two
   # seconds for each top-level window to be withdrawn when it is hidden or destroyed.
   step "wine unmanaged windows" 120 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
     /v Managed /d N /f
 }
+
+# Wine's own fonts for every face a Windows program asks for. This Wine looks for its fonts
+# elsewhere than where fonts-wine puts them, so they are linked into the prefix's Fonts folder
+# (Wine loads every font there), and the dialog faces are substituted by Tahoma explicitly.
+# Without this, Tahoma and MS Shell Dlg fall back to whatever fontconfig offers.
+WINE_FONTS_DIR=/usr/share/wine/fonts
+wine_fonts() {
+  echo "== wine fonts"
+  [ -f "$WINE_FONTS_DIR/tahoma.ttf" ] || fail "wine fonts: $WINE_FONTS_DIR/tahoma.ttf missing (package fonts-wine)"
+  local dst="$WINEPREFIX/drive_c/windows/Fonts" f
+  mkdir -p "$dst" || fail "wine fonts: $dst"
+  for f in "$WINE_FONTS_DIR"/*; do
+    [ -e "$dst/${f##*/}" ] || ln -s "$f" "$dst/${f##*/}" || fail "wine fonts: link ${f##*/}"
+  done
+  local reg="$WINEPREFIX/qctl-fonts.reg" key='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion'
+  printf '%s\r\n' 'REGEDIT4' '' "[$key\\FontSubstitutes]" '"MS Shell Dlg"="Tahoma"' \
+    '"MS Shell Dlg 2"="Tahoma"' '' >"$reg"
+  step "wine font substitutes" 120 /usr/lib/wine/wine64 regedit /S "$(winepath_of "$reg")"
+}
+
+# The Windows path of a file below the prefix's drive Z: (the Linux root).
+winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
 
 cleanup() {
   [ -n "$WINESERVER_PID" ] && { timeout 20 wineserver -k >/dev/null 2>&1; kill "$WINESERVER_PID" 2>/dev/null; }

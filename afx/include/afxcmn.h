@@ -219,3 +219,6 @@ protected:
     afx_msg void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 };
+
+// The tree control.
+#include <afxtree_.h>

@@ -616,3 +616,4 @@ public:
 #include <afxdll_.h>
 #include <afxctl_.h>
 #include <afxdd_.h>
+#include <afxdlg_.h>

@@ -2,6 +2,8 @@
 // from the window's DC after it has painted, and written as PNG through GDI+.
 #include "GalleryFrame.h"
 
+#include <vector>
+
 // The few GDI+ entry points used here (gdiplus.dll's flat interface).
 extern "C"
 {
@@ -71,6 +73,22 @@ BOOL WriteWindowPng(CWnd* pWnd, LPCWSTR pszPath)
     HBITMAP hBitmap = ::CreateCompatibleBitmap(hdcWindow, rc.Width(), rc.Height());
     HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
     BOOL bCopied = ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcWindow, 0, 0, SRCCOPY);
+    // Pop-ups the window owns (tips, drop-down lists) show over it on the screen but paint into
+    // windows of their own: each is copied over the picture at its place, bottom-most first.
+    std::vector<HWND> popups;
+    for (HWND h = ::GetWindow(pWnd->m_hWnd, GW_HWNDFIRST); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (h != pWnd->m_hWnd && ::IsWindowVisible(h) && ::GetAncestor(h, GA_ROOTOWNER) == pWnd->m_hWnd)
+            popups.push_back(h);
+    for (auto it = popups.rbegin(); it != popups.rend(); ++it)
+    {
+        CRect rcPopup;
+        ::GetWindowRect(*it, &rcPopup);
+        pWnd->ScreenToClient(&rcPopup);
+        HDC hdcPopup = ::GetWindowDC(*it);
+        ::BitBlt(hdcMem, rcPopup.left, rcPopup.top, rcPopup.Width(), rcPopup.Height(), hdcPopup, 0, 0,
+                 SRCCOPY);
+        ::ReleaseDC(*it, hdcPopup);
+    }
     ::SelectObject(hdcMem, hOld);
     ::DeleteDC(hdcMem);
     ::ReleaseDC(pWnd->m_hWnd, hdcWindow);

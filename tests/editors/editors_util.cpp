@@ -1,5 +1,6 @@
 #include "editors_util.h"
 #include <gtest/gtest.h>
+#include "testwin.h"
 
 namespace edtest
 {
@@ -76,9 +77,7 @@ HostWnd& Host()
 void ResetHost()
 {
     Host().endEdits.clear();
-    ::SetForegroundWindow(Host().GetSafeHwnd());
-    ::SetFocus(Host().GetSafeHwnd());
-    PumpMessages();
+    EXPECT_TRUE(qtest::TakeFocus(Host().GetSafeHwnd()));
 }
 
 void TypeChar(HWND hWnd, wchar_t ch)

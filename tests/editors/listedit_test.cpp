@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <afxcmn.h>
 #include "editors_util.h"
+#include <algorithm>
+#include <initializer_list>
 #include "grid/QInPlaceListEdit.h"
 
 using namespace edtest;
@@ -84,6 +86,18 @@ protected:
     HWND editorWindow = NULL;
     bool owned = false;
 };
+
+// The widest of the words in the list's font.
+CSize WidestWord(CListCtrl& list, std::initializer_list<const wchar_t*> words)
+{
+    CClientDC dc(&list);
+    CFont* pOld = dc.SelectObject(list.GetFont());
+    CSize widest(0, 0);
+    for (const wchar_t* w : words)
+        widest.cx = std::max(widest.cx, dc.GetTextExtent(w).cx);
+    dc.SelectObject(pOld);
+    return widest;
+}
 
 // Expects one end-of-label-edit notification from the list for item/subItem; text NULL means
 // none was reported (the edit was cancelled).
@@ -194,9 +208,12 @@ TEST_F(ListEditTest, GrowsUpToTheListsEdges)
     CRect row;
     list.GetSubItemRect(0, 0, LVIR_LABEL, row);
     h = Open(0, 0, words, 0, ES_MULTILINE | ES_AUTOVSCROLL);
-    // Fitted at creation: as wide as the list allows, several lines tall, above the bottom.
+    // Fitted at creation: as wide as the list allows (the wrapped lines leave less room than one
+    // more word at their ends), several lines tall, above the bottom.
     CRect opened = RectInList(h);
-    EXPECT_EQ(client.right - 2, opened.right);
+    CSize word = WidestWord(list, {L" lorem", L" ipsum", L" dolor", L" sit", L" amet"});
+    EXPECT_LE(opened.right, client.right - 2);
+    EXPECT_GT(opened.right, client.right - 2 - word.cx - 5);
     EXPECT_GT(opened.Height(), 3 * row.Height());
     EXPECT_LT(opened.bottom, client.bottom - 2);
     EXPECT_FALSE(::GetWindowLongW(h, GWL_STYLE) & WS_VSCROLL);

@@ -178,14 +178,14 @@ protected:
         return pBuffer;
     }
 
-    // A font description of the grid's face without smoothing, so that text pixels have exactly
-    // the text colour.
+    // A font description of the grid's face and height without smoothing, so that text pixels
+    // have exactly the text colour. (The dialog face's bold draws like its regular face at some
+    // larger heights, so the grid's own height is kept.)
     LOGFONTW SharpFont(LONG lfWeight = FW_NORMAL)
     {
         LOGFONTW lf = m_grid->FontDescription();
         lf.lfQuality = NONANTIALIASED_QUALITY;
         lf.lfWeight = lfWeight;
-        lf.lfHeight = -14;
         return lf;
     }
 

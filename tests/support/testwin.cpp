@@ -212,6 +212,60 @@ void RunIdle()
     }
 }
 
+// Dispatches pending messages like PumpMessages but drops pointer moves to the window that has the
+// capture: those of the real pointer (a window shown or hidden under it) mean nothing to a test.
+// Returns how many came.
+static int PumpExceptMoves()
+{
+    MSG msg;
+    int n = 0;
+    while (n < 1000 && ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ++n;
+        if (msg.message == WM_QUIT || (msg.message == WM_MOUSEMOVE && msg.hwnd == ::GetCapture()))
+            continue;
+        CWinThread* pThread = AfxGetThread();
+        if (pThread == NULL || !pThread->PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    return n;
+}
+
+void SettleMessages()
+{
+    const DWORD dwStart = ::GetTickCount();
+    int nQuiet = 0;
+    while (nQuiet < 3 && ::GetTickCount() - dwStart < 1000)
+    {
+        // A pointer query makes Wine talk to the X server and read the events it has sent.
+        POINT pt;
+        ::GetCursorPos(&pt);
+        bool bAny = PumpExceptMoves() > 0;
+        if (::MsgWaitForMultipleObjects(0, NULL, FALSE, 20, QS_ALLINPUT) == WAIT_OBJECT_0)
+            bAny = PumpExceptMoves() > 0 || bAny;
+        nQuiet = bAny ? 0 : nQuiet + 1;
+    }
+}
+
+bool TakeFocus(HWND hTop, HWND hFocus)
+{
+    if (hFocus == NULL)
+        hFocus = hTop;
+    for (int nTry = 0; nTry < 5; ++nTry)
+    {
+        SettleMessages();
+        ::SetForegroundWindow(hTop);
+        ::SetFocus(hFocus);
+        SettleMessages();
+        if (::GetFocus() == hFocus && ::GetForegroundWindow() == hTop)
+            return true;
+    }
+    return false;
+}
+
 void SendClick(HWND hWnd, POINT pt, UINT nFlags)
 {
     LPARAM lParam = MAKELPARAM(pt.x, pt.y);
@@ -338,9 +392,65 @@ int CPixelBuffer::CountColor(const RECT& rc, COLORREF clr) const
     return n;
 }
 
+CRect CPixelBuffer::InkBounds(const RECT& rc, COLORREF clrBack) const
+{
+    CRect bounds(0, 0, 0, 0);
+    for (int y = (rc.top > 0 ? rc.top : 0); y < rc.bottom && y < m_cy; ++y)
+        for (int x = (rc.left > 0 ? rc.left : 0); x < rc.right && x < m_cx; ++x)
+            if (GetPixel(x, y) != clrBack)
+                bounds.UnionRect(bounds, CRect(x, y, x + 1, y + 1));
+    return bounds;
+}
+
 BOOL CPixelBuffer::CopyFrom(HDC hdcSrc, int xSrc, int ySrc)
 {
     return ::BitBlt(m_dc.m_hDC, 0, 0, m_cx, m_cy, hdcSrc, xSrc, ySrc, SRCCOPY);
+}
+
+// The ink of one glyph relative to its pen position, [left, right) in x: the widest of its black
+// boxes as outline, as a one-bit and as a grey-level bitmap (hinting may differ between them).
+static bool GlyphInk(HDC hdc, wchar_t ch, int& left, int& right)
+{
+    const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    bool bAny = false;
+    for (UINT format : {GGO_METRICS, GGO_BITMAP, GGO_GRAY8_BITMAP})
+    {
+        GLYPHMETRICS gm;
+        if (::GetGlyphOutlineW(hdc, ch, format, &gm, 0, NULL, &identity) == GDI_ERROR)
+            continue;
+        int l = gm.gmptGlyphOrigin.x, r = gm.gmptGlyphOrigin.x + (int)gm.gmBlackBoxX;
+        left = bAny && left < l ? left : l;
+        right = bAny && right > r ? right : r;
+        bAny = true;
+    }
+    return bAny;
+}
+
+CRect TextInkBox(CDC* pDC, const CString& text, int x, int y)
+{
+    HDC hdc = pDC->GetSafeHdc();
+    TEXTMETRICW tm;
+    ::GetTextMetricsW(hdc, &tm);
+    SIZE ext = {0, 0};
+    ::GetTextExtentPoint32W(hdc, text, text.GetLength(), &ext);
+    CRect box(x, y, x + ext.cx + tm.tmOverhang, y + tm.tmHeight);
+    if (text.IsEmpty())
+        return box;
+    const wchar_t chFirst = text[0], chLast = text[text.GetLength() - 1];
+    ABC abc;
+    if (::GetCharABCWidthsW(hdc, chFirst, chFirst, &abc) && abc.abcA < 0)
+        box.left = x + abc.abcA;
+    if (::GetCharABCWidthsW(hdc, chLast, chLast, &abc) && abc.abcC < 0)
+        box.right -= abc.abcC;
+    // The glyphs' black boxes as rendered may reach further than the widths say.
+    int left, right;
+    if (GlyphInk(hdc, chFirst, left, right) && x + left < box.left)
+        box.left = x + left;
+    SIZE lastAdvance = {0, 0};
+    ::GetTextExtentPoint32W(hdc, &chLast, 1, &lastAdvance);
+    if (GlyphInk(hdc, chLast, left, right) && x + ext.cx - lastAdvance.cx + right > box.right)
+        box.right = x + ext.cx - lastAdvance.cx + right;
+    return box;
 }
 
 std::unique_ptr<CPixelBuffer> CaptureClient(CWnd* pWnd)

@@ -118,6 +118,15 @@ int PumpMessages(int nMax = 1000);
 // (updates command UI, frees temporary handle wrappers).
 void RunIdle();
 
+// Lets the window system catch up: dispatches what is pending (dropping pointer moves to the
+// capture) and waits in short slices until nothing more has come for a while (at most about a
+// second). Focus and activation changes reach Wine from the X server later than the calls that
+// caused them; one arriving in the middle of a test would move the focus there.
+void SettleMessages();
+// Makes hTop the foreground window and hFocus (hTop when NULL) the focus window, settling before
+// and after, and tries again a few times when the focus does not stay; returns whether it stayed.
+bool TakeFocus(HWND hTop, HWND hFocus = NULL);
+
 // The messages of a left click (down and up) at a client point; nFlags adds MK_SHIFT etc.
 void SendClick(HWND hWnd, POINT pt, UINT nFlags = 0);
 void SendDblClick(HWND hWnd, POINT pt, UINT nFlags = 0);
@@ -169,6 +178,9 @@ public:
     COLORREF GetPixel(int x, int y) const;
     // Pixels of colour clr inside rc (clipped to the buffer).
     int CountColor(const RECT& rc, COLORREF clr) const;
+    // The smallest rectangle holding every pixel inside rc that is not of the background colour
+    // (empty when there is none): where text left ink, smoothed edges included.
+    CRect InkBounds(const RECT& rc, COLORREF clrBack) const;
     // Copies a block from another DC to (0, 0).
     BOOL CopyFrom(HDC hdcSrc, int xSrc, int ySrc);
 
@@ -179,6 +191,12 @@ private:
     HGDIOBJ m_hOldBitmap;
     const DWORD* m_pBits;
 };
+
+// Where text drawn with the DC's current font and TA_LEFT | TA_TOP alignment at (x, y) may put
+// ink, from the font's own metrics: the advance extent widened by the first character's A and the
+// last character's C overhang (negative ones reach outside) and by the overhang of a synthesized
+// bold or italic face, from y to y + tmHeight. Single-line text only.
+CRect TextInkBox(CDC* pDC, const CString& text, int x, int y);
 
 // The client area as it shows on the screen (after UpdateWindow): the window must be visible.
 std::unique_ptr<CPixelBuffer> CaptureClient(CWnd* pWnd);

@@ -1,0 +1,301 @@
+// The shell folder tree on large and deep real folders made under the temporary folder:
+//   (a) expanding a folder of N subfolders, and of N files with files shown and a filter, against
+//       enumerating the same folder with IShellFolder::EnumObjects alone (goal: ratio <= 3);
+//   (b) opening a path 12 levels deep from the desktop (PopulateTree, then TunnelTree);
+//   (c) collapsing and deleting the expanded items, with the shell allocator's blocks still held
+//       afterwards (an IMallocSpy counts them: no leak means none).
+// Usage: bench_shelltree [--count N] (default 10000). Times are the best of 3 turns.
+#include "qctl.h"
+
+#include <afxdisp.h>
+#include <objidl.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <set>
+
+namespace
+{
+
+double Now()
+{
+    static LARGE_INTEGER freq = []
+    {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart / (double)freq.QuadPart;
+}
+
+const UINT kTreeId = 100;
+
+class COwner : public CWnd
+{
+public:
+    CQShellTree m_tree;
+    BOOL Create()
+    {
+        CString strClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
+        return CreateEx(0, strClass, L"bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 600), NULL, 0) &&
+               m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                             CRect(0, 0, 400, 600), this, kTreeId);
+    }
+    HTREEITEM Find(HTREEITEM hParent, LPCWSTR lpszText)
+    {
+        for (HTREEITEM h = m_tree.GetChildItem(hParent); h != NULL; h = m_tree.GetNextSiblingItem(h))
+            if (m_tree.GetItemText(h).CompareNoCase(lpszText) == 0)
+                return h;
+        return NULL;
+    }
+
+protected:
+    afx_msg void OnExpanding(NMHDR* p, LRESULT* r) { m_tree.OnFolderExpanding(p, r); }
+    afx_msg void OnSelChanged(NMHDR* p, LRESULT* r)
+    {
+        CString s;
+        m_tree.OnFolderSelected(p, r, s);
+    }
+    afx_msg void OnDeleteItem(NMHDR* p, LRESULT* r) { m_tree.OnDeleteShellItem(p, r); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwner, CWnd)
+    // void OnExpanding(NMHDR* p, LRESULT* r)
+    ON_NOTIFY(TVN_ITEMEXPANDING, kTreeId, OnExpanding)
+    // void OnSelChanged(NMHDR* p, LRESULT* r)
+    ON_NOTIFY(TVN_SELCHANGED, kTreeId, OnSelChanged)
+    // void OnDeleteItem(NMHDR* p, LRESULT* r)
+    ON_NOTIFY(TVN_DELETEITEM, kTreeId, OnDeleteItem)
+END_MESSAGE_MAP()
+
+// Counts the task allocator's blocks allocated while registered and not yet freed.
+class CSpy : public IMallocSpy
+{
+public:
+    std::set<void*> m_blocks;
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        *ppv = (riid == IID_IUnknown || riid == IID_IMallocSpy) ? this : NULL;
+        return *ppv != NULL ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP_(SIZE_T) PreAlloc(SIZE_T cb) override { return cb; }
+    STDMETHODIMP_(void*) PostAlloc(void* p) override
+    {
+        if (p != NULL)
+            m_blocks.insert(p);
+        return p;
+    }
+    STDMETHODIMP_(void*) PreFree(void* p, BOOL) override
+    {
+        m_blocks.erase(p);
+        return p;
+    }
+    STDMETHODIMP_(void) PostFree(BOOL) override {}
+    STDMETHODIMP_(SIZE_T) PreRealloc(void* p, SIZE_T cb, void** ppNew, BOOL) override
+    {
+        m_blocks.erase(p);
+        *ppNew = p;
+        return cb;
+    }
+    STDMETHODIMP_(void*) PostRealloc(void* p, BOOL) override
+    {
+        if (p != NULL)
+            m_blocks.insert(p);
+        return p;
+    }
+    STDMETHODIMP_(void*) PreGetSize(void* p, BOOL) override { return p; }
+    STDMETHODIMP_(SIZE_T) PostGetSize(SIZE_T cb, BOOL) override { return cb; }
+    STDMETHODIMP_(void*) PreDidAlloc(void* p, BOOL) override { return p; }
+    STDMETHODIMP_(int) PostDidAlloc(void*, BOOL, int f) override { return f; }
+    STDMETHODIMP_(void) PreHeapMinimize() override {}
+    STDMETHODIMP_(void) PostHeapMinimize() override {}
+} g_spy;
+
+void RemoveAll(const CString& strPath)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE h = ::FindFirstFileW(strPath + L"\\*", &fd);
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            CString strName = fd.cFileName;
+            if (strName == L"." || strName == L"..")
+                continue;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveAll(strPath + L"\\" + strName);
+            else
+                ::DeleteFileW(strPath + L"\\" + strName);
+        } while (::FindNextFileW(h, &fd));
+        ::FindClose(h);
+    }
+    ::RemoveDirectoryW(strPath);
+}
+
+// Enumerating a folder alone: bind, EnumObjects, Next until the end (freeing each list).
+double EnumerateAlone(const CString& strPath, int* pnItems)
+{
+    LPITEMIDLIST pidl = NULL;
+    SFGAOF sfgao = 0;
+    ::SHParseDisplayName(strPath, NULL, &pidl, 0, &sfgao);
+    LPSHELLFOLDER lpsf = NULL;
+    ::SHBindToObject(NULL, pidl, NULL, IID_IShellFolder, (void**)&lpsf);
+    double t0 = Now();
+    LPENUMIDLIST lpe = NULL;
+    int n = 0;
+    if (lpsf != NULL && SUCCEEDED(lpsf->EnumObjects(NULL, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &lpe)) && lpe)
+    {
+        LPITEMIDLIST lpi = NULL;
+        ULONG ulFetched = 0;
+        while (lpe->Next(1, &lpi, &ulFetched) == S_OK)
+        {
+            n++;
+            ::CoTaskMemFree(lpi);
+        }
+        lpe->Release();
+    }
+    double t = Now() - t0;
+    if (lpsf != NULL)
+        lpsf->Release();
+    ::ILFree(pidl);
+    *pnItems = n;
+    return t;
+}
+
+struct Expansion
+{
+    double tExpand = 1e9, tCollapse = 1e9, tEnum = 1e9;
+    int nItems = 0, nEnumerated = 0;
+    long nLeft = 0; // allocator blocks held after the last collapse beyond those before the first
+};
+
+// Expands the item of strName under the selected item, collapses and deletes its children again.
+Expansion MeasureExpansion(COwner& owner, const CString& strFolder, LPCWSTR lpszName)
+{
+    Expansion e;
+    HTREEITEM hItem = owner.Find(owner.m_tree.GetSelectedItem(), lpszName);
+    if (hItem == NULL)
+    {
+        printf("  (item %ls not found)\n", lpszName);
+        return e;
+    }
+    ::CoRegisterMallocSpy(&g_spy);
+    g_spy.m_blocks.clear();
+    for (int turn = 0; turn < 3; turn++)
+    {
+        int n = 0;
+        double t = EnumerateAlone(strFolder, &n);
+        e.tEnum = t < e.tEnum ? t : e.tEnum;
+        e.nEnumerated = n;
+        t = Now();
+        owner.m_tree.Expand(hItem, TVE_EXPAND);
+        t = Now() - t;
+        e.tExpand = t < e.tExpand ? t : e.tExpand;
+        e.nItems = 0;
+        for (HTREEITEM h = owner.m_tree.GetChildItem(hItem); h != NULL;
+             h = owner.m_tree.GetNextSiblingItem(h))
+            e.nItems++;
+        t = Now();
+        owner.m_tree.Expand(hItem, TVE_COLLAPSE | TVE_COLLAPSERESET);
+        t = Now() - t;
+        e.tCollapse = t < e.tCollapse ? t : e.tCollapse;
+    }
+    e.nLeft = (long)g_spy.m_blocks.size();
+    ::CoRevokeMallocSpy();
+    return e;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int nCount = 10000;
+    for (int i = 1; i + 1 < argc; i++)
+        if (strcmp(argv[i], "--count") == 0)
+            nCount = atoi(argv[i + 1]);
+    AfxWinInit(::GetModuleHandleW(NULL), NULL, ::GetCommandLineW(), SW_SHOWNORMAL);
+    AfxOleInit();
+    wchar_t szTemp[MAX_PATH], szLong[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szTemp);
+    if (::GetLongPathNameW(szTemp, szLong, MAX_PATH) == 0)
+        wcscpy(szLong, szTemp);
+    CString strRoot;
+    strRoot.Format(L"%sqshellbench%lu", szLong, ::GetCurrentProcessId());
+    CString strFolders = strRoot + L"\\folders", strFiles = strRoot + L"\\files", strDeep = strRoot;
+    ::CreateDirectoryW(strRoot, NULL);
+    ::CreateDirectoryW(strFolders, NULL);
+    ::CreateDirectoryW(strFiles, NULL);
+    double t0 = Now();
+    for (int i = 0; i < nCount; i++)
+    {
+        CString strName;
+        strName.Format(L"\\sub%05d", (i * 7919) % nCount);
+        ::CreateDirectoryW(strFolders + strName, NULL);
+        strName.Format(L"\\drawing%05d.%s", (i * 7919) % nCount, i % 10 == 9 ? L"txt" : L"dwg");
+        HANDLE h = ::CreateFileW(strFiles + strName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        if (h != INVALID_HANDLE_VALUE)
+            ::CloseHandle(h);
+    }
+    for (int i = 0; i < 12; i++)
+    {
+        strDeep += L"\\level";
+        strDeep += (wchar_t)(L'a' + i);
+        ::CreateDirectoryW(strDeep, NULL);
+    }
+    printf("made %d subfolders and %d files (one in ten .txt) under %ls in %.1f s\n", nCount, nCount,
+           (LPCWSTR)strRoot, Now() - t0);
+
+    COwner owner;
+    if (!owner.Create())
+    {
+        printf("no window (is a display set?)\n");
+        return 1;
+    }
+    owner.m_tree.EnableImages();
+    owner.m_tree.m_bShowFiles = TRUE;
+    owner.m_tree.SetFileType(L"*.dwg");
+
+    // (b) first: the deep path, from a fresh tree.
+    double tDeep = 1e9;
+    for (int turn = 0; turn < 3; turn++)
+    {
+        double t = Now();
+        owner.m_tree.PopulateTree();
+        owner.m_tree.TunnelTree(strDeep);
+        t = Now() - t;
+        tDeep = t < tDeep ? t : tDeep;
+    }
+    CString strReached;
+    int bFolder = 0;
+    owner.m_tree.GetPathName(owner.m_tree.GetSelectedItem(), strReached, bFolder);
+    printf("(b) PopulateTree + TunnelTree to a path 12 levels below %ls: %.1f ms (reached: %s)\n",
+           (LPCWSTR)strRoot, tDeep * 1e3, strReached == strDeep ? "yes" : "NO");
+
+    // (a) and (c)
+    owner.m_tree.TunnelTree(strRoot);
+    Expansion folders = MeasureExpansion(owner, strFolders, L"folders");
+    Expansion files = MeasureExpansion(owner, strFiles, L"files");
+    for (const Expansion* e : {&folders, &files})
+    {
+        bool bFolders = e == &folders;
+        printf("(a) expanding %d %s (%d items in the tree; EnumObjects alone %d items): %.1f ms, "
+               "EnumObjects alone %.1f ms, ratio %.2f (goal <= 3)\n",
+               nCount, bFolders ? "subfolders" : "files with *.dwg", e->nItems, e->nEnumerated,
+               e->tExpand * 1e3, e->tEnum * 1e3, e->tExpand / e->tEnum);
+        printf("(c) collapsing and deleting those %d items: %.1f ms; shell allocator blocks left over 3 "
+               "expand/collapse turns: %ld\n",
+               e->nItems, e->tCollapse * 1e3, e->nLeft);
+    }
+    owner.m_tree.DeleteAllItems();
+    owner.m_tree.DestroyWindow();
+    owner.DestroyWindow();
+    RemoveAll(strRoot);
+    AfxOleTerm(FALSE);
+    AfxWinTerm();
+    return 0;
+}
