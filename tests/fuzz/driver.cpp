@@ -618,8 +618,8 @@ Summary RunReader(Reader& reader, const char* pszName)
             RunOne(regress[i], -1001 - (long long)i);
         for (size_t i = 0; i < corpus.size() && sum.nFindings < 20; i++)
             RunOne(corpus[i], -1 - (long long)i);
-        std::vector<Bytes> pool = corpus;
-        pool.insert(pool.end(), regress.begin(), regress.end());
+        // mutations start from the corpus: regression inputs run as they are (many are large)
+        const std::vector<Bytes>& pool = corpus;
         // the same seed gives the same sequence; a time limit only cuts it shorter
         for (long long i = 0; i < s.nInputs && sum.nFindings < 20; i++)
         {
