@@ -254,34 +254,3 @@ TEST(ShellPidl, NamesOfRealItems)
     lpsfRoot->Release();
     ::ILFree(pidlRoot);
 }
-
-// The context menu of a real folder opens with the folder's verbs and never blocks: the closer
-// ends it as soon as it shows. Missing arguments give FALSE without a menu.
-TEST(ShellPidl, ContextMenuOpensAndCloses)
-{
-    CTempTree tree;
-    ASSERT_TRUE(tree.MakeFolder(L"menu"));
-    qtest::CRecordingWnd owner;
-    ASSERT_TRUE(owner.CreateTop());
-    LPITEMIDLIST pidlFull = ParsePath(tree.Path(L"menu"));
-    ASSERT_TRUE(pidlFull != NULL);
-    LPSHELLFOLDER lpsf = NULL;
-    LPCITEMIDLIST pidlLast = NULL;
-    ASSERT_HRESULT_SUCCEEDED(::SHBindToParent(pidlFull, IID_IShellFolder, (void**)&lpsf, &pidlLast));
-    CQShellPidl pidl;
-    POINT pt = {20, 20};
-    {
-        qtest::CMessageBoxWatcher boxes;
-        CMenuCloser closer;
-        EXPECT_TRUE(pidl.DoTheMenuThing(owner.m_hWnd, lpsf, (LPITEMIDLIST)pidlLast, &pt));
-        EXPECT_EQ(1, closer.MenusSeen());
-        EXPECT_GT(closer.LastItemCount(), 0);
-        EXPECT_FALSE(pidl.DoTheMenuThing(owner.m_hWnd, NULL, (LPITEMIDLIST)pidlLast, &pt));
-        EXPECT_FALSE(pidl.DoTheMenuThing(owner.m_hWnd, lpsf, NULL, &pt));
-        EXPECT_EQ(1, closer.MenusSeen());
-        EXPECT_EQ(0, boxes.Count());
-    }
-    lpsf->Release();
-    ::ILFree(pidlFull);
-    owner.DestroyWindow();
-}
