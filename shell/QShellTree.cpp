@@ -1,4 +1,4 @@
-// CQShellTree, part 1: filling the tree from shell enumerations (the top level, expansion,
+// CQShellTree: filling the tree from shell enumerations (the top level, expansion,
 // selection), the items' icons and order, and freeing each item's record when it is deleted.
 // The path, search and context-menu operations are in QShellTreePath.cpp.
 #include "QShellTree.h"

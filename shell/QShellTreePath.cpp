@@ -1,4 +1,4 @@
-// CQShellTree, part 2: what the tree answers about its items (records, lists, folders, paths),
+// CQShellTree: what the tree answers about its items (records, lists, folders, paths),
 // the file filter, finding and opening paths, and the right-click context menu. Filling is in
 // QShellTree.cpp.
 #include "QShellTree.h"
