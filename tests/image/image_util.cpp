@@ -18,6 +18,11 @@ CString SampleDir()
     if (!dir.IsEmpty() && dir[0] == L'/')
         dir = L"Z:" + dir; // the Linux root is drive Z:
     dir.Replace(L'/', L'\\');
+    // The folder as the file dialog names it: full, with no "." or ".." parts.
+    wchar_t szFull[MAX_PATH * 4];
+    const DWORD nFull = dir.IsEmpty() ? 0 : ::GetFullPathNameW(dir, MAX_PATH * 4, szFull, NULL);
+    if (nFull > 0 && nFull < MAX_PATH * 4)
+        dir = szFull;
     DWORD attr = ::GetFileAttributesW(dir + L"\\bmp\\good");
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) ? dir : CString();
 }
