@@ -13,7 +13,6 @@
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
-#include "grid/QGridSizeIndex.h"
 #include "grid/QGridCtrl.h"
 #include "grid/QMemDC.h"
 #include "grid/QInPlaceListEdit.h"

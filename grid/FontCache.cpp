@@ -1,5 +1,5 @@
 // CQFontCache: the fonts of one measuring or drawing pass.
-#include "grid/QFontCache.h"
+#include "grid/internal/QFontCache.h"
 
 CQFontCache::CQFontCache(CQFontCache*& pSlot, HWND hWnd)
     : m_pSlot(pSlot), m_bOwner(pSlot == NULL), m_hWnd(hWnd)

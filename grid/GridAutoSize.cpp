@@ -2,7 +2,7 @@
 // row height and column width), the extent of texts and cells, rows and columns sized to their
 // contents or stretched to fill the window, and the desktop settings the grid follows.
 #include "grid/QGridCtrl.h"
-#include "grid/QFontCache.h"
+#include "grid/internal/QFontCache.h"
 
 #include <afxcmn.h>
 #include <algorithm>
@@ -37,25 +37,7 @@ void CQGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
     CWnd::OnSettingChange(uFlags, lpszSection);
 
-    const COLORREF crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
-    const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
-    const COLORREF cr3DFace = ::GetSysColor(COLOR_3DFACE);
-    const COLORREF crShadow = ::GetSysColor(COLOR_3DSHADOW);
-    if (m_crTextColour == m_crWindowText)
-        m_crTextColour = crWindowText;
-    if (m_crTextBkColour == m_crWindowColour)
-        m_crTextBkColour = crWindow;
-    if (m_crBkColour == m_crShadow)
-        m_crBkColour = crShadow;
-    if (m_crFixedTextColour == m_crWindowText)
-        m_crFixedTextColour = crWindowText;
-    if (m_crFixedBkColour == m_cr3DFace)
-        m_crFixedBkColour = cr3DFace;
-    m_crWindowText = crWindowText;
-    m_crWindowColour = crWindow;
-    m_cr3DFace = cr3DFace;
-    m_crShadow = crShadow;
-
+    FollowSystemColours();
     m_nRowsPerWheelNotch = GetMouseScrollLines();
 }
 
@@ -117,6 +99,9 @@ CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
 {
     if (!::IsWindow(m_hWnd))
         return CSize(0, 0);
+    LPCWSTR psz = str ? str : L"";
+    const int nLength = (int)wcslen(psz);
+    SIZE size = {0, 0};
     CQFontCache pass(m_pFontPass, m_hWnd);
     HDC hDC = m_pFontPass->WindowDC();
     if (hDC == NULL)
@@ -134,13 +119,7 @@ CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
     {
         hOldFont = ::SelectObject(hDC, m_Font.GetSafeHandle());
     }
-
-    SIZE size = {0, 0};
-    if (str)
-        ::GetTextExtentPoint32W(hDC, str, (int)wcslen(str), &size);
-    else
-        ::GetTextExtentPoint32W(hDC, L"", 0, &size);
-
+    ::GetTextExtentPoint32W(hDC, psz, nLength, &size);
     if (hOldFont)
         ::SelectObject(hDC, hOldFont);
     return CSize(size.cx + 2 * m_nMargin, size.cy + 2 * m_nMargin);
@@ -162,14 +141,16 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
     if (nRow < m_nFixedRows || nCol < m_nFixedCols)
         lf.lfWeight = 600;
 
-    CQFontCache pass(m_pFontPass, m_hWnd);
-    HFONT hFont = m_pFontPass->Get(lf);
-    HGDIOBJ hOldFont = hFont ? ::SelectObject(hDC, hFont) : NULL;
     CString text = GetItemText(nRow, nCol);
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32W(hDC, (LPCWSTR)text, text.GetLength(), &size);
-    if (hOldFont)
-        ::SelectObject(hDC, hOldFont);
+    {
+        CQFontCache pass(m_pFontPass, m_hWnd);
+        HFONT hFont = m_pFontPass->Get(lf);
+        HGDIOBJ hOldFont = hFont ? ::SelectObject(hDC, hFont) : NULL;
+        ::GetTextExtentPoint32W(hDC, (LPCWSTR)text, text.GetLength(), &size);
+        if (hOldFont)
+            ::SelectObject(hDC, hOldFont);
+    }
 
     size.cx += 4 * m_nMargin;
     size.cy += 2 * m_nMargin;
@@ -244,45 +225,42 @@ void CQGridCtrl::AutoSizeRows()
 // The column as wide as its widest cell; no repaint, the scroll bars follow.
 BOOL CQGridCtrl::AutoSizeColumn(int nCol)
 {
-    if (nCol < 0 || nCol >= m_nCols || !::IsWindow(m_hWnd))
-        return FALSE;
-    CQFontCache pass(m_pFontPass, m_hWnd);
-    CDC* pDC = GetDC();
-    if (pDC == NULL)
-        return FALSE;
-
-    int nWidth = 0;
-    for (int row = 0; row < m_nRows; row++)
-    {
-        CSize size = GetCellExtent(row, nCol, pDC);
-        if (size.cx > nWidth)
-            nWidth = size.cx;
-    }
-    m_arColWidths[nCol] = (UINT)nWidth;
-    ColumnSizesChanged(nCol);
-    ReleaseDC(pDC);
-    ResetScrollBars();
-    return TRUE;
+    return AutoSizeAlong(false, nCol);
 }
 
+// The row as high as its highest cell; no repaint, the scroll bars follow.
 BOOL CQGridCtrl::AutoSizeRow(int nRow)
 {
-    if (nRow < 0 || nRow >= m_nRows || !::IsWindow(m_hWnd))
+    return AutoSizeAlong(true, nRow);
+}
+
+// One row (bRow) or column sized to the largest extent of its cells.
+BOOL CQGridCtrl::AutoSizeAlong(bool bRow, int nIndex)
+{
+    if (nIndex < 0 || nIndex >= (bRow ? m_nRows : m_nCols) || !::IsWindow(m_hWnd))
         return FALSE;
     CQFontCache pass(m_pFontPass, m_hWnd);
     CDC* pDC = GetDC();
     if (pDC == NULL)
         return FALSE;
 
-    int nHeight = 0;
-    for (int col = 0; col < m_nCols; col++)
+    int nSize = 0;
+    const int nAcross = bRow ? m_nCols : m_nRows;
+    for (int i = 0; i < nAcross; i++)
     {
-        CSize size = GetCellExtent(nRow, col, pDC);
-        if (size.cy > nHeight)
-            nHeight = size.cy;
+        CSize size = bRow ? GetCellExtent(nIndex, i, pDC) : GetCellExtent(i, nIndex, pDC);
+        nSize = std::max(nSize, (int)(bRow ? size.cy : size.cx));
     }
-    m_arRowHeights[nRow] = (UINT)nHeight;
-    RowSizesChanged(nRow);
+    if (bRow)
+    {
+        m_arRowHeights[nIndex] = (UINT)nSize;
+        RowSizesChanged(nIndex);
+    }
+    else
+    {
+        m_arColWidths[nIndex] = (UINT)nSize;
+        ColumnSizesChanged(nIndex);
+    }
     ReleaseDC(pDC);
     ResetScrollBars();
     return TRUE;

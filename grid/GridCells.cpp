@@ -2,7 +2,7 @@
 // slot), so every single-property access takes constant time. Outside the grid the getters return
 // 0 (GetItemImage -1), the setters FALSE; none of them repaints.
 #include "grid/QGridCtrl.h"
-#include "grid/QCompactRow.h"
+#include "grid/internal/QCompactRow.h"
 
 namespace
 {

@@ -4,10 +4,11 @@
 // cell is asked for; reading a text, format, state or colour does not make it. The cells made
 // later are exactly those the grid's own CreateCell and SetItemText would have made at load time,
 // so only a grid that makes and empties its cells the grid's own way gets compact rows.
-#include "grid/QCompactRow.h"
+#include "grid/internal/QCompactRow.h"
 
 #include <algorithm>
 #include <new>
+#include <typeinfo>
 
 IMPLEMENT_DYNAMIC(CQCompactRow, CObArray)
 
@@ -266,24 +267,6 @@ void CQCompactRow::MakeAllCells()
 
 // --- the grid's side ----------------------------------------------------------------------------
 
-namespace
-{
-// The code a function address leads to: a module that calls a function of this library through
-// its import table gets the address of a jump through the table's slot ("jmp [rip + disp32]")
-// in its own code; that jump is followed.
-const void* FunctionCode(const void* p)
-{
-    const BYTE* pCode = (const BYTE*)p;
-    if (pCode != NULL && pCode[0] == 0xFF && pCode[1] == 0x25)
-    {
-        int nDisp;
-        memcpy(&nDisp, pCode + 2, sizeof(nDisp));
-        return *(const void* const*)(pCode + 6 + nDisp);
-    }
-    return p;
-}
-} // namespace
-
 // Appends a row as InsertRow(texts[0], -1) followed by SetItemText(row, col, texts[col]) for the
 // other texts up to the column count would. A grid that makes its cells its own way gets a
 // compact row; any other grid, or texts that do not fit one, get exactly those calls.
@@ -292,16 +275,7 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
     if (ppszTexts == NULL || nTexts < 1)
         return -1;
 
-        // Only a grid that makes and empties its cells the grid's own way: CreateCell and EmptyCell
-        // are not overridden (the address bound to this object is the final overrider's).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpmf-conversions"
-    bool bCompact = m_nCols >= 1 && m_nCols <= CQCompactRow::kMaxColumns &&
-                    FunctionCode((void*)(this->*(&CQGridCtrl::CreateCell))) ==
-                        FunctionCode((void*)(&CQGridCtrl::CreateCell)) &&
-                    FunctionCode((void*)(this->*(&CQGridCtrl::EmptyCell))) ==
-                        FunctionCode((void*)(&CQGridCtrl::EmptyCell));
-#pragma GCC diagnostic pop
+    bool bCompact = m_nCols >= 1 && m_nCols <= CQCompactRow::kMaxColumns && CellsOnDemand();
 
     CQCompactRow* pRow = NULL;
     if (bCompact)
@@ -408,4 +382,17 @@ void CQGridCtrl::MakeUnmadeCells()
         if (pRow && pRow->HasUnmade())
             pRow->MakeAllCells();
     }
+}
+
+// Cells may be made when first asked for when nothing can tell the difference: the grid is exactly
+// a CQGridCtrl, or a derived grid said that its CreateCell and EmptyCell make and empty cells the
+// grid's own way.
+bool CQGridCtrl::CellsOnDemand() const
+{
+    return m_bCellsOnDemand || typeid(*this) == typeid(CQGridCtrl);
+}
+
+void CQGridCtrl::SetCellsOnDemand(BOOL bOnDemand)
+{
+    m_bCellsOnDemand = bOnDemand != FALSE;
 }

@@ -2,6 +2,7 @@
 // clipboard; Ctrl chooses a copy, otherwise the cells move (the source cells that the drop did not
 // overwrite are emptied afterwards). The cell under the pointer is marked as the drop target.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 
 #include <afxole.h>
 

@@ -8,7 +8,7 @@
 // costs what is visible plus the geometry look-ups that find the first row and column on screen.
 #include "grid/QGridCtrl.h"
 #include "grid/QMemDC.h"
-#include "grid/QFontCache.h"
+#include "grid/internal/QFontCache.h"
 
 #include <afxcmn.h>
 #include <algorithm>

@@ -10,7 +10,7 @@
 // row. A saved grid of R rows therefore loads as R + 1 rows: the headings, then every saved row
 // (row 0 among them) one row further down.
 #include "grid/QGridCtrl.h"
-#include "grid/QFontCache.h"
+#include "grid/internal/QFontCache.h"
 
 #include <algorithm>
 #include <string>

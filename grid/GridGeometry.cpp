@@ -1,11 +1,12 @@
 // CQGridCtrl: geometry. Rows and columns turned into client-area pixels and back: fixed rows and
 // columns never scroll; the scroll positions count the pixels of non-fixed rows and columns that
 // are scrolled out of view. Every position is a difference of two running sums of the sizes
-// (m_RowPositions, m_ColPositions), and the row or column under a pixel is found by binary search
+// (m_pRowPositions, m_pColPositions), and the row or column under a pixel is found by binary search
 // in them, so no query walks the rows or columns one by one.
 //
 // Scrolling and the scroll bars are in GridScroll.cpp, measuring and sizing in GridAutoSize.cpp.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSizeIndex.h"
 
 #include <algorithm>
 
@@ -22,34 +23,34 @@ inline int Px(long long v)
 
 void CQGridCtrl::RowSizesChanged(int nFirstRow)
 {
-    m_RowPositions.Invalidate(nFirstRow);
+    m_pRowPositions->Invalidate(nFirstRow);
 }
 
 void CQGridCtrl::ColumnSizesChanged(int nFirstCol)
 {
-    m_ColPositions.Invalidate(nFirstCol);
+    m_pColPositions->Invalidate(nFirstCol);
 }
 
 // --- sums ---------------------------------------------------------------------------------------
 
 int CQGridCtrl::GetFixedRowHeight() const
 {
-    return Px(m_RowPositions.Sum(m_nFixedRows));
+    return Px(m_pRowPositions->Sum(m_nFixedRows));
 }
 
 int CQGridCtrl::GetFixedColumnWidth() const
 {
-    return Px(m_ColPositions.Sum(m_nFixedCols));
+    return Px(m_pColPositions->Sum(m_nFixedCols));
 }
 
 long CQGridCtrl::GetVirtualWidth() const
 {
-    return (long)m_ColPositions.Sum(m_nCols);
+    return (long)m_pColPositions->Sum(m_nCols);
 }
 
 long CQGridCtrl::GetVirtualHeight() const
 {
-    return (long)m_RowPositions.Sum(m_nRows);
+    return (long)m_pRowPositions->Sum(m_nRows);
 }
 
 // --- positions ----------------------------------------------------------------------------------
@@ -68,12 +69,12 @@ CQCellID CQGridCtrl::GetTopleftNonFixedCell() const
 
     int nColumn = m_nFixedCols;
     if (nColumn < m_nCols - 1)
-        nColumn = m_ColPositions.FirstSumAtLeast(m_nFixedCols, m_nCols - 1,
-                                                 m_ColPositions.Sum(m_nFixedCols) + nHorzScroll);
+        nColumn = m_pColPositions->FirstSumAtLeast(m_nFixedCols, m_nCols - 1,
+                                                   m_pColPositions->Sum(m_nFixedCols) + nHorzScroll);
     int nRow = m_nFixedRows;
     if (nRow < m_nRows - 1)
-        nRow = m_RowPositions.FirstSumAtLeast(m_nFixedRows, m_nRows - 1,
-                                              m_RowPositions.Sum(m_nFixedRows) + nVertScroll);
+        nRow = m_pRowPositions->FirstSumAtLeast(m_nFixedRows, m_nRows - 1,
+                                                m_pRowPositions->Sum(m_nFixedRows) + nVertScroll);
     return CQCellID(nRow, nColumn);
 }
 
@@ -92,14 +93,14 @@ BOOL CQGridCtrl::GetCellOrigin(int nRow, int nCol, LPPOINT p) const
         return FALSE;
 
     if (nCol < m_nFixedCols)
-        p->x = Px(m_ColPositions.Sum(nCol));
+        p->x = Px(m_pColPositions->Sum(nCol));
     else
-        p->x = Px(m_ColPositions.Sum(m_nFixedCols) + m_ColPositions.Sum(idTopLeft.col, nCol));
+        p->x = Px(m_pColPositions->Sum(m_nFixedCols) + m_pColPositions->Sum(idTopLeft.col, nCol));
 
     if (nRow < m_nFixedRows)
-        p->y = Px(m_RowPositions.Sum(nRow));
+        p->y = Px(m_pRowPositions->Sum(nRow));
     else
-        p->y = Px(m_RowPositions.Sum(m_nFixedRows) + m_RowPositions.Sum(idTopLeft.row, nRow));
+        p->y = Px(m_pRowPositions->Sum(m_nFixedRows) + m_pRowPositions->Sum(idTopLeft.row, nRow));
     return TRUE;
 }
 
@@ -167,9 +168,9 @@ CQCellID CQGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) cons
     CQCellID idTopLeft = GetTopleftNonFixedCell();
     CQCellID cellID;
     cellID.col =
-        IndexAtCoord(m_ColPositions, point.x, m_nFixedCols, m_nCols, idTopLeft.col, bAllowFixedCellCheck);
+        IndexAtCoord(*m_pColPositions, point.x, m_nFixedCols, m_nCols, idTopLeft.col, bAllowFixedCellCheck);
     cellID.row =
-        IndexAtCoord(m_RowPositions, point.y, m_nFixedRows, m_nRows, idTopLeft.row, bAllowFixedCellCheck);
+        IndexAtCoord(*m_pRowPositions, point.y, m_nFixedRows, m_nRows, idTopLeft.row, bAllowFixedCellCheck);
     return cellID;
 }
 
@@ -226,12 +227,12 @@ CQCellRange CQGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
     Reach rows =
-        ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
+        ReachEdge(*m_pRowPositions, m_nRows, idTopLeft.row, m_pRowPositions->Sum(m_nFixedRows), rect.bottom);
     int bottom = rows.bReached ? rect.bottom : Px(rows.nEdge);
     int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
 
     Reach cols =
-        ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
+        ReachEdge(*m_pColPositions, m_nCols, idTopLeft.col, m_pColPositions->Sum(m_nFixedCols), rect.right);
     int right = cols.bReached ? rect.right : Px(cols.nEdge);
     int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
 
@@ -253,13 +254,13 @@ CQCellRange CQGridCtrl::GetUnobstructedNonFixedCellRange() const
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
     Reach rows =
-        ReachEdge(m_RowPositions, m_nRows, idTopLeft.row, m_RowPositions.Sum(m_nFixedRows), rect.bottom);
+        ReachEdge(*m_pRowPositions, m_nRows, idTopLeft.row, m_pRowPositions->Sum(m_nFixedRows), rect.bottom);
     int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
     if (maxVisibleRow > 0 && rows.nEdge > rect.bottom)
         maxVisibleRow--;
 
     Reach cols =
-        ReachEdge(m_ColPositions, m_nCols, idTopLeft.col, m_ColPositions.Sum(m_nFixedCols), rect.right);
+        ReachEdge(*m_pColPositions, m_nCols, idTopLeft.col, m_pColPositions->Sum(m_nFixedCols), rect.right);
     int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
     if (maxVisibleCol > 0 && cols.nEdge > rect.right)
         maxVisibleCol--;
@@ -295,9 +296,9 @@ BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
     if (nCol >= m_nFixedCols)
     {
         first = TopLeft.col;
-        start = m_ColPositions.Sum(m_nFixedCols);
+        start = m_pColPositions->Sum(m_nFixedCols);
     }
-    if (m_ColPositions.FirstSumAtLeast(first, nCol + 1, rect.right - start + m_ColPositions.Sum(first)) <=
+    if (m_pColPositions->FirstSumAtLeast(first, nCol + 1, rect.right - start + m_pColPositions->Sum(first)) <=
         nCol)
         return FALSE;
 
@@ -306,10 +307,10 @@ BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
     if (nRow >= m_nFixedRows)
     {
         first = TopLeft.row;
-        start = m_RowPositions.Sum(m_nFixedRows);
+        start = m_pRowPositions->Sum(m_nFixedRows);
     }
-    if (m_RowPositions.FirstSumAtLeast(first, nRow + 1, rect.bottom - start + m_RowPositions.Sum(first)) <=
-        nRow)
+    if (m_pRowPositions->FirstSumAtLeast(first, nRow + 1,
+                                         rect.bottom - start + m_pRowPositions->Sum(first)) <= nRow)
         return FALSE;
     return TRUE;
 }

@@ -2,6 +2,7 @@
 // (ascending on a new column, the other way on the same one); otherwise header clicks select
 // columns, rows or everything. The mouse and key handlers are in GridMouse.cpp and GridKeys.cpp.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 
 void CQGridCtrl::OnFixedColumnClick(CQCellID& cell)
 {

@@ -2,6 +2,7 @@
 // follow the scrolled rows), select the new cell (Shift extends from the anchor), and start edits,
 // deletions and the clipboard commands.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 
 #include <algorithm>
 

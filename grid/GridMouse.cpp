@@ -3,6 +3,7 @@
 // column, preparing an edit or a drag), moves extend it and the release ends it. While a selection
 // is dragged the auto-scroll timer turns a pointer outside the window into key strokes.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 
 #include <algorithm>
 

@@ -28,6 +28,10 @@ void CQGridCtrl::ResetScrollBars()
     if (!IsValid(visibleCells))
         return;
 
+    const long long nScrollHeight = (long long)GetVirtualHeight() - nFixedHeight;
+    const long long nScrollWidth = (long long)GetVirtualWidth() - nFixedWidth;
+    m_nVScrollMax = (rect.bottom - nFixedHeight >= nScrollHeight) ? 0 : (int)(nScrollHeight - 1);
+    m_nHScrollMax = (rect.right - nFixedWidth >= nScrollWidth) ? 0 : (int)(nScrollWidth - 1);
     SCROLLINFO si;
     memset(&si, 0, sizeof(si));
     si.cbSize = sizeof(SCROLLINFO);
@@ -36,12 +40,6 @@ void CQGridCtrl::ResetScrollBars()
     ::SetScrollInfo(m_hWnd, SB_HORZ, &si, FALSE);
     si.nPage = (UINT)(rect.bottom - nFixedHeight);
     ::SetScrollInfo(m_hWnd, SB_VERT, &si, FALSE);
-
-    const long long nScrollHeight = (long long)GetVirtualHeight() - nFixedHeight;
-    const long long nScrollWidth = (long long)GetVirtualWidth() - nFixedWidth;
-    m_nVScrollMax = (rect.bottom - nFixedHeight >= nScrollHeight) ? 0 : (int)(nScrollHeight - 1);
-    m_nHScrollMax = (rect.right - nFixedWidth >= nScrollWidth) ? 0 : (int)(nScrollWidth - 1);
-
     SetScrollRange(SB_VERT, 0, m_nVScrollMax, TRUE);
     SetScrollRange(SB_HORZ, 0, m_nHScrollMax, TRUE);
 }
@@ -135,170 +133,112 @@ void TakeFocus(CWnd* pWnd)
 
 void CQGridCtrl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/)
 {
-    if (!::IsWindow(m_hWnd))
-        return;
-    TakeFocus(this);
-    m_TitleTip.Hide();
-
-    int scrollPos = GetScrollPos32(SB_HORZ);
-    CQCellID idTopLeft = GetTopleftNonFixedCell();
-    CRect rect;
-    ::GetClientRect(m_hWnd, &rect);
-
-    switch (nSBCode)
-    {
-    case SB_LINERIGHT:
-        if (scrollPos < m_nHScrollMax)
-        {
-            int xScroll = GetColumnWidth(idTopLeft.col);
-            SetScrollPos32(SB_HORZ, scrollPos + xScroll);
-            if (GetScrollPos32(SB_HORZ) == scrollPos)
-                break; // the bar did not move: nothing to scroll
-            rect.left = GetFixedColumnWidth() + xScroll;
-            ScrollWindow(-xScroll, 0, rect);
-            rect.left = rect.right - xScroll;
-            InvalidateRect(rect, TRUE);
-        }
-        break;
-
-    case SB_LINELEFT:
-        if (scrollPos > 0 && idTopLeft.col > m_nFixedCols)
-        {
-            int xScroll = GetColumnWidth(idTopLeft.col - 1);
-            SetScrollPos32(SB_HORZ, std::max(0, scrollPos - xScroll));
-            rect.left = GetFixedColumnWidth();
-            ScrollWindow(xScroll, 0, rect);
-            rect.right = rect.left + xScroll;
-            InvalidateRect(rect, TRUE);
-        }
-        break;
-
-    case SB_PAGERIGHT:
-        if (scrollPos < m_nHScrollMax)
-        {
-            rect.left = GetFixedColumnWidth();
-            int offset = rect.Width();
-            SetScrollPos32(SB_HORZ, (int)std::min<long long>(m_nHScrollMax, (long long)scrollPos + offset));
-            InvalidateRect(rect, TRUE);
-        }
-        break;
-
-    case SB_PAGELEFT:
-        if (scrollPos > 0)
-        {
-            rect.left = GetFixedColumnWidth();
-            int offset = -rect.Width();
-            SetScrollPos32(SB_HORZ, (int)std::max<long long>(0, (long long)scrollPos + offset));
-            InvalidateRect(rect, TRUE);
-        }
-        break;
-
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        SetScrollPos32(SB_HORZ, GetScrollPos32(SB_HORZ, TRUE));
-        rect.left = GetFixedColumnWidth();
-        InvalidateRect(rect, TRUE);
-        break;
-
-    case SB_LEFT:
-        if (scrollPos > 0)
-        {
-            SetScrollPos32(SB_HORZ, 0);
-            Invalidate();
-        }
-        break;
-
-    case SB_RIGHT:
-        if (scrollPos < m_nHScrollMax)
-        {
-            SetScrollPos32(SB_HORZ, m_nHScrollMax);
-            Invalidate();
-        }
-        break;
-
-    default: break;
-    }
+    ScrollAlong(SB_HORZ, nSBCode);
 }
 
 void CQGridCtrl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/)
+{
+    ScrollAlong(SB_VERT, nSBCode);
+}
+
+// One scroll message of either bar. The horizontal bar moves columns along x between the left and
+// right edges, the vertical bar rows along y between the top and bottom edges; the codes of the two
+// bars share their values (SB_LINELEFT is SB_LINEUP, SB_RIGHT is SB_BOTTOM, and so on).
+void CQGridCtrl::ScrollAlong(int nBar, UINT nSBCode)
 {
     if (!::IsWindow(m_hWnd))
         return;
     TakeFocus(this);
     m_TitleTip.Hide();
 
-    int scrollPos = GetScrollPos32(SB_VERT);
-    CQCellID idTopLeft = GetTopleftNonFixedCell();
+    const bool bVert = nBar == SB_VERT;
+    LONG RECT::*const pNear = bVert ? &RECT::top : &RECT::left;
+    LONG RECT::*const pFar = bVert ? &RECT::bottom : &RECT::right;
+    const int nMax = bVert ? m_nVScrollMax : m_nHScrollMax;
+    const int nFixed = bVert ? m_nFixedRows : m_nFixedCols;
+    const int nFixedExtent = bVert ? GetFixedRowHeight() : GetFixedColumnWidth();
+    const CQCellID idTopLeft = GetTopleftNonFixedCell();
+    const int nFirst = bVert ? idTopLeft.row : idTopLeft.col;
+    auto size = [&](int i) { return bVert ? GetRowHeight(i) : GetColumnWidth(i); };
+    auto scroll = [&](int d, const CRect& rc)
+    {
+        if (bVert)
+            ScrollWindow(0, d, rc);
+        else
+            ScrollWindow(d, 0, rc);
+    };
+
+    const int scrollPos = GetScrollPos32(nBar);
     CRect rect;
     ::GetClientRect(m_hWnd, &rect);
 
     switch (nSBCode)
     {
-    case SB_LINEDOWN:
-        if (scrollPos < m_nVScrollMax)
+    case SB_LINEDOWN: // SB_LINERIGHT
+        if (scrollPos < nMax)
         {
-            int yScroll = GetRowHeight(idTopLeft.row);
-            SetScrollPos32(SB_VERT, scrollPos + yScroll);
-            if (GetScrollPos32(SB_VERT) == scrollPos)
+            const int d = size(nFirst);
+            SetScrollPos32(nBar, scrollPos + d);
+            if (GetScrollPos32(nBar) == scrollPos)
                 break; // the bar did not move: nothing to scroll
-            rect.top = GetFixedRowHeight() + yScroll;
-            ScrollWindow(0, -yScroll, rect);
-            rect.top = rect.bottom - yScroll;
+            rect.*pNear = nFixedExtent + d;
+            scroll(-d, rect);
+            rect.*pNear = rect.*pFar - d;
             InvalidateRect(rect, TRUE);
         }
         break;
 
-    case SB_LINEUP:
-        if (scrollPos > 0 && idTopLeft.row > m_nFixedRows)
+    case SB_LINEUP: // SB_LINELEFT
+        if (scrollPos > 0 && nFirst > nFixed)
         {
-            int yScroll = GetRowHeight(idTopLeft.row - 1);
-            SetScrollPos32(SB_VERT, std::max(0, scrollPos - yScroll));
-            rect.top = GetFixedRowHeight();
-            ScrollWindow(0, yScroll, rect);
-            rect.bottom = rect.top + yScroll;
+            const int d = size(nFirst - 1);
+            SetScrollPos32(nBar, std::max(0, scrollPos - d));
+            rect.*pNear = nFixedExtent;
+            scroll(d, rect);
+            rect.*pFar = rect.*pNear + d;
             InvalidateRect(rect, TRUE);
         }
         break;
 
-    case SB_PAGEDOWN:
-        if (scrollPos < m_nVScrollMax)
+    case SB_PAGEDOWN: // SB_PAGERIGHT
+        if (scrollPos < nMax)
         {
-            rect.top = GetFixedRowHeight();
-            int offset = rect.Height();
-            SetScrollPos32(SB_VERT, (int)std::min<long long>(m_nVScrollMax, (long long)scrollPos + offset));
+            rect.*pNear = nFixedExtent;
+            const int offset = rect.*pFar - rect.*pNear;
+            SetScrollPos32(nBar, (int)std::min<long long>(nMax, (long long)scrollPos + offset));
             InvalidateRect(rect, TRUE);
         }
         break;
 
-    case SB_PAGEUP:
+    case SB_PAGEUP: // SB_PAGELEFT
         if (scrollPos > 0)
         {
-            rect.top = GetFixedRowHeight();
-            int offset = -rect.Height();
-            SetScrollPos32(SB_VERT, (int)std::max<long long>(0, (long long)scrollPos + offset));
+            rect.*pNear = nFixedExtent;
+            const int offset = -(rect.*pFar - rect.*pNear);
+            SetScrollPos32(nBar, (int)std::max<long long>(0, (long long)scrollPos + offset));
             InvalidateRect(rect, TRUE);
         }
         break;
 
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
-        SetScrollPos32(SB_VERT, GetScrollPos32(SB_VERT, TRUE));
-        rect.top = GetFixedRowHeight();
+        SetScrollPos32(nBar, GetScrollPos32(nBar, TRUE));
+        rect.*pNear = nFixedExtent;
         InvalidateRect(rect, TRUE);
         break;
 
-    case SB_TOP:
+    case SB_TOP: // SB_LEFT
         if (scrollPos > 0)
         {
-            SetScrollPos32(SB_VERT, 0);
+            SetScrollPos32(nBar, 0);
             Invalidate();
         }
         break;
 
-    case SB_BOTTOM:
-        if (scrollPos < m_nVScrollMax)
+    case SB_BOTTOM: // SB_RIGHT
+        if (scrollPos < nMax)
         {
-            SetScrollPos32(SB_VERT, m_nVScrollMax);
+            SetScrollPos32(nBar, nMax);
             Invalidate();
         }
         break;

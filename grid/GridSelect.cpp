@@ -2,6 +2,7 @@
 // GV_STATE_SELECTED (SetItemState keeps it); the focus cell changes only through SetFocusCell, which
 // tells the parent before (GVN_SELCHANGING) and after (GVN_SELCHANGED) the change.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 
 #include <algorithm>
 

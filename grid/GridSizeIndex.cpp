@@ -1,5 +1,5 @@
 // CQGridSizeIndex: running sums over a size array, rebuilt lazily from the first changed entry.
-#include "grid/QGridSizeIndex.h"
+#include "grid/internal/QGridSizeIndex.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 // CQGridCtrl: construction, destruction, the window class, window creation and the message map.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
+#include "grid/internal/QGridSizeIndex.h"
 
 #include <afxole.h>
 
@@ -12,11 +14,12 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_bListMode(FALSE), m_bAllowDraw(TRUE), m_bEnableSelection(TRUE), m_bSortOnClick(TRUE),
       m_bHandleTabKey(TRUE), m_bDoubleBuffer(TRUE), m_bTitleTips(TRUE), m_nRows(0), m_nFixedRows(0),
       m_nCols(0), m_nFixedCols(0), m_nMargin(0), m_nDefCellWidth(0), m_nDefCellHeight(30), m_nVScrollMax(0),
-      m_nHScrollMax(0), m_pImageList(NULL), m_MouseMode(MOUSE_NOTHING), m_LeftClickDownPoint(0, 0),
-      m_LastMousePoint(0, 0), m_nTimerID(0), m_nTimerInterval(25), m_nResizeCaptureRange(3),
-      m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_nRowsPerWheelNotch(3), m_bMustUninitOLE(FALSE),
-      m_CharSize(0, 0), m_nPageHeight(0), m_LogicalPageSize(0, 0), m_PaperSize(0, 0), m_bAscending(TRUE),
-      m_SortColumn(-1)
+      m_nHScrollMax(0), m_pRowPositions(new CQGridSizeIndex(&m_arRowHeights)),
+      m_pColPositions(new CQGridSizeIndex(&m_arColWidths)), m_pImageList(NULL), m_MouseMode(MOUSE_NOTHING),
+      m_LeftClickDownPoint(0, 0), m_LastMousePoint(0, 0), m_nTimerID(0), m_nTimerInterval(25),
+      m_nResizeCaptureRange(3), m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_nRowsPerWheelNotch(3),
+      m_bMustUninitOLE(FALSE), m_CharSize(0, 0), m_nPageHeight(0), m_LogicalPageSize(0, 0), m_PaperSize(0, 0),
+      m_bAscending(TRUE), m_SortColumn(-1)
 {
     memset(&m_Logfont, 0, sizeof(m_Logfont));
     RegisterWindowClass();
@@ -81,6 +84,8 @@ CQGridCtrl::~CQGridCtrl()
     if (::IsWindow(m_hWnd))
         DestroyWindow();
     m_Font.DeleteObject();
+    delete m_pRowPositions;
+    delete m_pColPositions;
     if (m_bMustUninitOLE)
         ::OleUninitialize();
 }

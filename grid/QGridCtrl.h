@@ -6,7 +6,7 @@
 // cells. Every operation keeps: rows array and row heights have row-count entries; every row array
 // and the column widths have column-count entries; every slot holds a cell made by CreateCell; the
 // fixed counts are not above the counts. (Rows appended by Load are compact until their cells are
-// asked for: their arrays hold no cells, or empty slots, for cells not made yet; see QCompactRow.h.)
+// asked for: their arrays hold no cells, or empty slots, for cells not made yet; see internal/QCompactRow.h.)
 //
 // The implementation is split by concern, one file each: GridWindow.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
@@ -27,7 +27,6 @@
 #include "grid/QGridCell.h"
 #include "grid/QTitleTip.h"
 #include "grid/QGridDropTarget.h"
-#include "grid/QGridSizeIndex.h"
 
 class COleDataSource;
 class COleDataObject;
@@ -36,6 +35,7 @@ class CDataExchange;
 struct CPrintInfo;
 class CQCompactRow;
 class CQFontCache;
+class CQGridSizeIndex;
 
 #define GRIDCTRL_CLASSNAME L"MFCQGridCtrl"
 
@@ -69,26 +69,6 @@ typedef struct tagNM_GRIDVIEW
     int iRow;
     int iColumn;
 } NM_GRIDVIEW;
-
-// Id and period of the auto-scroll timer.
-#define GV_TIMER_ID 513
-
-// Mouse modes of the input state machine (5 is not used).
-enum
-{
-    MOUSE_NOTHING = 0,
-    MOUSE_SELECT_ALL = 1,
-    MOUSE_SELECT_COL = 2,
-    MOUSE_SELECT_ROW = 3,
-    MOUSE_SELECT_CELLS = 4,
-    MOUSE_OVER_ROW_DIVIDE = 6,
-    MOUSE_SIZING_ROW = 7,
-    MOUSE_OVER_COL_DIVIDE = 8,
-    MOUSE_SIZING_COL = 9,
-    MOUSE_PREPARE_EDIT = 10,
-    MOUSE_PREPARE_DRAG = 11,
-    MOUSE_DRAGGING = 12
-};
 
 typedef CTypedPtrArray<CObArray, CQGridCell*> GRID_ROW;
 typedef CTypedPtrArray<CObArray, GRID_ROW*> GRID_ROWS;
@@ -358,6 +338,11 @@ protected:
     virtual CQGridCell* CreateCell(int nRow, int nCol);           // makes a cell, does not store it
     virtual void EmptyCell(CQGridCell* cell, int nRow, int nCol); // called just before deletion
 
+    // A grid of exactly this class makes the cells of rows appended by Load only when they are
+    // asked for (nothing can tell the difference). A derived grid whose CreateCell and EmptyCell
+    // make and empty cells the grid's own way, or are not overridden, may turn the same on.
+    void SetCellsOnDemand(BOOL bOnDemand = TRUE);
+
     // Implementation
 protected:
     virtual void PreSubclassWindow();
@@ -378,12 +363,14 @@ protected:
     BOOL SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
     void SwapRows(int nRow1, int nRow2); // row arrays and heights; nothing outside the grid
 
-    // Rows appended by Load keep their cells' texts and make a cell only when it is asked for
-    // (GridCompactRows.cpp). PeekCell gives the slot as it is: a cell not made yet gives NULL and
-    // its compact row in *ppUnmade. CellFont reads a cell's font without making the cell.
+    // In a grid whose cells may be made on demand, new rows keep their cells' texts and make a cell
+    // only when it is asked for (GridCompactRows.cpp). PeekCell gives the slot as it is: a cell not
+    // made yet gives NULL and its compact row in *ppUnmade. CellFont reads a cell's font without
+    // making the cell.
     int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts); // InsertRow(texts[0]) + SetItemText
     CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const;
     const LOGFONTW* CellFont(int nRow, int nCol) const;
+    bool CellsOnDemand() const;
     const CQGridCell* CellToRead(int nRow, int nCol) const; // a fresh cell for one not made yet
     void MakeUnmadeCells();                                 // before the columns change
 
@@ -392,7 +379,9 @@ protected:
     void RowSizesChanged(int nFirstRow);
     void ColumnSizesChanged(int nFirstCol);
 
-    static UINT GetMouseScrollLines(); // rows per wheel notch from the desktop settings
+    static UINT GetMouseScrollLines();         // rows per wheel notch from the desktop settings
+    void ScrollAlong(int nBar, UINT nSBCode);  // one scroll message of either bar
+    BOOL AutoSizeAlong(bool bRow, int nIndex); // one row or column sized to its contents
 
     // Drawing helpers: a cell's image and text inside rect; the grid colours that still equal the
     // system colours they were taken from follow the current system colours.
@@ -462,8 +451,8 @@ protected:
     int m_nDefCellHeight;      // height of new rows
     int m_nVScrollMax;         // largest scroll positions
     int m_nHScrollMax;
-    CQGridSizeIndex m_RowPositions{&m_arRowHeights}; // running sums of the row heights
-    CQGridSizeIndex m_ColPositions{&m_arColWidths};  // running sums of the column widths
+    CQGridSizeIndex* m_pRowPositions; // running sums of the row heights
+    CQGridSizeIndex* m_pColPositions; // running sums of the column widths
 
     // fonts and images
     LOGFONTW m_Logfont;              // the grid's font description, given to every new cell
@@ -495,7 +484,8 @@ protected:
 
     CQTitleTip m_TitleTip;
 
-    BOOL m_bMustUninitOLE; // the constructor started OLE
+    BOOL m_bMustUninitOLE;         // the constructor started OLE
+    bool m_bCellsOnDemand = false; // SetCellsOnDemand
 
     // drag-and-drop
     CQCellID m_LastDragOverCell;

@@ -35,4 +35,6 @@ void GeometryWorkload(const Options& opt); // geometry on the last page against 
 void PaintWorkload(const Options& opt);    // full repaint of the last page against the top
 void SortWorkload(const Options& opt);     // SortTextItems against std::sort
 void FileWorkload(const Options& opt);     // Save and Load against plain stdio
+void PeersWorkload(const Options& opt);    // the nine workloads shared with other grid controls
+void PrintPeerLines();                     // their result lines, once more, at the end
 } // namespace gridbench

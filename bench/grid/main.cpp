@@ -1,8 +1,10 @@
 // bench_grid: runs the grid workloads named on the command line (all of them by default) and
 // ends with one line per figure and its goal.
 //
-//   bench_grid [--rows N] [--window] [build] [access] [geometry] [paint] [sort] [file]
+//   bench_grid [--rows N] [--window] [build] [access] [geometry] [paint] [sort] [file] [peers]
 //
+// peers runs the nine workloads shared with other grid controls (peers.cpp) and prints their
+// "qctl ..." lines at the very end; it runs only when named.
 // --rows sets the rows of every large grid (1,000,000 by default); --window makes the file
 // workload load into a grid window (100,000 rows unless --rows is given).
 #include "bench_grid.h"
@@ -39,13 +41,15 @@ const struct
     {"build", BuildWorkload}, {"access", AccessWorkload}, {"geometry", GeometryWorkload},
     {"paint", PaintWorkload}, {"sort", SortWorkload},     {"file", FileWorkload},
 };
+// The workloads shared with other grid controls; run only when named.
+const char kPeers[] = "peers";
 
 int Usage()
 {
     std::printf("usage: bench_grid [--rows N] [--window] [workload...]\nworkloads:");
     for (const auto& w : kWorkloads)
         std::printf(" %s", w.name);
-    std::printf("\n");
+    std::printf(" %s\n", kPeers);
     return 2;
 }
 
@@ -102,6 +106,11 @@ int main(int argc, char** argv)
             continue;
         }
         bool bFound = false;
+        if (std::strcmp(argv[i], kPeers) == 0)
+        {
+            chosen.push_back(PeersWorkload);
+            bFound = true;
+        }
         for (const auto& w : kWorkloads)
             if (std::strcmp(argv[i], w.name) == 0)
             {
@@ -131,5 +140,6 @@ int main(int argc, char** argv)
     theApp.ExitInstance();
     AfxWinTerm();
     PrintFigures();
+    PrintPeerLines();
     return 0;
 }

@@ -50,9 +50,11 @@ private:
 class FileGrid : public CQGridCtrl
 {
 public:
+    // It makes and empties its cells the grid's own way, so its cells may be made on demand.
     FileGrid(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0)
         : CQGridCtrl(nRows, nCols, nFixedRows, nFixedCols)
     {
+        SetCellsOnDemand(TRUE);
     }
     using CQGridCtrl::GetCell;
 

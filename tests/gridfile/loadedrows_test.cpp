@@ -12,9 +12,12 @@ using namespace gridfile;
 
 namespace
 {
-// Builds its cells one by one: overriding CreateCell keeps the grid from keeping rows compact.
+// Builds its cells one by one.
 class CellByCellGrid : public FileGrid
 {
+public:
+    CellByCellGrid() { SetCellsOnDemand(FALSE); }
+
 protected:
     CQGridCell* CreateCell(int nRow, int nCol) override { return CQGridCtrl::CreateCell(nRow, nCol); }
 };

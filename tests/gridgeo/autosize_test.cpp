@@ -86,6 +86,69 @@ TEST_F(GridWindow, FontGivesTheMarginAndTheDefaultSizes)
     EXPECT_EQ(bold.cx + 2 * space.cx, m_pGrid->GetColumnWidth(m_pGrid->InsertColumn(L"Extent", DT_LEFT, 2)));
 }
 
+// Texts are measured through cached character widths where these give the platform's extent, and
+// by the platform elsewhere: over a corpus of texts and fonts, both measuring calls of the grid
+// must equal the platform's own extent of the same text in the same font.
+TEST_F(GridWindow, TextExtentsEqualThePlatformsOverACorpusOfFontsAndTexts)
+{
+    const wchar_t* texts[] = {L"",
+                              L" ",
+                              L"x",
+                              L"Extent",
+                              L"7919003 D",
+                              L"  two  spaces  ",
+                              L"WWWWiiiiMMMM1111",
+                              L"0123456789,.;:-+*/",
+                              L"caf\u00e9 na\u00efve \u00c5ngstr\u00f6m \u00df\u00e6\u00f8",
+                              L"\u0141\u00f3d\u017a \u0160koda \u0218",
+                              L"AVAWAy To Ta LT",
+                              L"tab\there",
+                              L"\u4e2d\u6587 text",
+                              L"e\u0301 combining",
+                              L"\u05e9\u05dc\u05d5\u05dd",
+                              L"\x7f del and \x1f unit",
+                              L"\u2014 dash \u20ac euro \u2122",
+                              L"The quick brown fox jumps over the lazy dog"};
+    struct
+    {
+        const wchar_t* face;
+        int height, weight;
+        BYTE italic;
+    } fonts[] = {{L"Tahoma", -11, FW_NORMAL, 0}, {L"Tahoma", -13, 600, 0},
+                 {L"Tahoma", -27, FW_BOLD, 1},   {L"Courier New", -12, FW_NORMAL, 0},
+                 {L"Arial", -9, FW_NORMAL, 1},   {L"Times New Roman", -17, FW_NORMAL, 0}};
+    m_pGrid->SetRowCount(2);
+    m_pGrid->SetColumnCount(2);
+    for (const auto& f : fonts)
+    {
+        LOGFONTW lf;
+        memset(&lf, 0, sizeof(lf));
+        lf.lfHeight = f.height;
+        lf.lfWeight = f.weight;
+        lf.lfItalic = f.italic;
+        wcscpy(lf.lfFaceName, f.face);
+        HFONT hFont = ::CreateFontIndirectW(&lf);
+        ::SendMessageW(Grid(), WM_SETFONT, (WPARAM)hFont, TRUE);
+        const int margin = m_pGrid->Margin();
+        CClientDC dc(m_pGrid);
+        for (size_t i = 0; i < sizeof(texts) / sizeof(texts[0]); i++)
+        {
+            const wchar_t* text = texts[i];
+            SCOPED_TRACE(::testing::Message() << "font height " << f.height << ", text #" << i);
+            CSize plain = Measure(Grid(), lf, text, false), bold = Measure(Grid(), lf, text, true);
+            EXPECT_EQ(CSize(plain.cx + 2 * margin, plain.cy + 2 * margin),
+                      m_pGrid->GetTextExtent(text, FALSE));
+            EXPECT_EQ(CSize(bold.cx + 2 * margin, bold.cy + 2 * margin), m_pGrid->GetTextExtent(text));
+            // a cell measures in its own font, semi-bold in a fixed cell
+            m_pGrid->SetItemText(1, 1, text);
+            EXPECT_EQ(CSize(plain.cx + 4 * margin, plain.cy + 2 * margin), m_pGrid->GetCellExtent(1, 1, &dc));
+            m_pGrid->SetItemText(0, 1, text);
+            EXPECT_EQ(CSize(bold.cx + 4 * margin, bold.cy + 2 * margin), m_pGrid->GetCellExtent(0, 1, &dc));
+        }
+        ::DeleteObject(hFont);
+    }
+}
+
 TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
 {
     Rebuild(3, 3, 1, 1, 20, 60);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "qctl.h"
+#include "grid/internal/QGridInput.h"
 
 // A grid whose protected operations and members the tests reach.
 class GeoGrid : public CQGridCtrl

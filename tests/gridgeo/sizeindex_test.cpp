@@ -1,6 +1,7 @@
 // The running sums of a size array on their own: sums, searches, and rebuilding after changes of
 // sizes and counts, with ordered and with negative sizes.
 #include "geotest.h"
+#include "grid/internal/QGridSizeIndex.h"
 
 #include <random>
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "qctl.h"
+#include "grid/internal/QGridInput.h"
 
 // A grid that records the edits it is asked to start and opens protected members to the tests.
 class InputGrid : public CQGridCtrl
