@@ -1,6 +1,7 @@
 // CQDIBitmap: the blocks and their accessors, the loaders (BMP file, drawing thumbnail,
 // resource), saving, drawing and copying; CQBmpPalette.
 #include "image/QDIBitmap.h"
+#include "image/internal/QScaleFit.h"
 
 #include <cstring>
 
@@ -517,16 +518,8 @@ void CQDIBitmap::ScaleDIB(CDC* pDC, CRect rect, BOOL bCenter) const
     int w = GetWidth(), h = GetHeight();
     if (w == 0 || h == 0)
         return;
-    int W = rect.Width(), H = rect.Height();
-    bool bFits = W >= w && H >= h;
-    float sx = (float)W / (float)w;
-    float sy = (float)H / (float)h;
-    float s = bFits ? (sx > sy ? sx : sy) : (sx < sy ? sx : sy);
-    int dw = (int)(w * s);
-    int dh = (int)(h * s);
-    int x = bCenter ? (W - dw) / 2 : 0;
-    int y = bCenter ? (H - dh) / 2 : 0;
-    StretchDIB(pDC, x, y, dw, dh, 0, 0, w, h);
+    const CRect place = QScaleFit(w, h, rect, bCenter);
+    StretchDIB(pDC, place.left, place.top, place.Width(), place.Height(), 0, 0, w, h);
 }
 
 // ---------------------------------------------------------------------------------------------

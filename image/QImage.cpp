@@ -1,5 +1,6 @@
 // CQImage: loading, drawing, transparent drawing and the region of a bitmap.
 #include "image/QImage.h"
+#include "image/internal/QScaleFit.h"
 
 #include <vector>
 
@@ -310,16 +311,8 @@ void CQImage::ScaleBmp(CDC* pDC, CRect rect, BOOL bCenter) const
     int w = GetBmpWidth(), h = GetBmpHeight();
     if (w == 0 || h == 0)
         return;
-    int W = rect.Width(), H = rect.Height();
-    bool bFits = W >= w && H >= h;
-    float sx = (float)W / (float)w;
-    float sy = (float)H / (float)h;
-    float s = bFits ? (sx > sy ? sx : sy) : (sx < sy ? sx : sy);
-    int dw = (int)(w * s);
-    int dh = (int)(h * s);
-    int x = bCenter ? (W - dw) / 2 : 0;
-    int y = bCenter ? (H - dh) / 2 : 0;
-    StretchBmp(pDC, x, y, dw, dh, 0, 0, w, h);
+    const CRect place = QScaleFit(w, h, rect, bCenter);
+    StretchBmp(pDC, place.left, place.top, place.Width(), place.Height(), 0, 0, w, h);
 }
 
 void CQImage::ShowIcon(CDC* pDC) const
