@@ -3,6 +3,7 @@
 // contents or stretched to fill the window, and the desktop settings the grid follows.
 #include "grid/QGridCtrl.h"
 #include "grid/internal/QFontCache.h"
+#include "grid/internal/QTextWidths.h"
 
 #include <afxcmn.h>
 #include <algorithm>
@@ -94,7 +95,8 @@ LRESULT CQGridCtrl::OnGetFont(WPARAM /*hFont*/, LPARAM /*lParam*/)
 // --- measuring ----------------------------------------------------------------------------------
 
 // Text size plus the margin on each side, in the grid font or its semi-bold form; (0, 0) without
-// a window device context. Within a pass the device context and the font are taken once.
+// a window. Simple texts are measured from the cached character widths of the font; the others on
+// the window's device context, taken once within a pass.
 CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
 {
     if (!::IsWindow(m_hWnd))
@@ -102,16 +104,20 @@ CSize CQGridCtrl::GetTextExtent(LPCTSTR str, BOOL bUseSelectedFont)
     LPCWSTR psz = str ? str : L"";
     const int nLength = (int)wcslen(psz);
     SIZE size = {0, 0};
+    LOGFONTW lf = m_Logfont;
+    if (bUseSelectedFont)
+        lf.lfWeight = 600;
+    const bool bKnownFont = bUseSelectedFont || m_Font.GetSafeHandle() != NULL;
+    if (bKnownFont && QTextWidths::Extent(lf, psz, nLength, NULL, size))
+        return CSize(size.cx + 2 * m_nMargin, size.cy + 2 * m_nMargin);
+
     CQFontCache pass(m_pFontPass, m_hWnd);
     HDC hDC = m_pFontPass->WindowDC();
     if (hDC == NULL)
         return CSize(0, 0);
-
     HGDIOBJ hOldFont = NULL;
     if (bUseSelectedFont)
     {
-        LOGFONTW lf = m_Logfont;
-        lf.lfWeight = 600;
         if (HFONT hBold = m_pFontPass->Get(lf))
             hOldFont = ::SelectObject(hDC, hBold);
     }
@@ -143,6 +149,7 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
 
     CString text = GetItemText(nRow, nCol);
     SIZE size = {0, 0};
+    if (!QTextWidths::Extent(lf, (LPCWSTR)text, text.GetLength(), hDC, size))
     {
         CQFontCache pass(m_pFontPass, m_hWnd);
         HFONT hFont = m_pFontPass->Get(lf);

@@ -192,6 +192,8 @@ CString CQGridCtrl::GetItemText(int nRow, int nCol) const
 
 BOOL CQGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
 {
+    if (SetUnmadeText(nRow, nCol, str))
+        return TRUE;
     CQGridCell* pCell = GetCell(nRow, nCol);
     if (pCell == NULL)
         return FALSE;

@@ -1,9 +1,10 @@
-// CQGridCtrl: rows appended by Load, kept compact. A cell object is several times the size of a
-// short text, and a million-row file would otherwise cost gigabytes of fresh memory before the
-// first row shows. Such a row keeps its texts in one block and makes a cell the first time the
-// cell is asked for; reading a text, format, state or colour does not make it. The cells made
-// later are exactly those the grid's own CreateCell and SetItemText would have made at load time,
-// so only a grid that makes and empties its cells the grid's own way gets compact rows.
+// CQGridCtrl: rows kept compact. A cell object is several times the size of a short text, and a
+// million-row grid would otherwise cost gigabytes before the first row shows. In a grid that makes
+// its cells the grid's own way (CellsOnDemand), new rows keep their texts in one block and make a
+// cell the first time something needs more than its text; reading a text, format, state or colour
+// does not make it, and writing the text of a cell not made yet rewrites the row's block. The cells
+// made later are exactly those the grid's own CreateCell and SetItemText would have made, so
+// nothing outside can tell the difference.
 #include "grid/internal/QCompactRow.h"
 
 #include <algorithm>
@@ -123,7 +124,7 @@ void* CQCompactRow::operator new(size_t nSize, CExtra extra)
 {
     size_t nBytes = kRowPrefix + nSize + extra.nBytes;
     BYTE* p;
-    if (nBytes <= CRowBlocks::kLargestRow)
+    if (extra.bShared && nBytes <= CRowBlocks::kLargestRow)
     {
         p = (BYTE*)RowBlocks().Allocate(nBytes);
     }
@@ -148,7 +149,38 @@ void CQCompactRow::operator delete(void* p)
         ::free(pStart);
 }
 
-CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults)
+CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults,
+                                 bool bShared)
+{
+    if (nCols < 1 || nCols > kMaxColumns || nTexts < 0 || ppszTexts == NULL)
+        return NULL;
+    if (nTexts > nCols)
+        nTexts = nCols;
+    CTextView views[kMaxColumns];
+    for (int i = 0; i < nTexts; i++)
+    {
+        LPCWSTR psz = ppszTexts[i];
+        bool bText = psz != NULL && !IS_INTRESOURCE(psz);
+        size_t nLength = bText ? wcslen(psz) : 0;
+        if (nLength > kMaxChars)
+            return NULL;
+        views[i] = CTextView{psz, (int)nLength, true};
+    }
+    return Build(nCols, views, nTexts, pDefaults, bShared);
+}
+
+CQCompactRow::CTextView CQCompactRow::View(int nCol) const
+{
+    const int nLength = TextLength(nCol);
+    if (nLength == 0)
+        return CTextView{NULL, 0, false};
+    const int nStart = Offsets()[nCol];
+    return m_bWide ? CTextView{(const wchar_t*)Chars() + nStart, nLength, true}
+                   : CTextView{Chars() + nStart, nLength, false};
+}
+
+CQCompactRow* CQCompactRow::Build(int nCols, const CTextView* pTexts, int nTexts, CQRowDefaults* pDefaults,
+                                  bool bShared)
 {
     if (nCols < 1 || nCols > kMaxColumns || nTexts < 0 || pDefaults == NULL || pDefaults->nCols != nCols)
         return NULL;
@@ -160,19 +192,17 @@ CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts
     bool bWide = false;
     for (int i = 0; i < nTexts; i++)
     {
-        LPCWSTR psz = ppszTexts[i];
-        if (psz == NULL || IS_INTRESOURCE(psz))
-            continue;
-        for (; *psz; psz++)
-        {
-            bWide |= *psz > 0xFF;
-            if (++nChars > kMaxChars)
-                return NULL;
-        }
+        const CTextView& t = pTexts[i];
+        nChars += (size_t)t.nLength;
+        if (nChars > kMaxChars)
+            return NULL;
+        if (t.bWide)
+            for (int k = 0; k < t.nLength && !bWide; k++)
+                bWide = ((const wchar_t*)t.p)[k] > 0xFF;
     }
 
     size_t nExtra = (size_t)(nTexts + 1) * sizeof(WORD) + nChars * (bWide ? sizeof(wchar_t) : 1);
-    CQCompactRow* pRow = new (CExtra{nExtra}) CQCompactRow;
+    CQCompactRow* pRow = new (CExtra{nExtra, bShared}) CQCompactRow;
     pRow->m_nTexts = nTexts;
     pRow->m_bWide = bWide;
     WORD* pOffsets = pRow->Offsets();
@@ -181,15 +211,14 @@ CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts
     for (int i = 0; i < nTexts; i++)
     {
         pOffsets[i] = nAt;
-        LPCWSTR psz = ppszTexts[i];
-        if (psz == NULL || IS_INTRESOURCE(psz))
-            continue;
-        for (; *psz; psz++, nAt++)
+        const CTextView& t = pTexts[i];
+        for (int k = 0; k < t.nLength; k++, nAt++)
         {
+            const wchar_t ch = t.bWide ? ((const wchar_t*)t.p)[k] : ((const BYTE*)t.p)[k];
             if (bWide)
-                ((wchar_t*)pChars)[nAt] = *psz;
+                ((wchar_t*)pChars)[nAt] = ch;
             else
-                pChars[nAt] = (BYTE)*psz;
+                pChars[nAt] = (BYTE)ch;
         }
     }
     pOffsets[nTexts] = nAt;
@@ -197,6 +226,40 @@ CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts
     pDefaults->AddRef();
     pRow->m_pDefaults = pDefaults;
     pRow->m_nUnmade = nCols == kMaxColumns ? ~0ULL : ((1ULL << nCols) - 1);
+    return pRow;
+}
+
+CQCompactRow* CQCompactRow::WithText(int nCol, LPCWSTR psz)
+{
+    const int nCols = m_pDefaults->nCols;
+    if (!IsUnmade(nCol) || nCol >= nCols || (psz != NULL && IS_INTRESOURCE(psz)))
+        return NULL;
+    const size_t nLength = psz ? wcslen(psz) : 0;
+    if (nLength > kMaxChars)
+        return NULL;
+    const int nTexts = std::max(m_nTexts, nCol + 1);
+    CTextView views[kMaxColumns];
+    for (int i = 0; i < nTexts; i++)
+        views[i] = i == nCol ? CTextView{psz, (int)nLength, true} : View(i);
+    CQCompactRow* pRow = Build(nCols, views, nTexts, m_pDefaults, false);
+    if (pRow == NULL)
+        return NULL;
+    pRow->m_nUnmade = m_nUnmade;
+    if (GetSize() > 0)
+    {
+        try
+        {
+            pRow->SetSize(GetSize());
+        }
+        catch (...)
+        {
+            delete pRow;
+            throw;
+        }
+        for (INT_PTR i = 0; i < GetSize(); i++)
+            pRow->SetAt(i, GetAt(i));
+        RemoveAll();
+    }
     return pRow;
 }
 
@@ -267,65 +330,85 @@ void CQCompactRow::MakeAllCells()
 
 // --- the grid's side ----------------------------------------------------------------------------
 
-// Appends a row as InsertRow(texts[0], -1) followed by SetItemText(row, col, texts[col]) for the
-// other texts up to the column count would. A grid that makes its cells its own way gets a
-// compact row; any other grid, or texts that do not fit one, get exactly those calls.
-int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
+// A compact row to go in at nRow (the rows from nRow on move down), keeping the texts: what
+// CreateCell would give its cells (column 0 no format, the others the format of the cell above,
+// every cell the grid's font description). NULL when the grid makes its cells another way or the
+// texts do not fit a compact row. Consecutive rows usually share their defaults: a compact row
+// above whose cells are not made yet (column 0 aside) hands on its own.
+CQCompactRow* CQGridCtrl::MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared)
 {
-    if (ppszTexts == NULL || nTexts < 1)
-        return -1;
-
-    bool bCompact = m_nCols >= 1 && m_nCols <= CQCompactRow::kMaxColumns && CellsOnDemand();
-
-    CQCompactRow* pRow = NULL;
-    if (bCompact)
+    if (m_nCols < 1 || m_nCols > CQCompactRow::kMaxColumns || !CellsOnDemand())
+        return NULL;
+    CQRowDefaults* pDefaults = NULL;
+    CQCompactRow* pAboveRow =
+        nRow > 0 && nRow - 1 < m_RowData.GetSize() ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
+    if (pAboveRow && pAboveRow->UnmadeBeyondColumn0() && pAboveRow->Defaults()->nCols == m_nCols &&
+        memcmp(&pAboveRow->Defaults()->lf, &m_Logfont, sizeof(LOGFONTW)) == 0)
     {
-        // The formats CreateCell would give the new row: column 0 none, the others the format of
-        // the cell above (the row count has grown by then, so the row above is the last row).
-        // Consecutive rows usually share their defaults: a compact row above whose cells are not
-        // made yet (column 0 aside) hands on its own formats, column 0's being none as well.
-        const int nRow = m_nRows;
-        CQRowDefaults* pDefaults = NULL;
-        CQCompactRow* pAboveRow =
-            nRow > 0 && nRow - 1 < m_RowData.GetSize() ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
-        if (pAboveRow && pAboveRow->UnmadeBeyondColumn0() && pAboveRow->Defaults()->nCols == m_nCols &&
-            memcmp(&pAboveRow->Defaults()->lf, &m_Logfont, sizeof(LOGFONTW)) == 0)
+        pDefaults = pAboveRow->Defaults();
+        pDefaults->AddRef();
+    }
+    else
+    {
+        UINT formats[CQCompactRow::kMaxColumns];
+        formats[0] = 0;
+        for (int col = 1; col < m_nCols; col++)
+        {
+            CQCompactRow* pUnmade;
+            CQGridCell* pAbove = nRow > 0 ? PeekCell(nRow - 1, col, &pUnmade) : NULL;
+            formats[col] = pAbove ? pAbove->m_nFormat : (nRow > 0 && pUnmade ? pUnmade->Format(col) : 0);
+        }
+        if (pAboveRow && pAboveRow->Defaults()->Matches(m_nCols, formats, m_Logfont))
         {
             pDefaults = pAboveRow->Defaults();
             pDefaults->AddRef();
         }
         else
         {
-            UINT formats[CQCompactRow::kMaxColumns];
-            formats[0] = 0;
-            for (int col = 1; col < m_nCols; col++)
-            {
-                CQCompactRow* pUnmade;
-                CQGridCell* pAbove = nRow > 0 ? PeekCell(nRow - 1, col, &pUnmade) : NULL;
-                formats[col] = pAbove ? pAbove->m_nFormat : (nRow > 0 && pUnmade ? pUnmade->Format(col) : 0);
-            }
-            if (pAboveRow && pAboveRow->Defaults()->Matches(m_nCols, formats, m_Logfont))
-            {
-                pDefaults = pAboveRow->Defaults();
-                pDefaults->AddRef();
-            }
-            else
-            {
-                pDefaults = CQRowDefaults::Make(m_nCols, formats, m_Logfont);
-            }
+            pDefaults = CQRowDefaults::Make(m_nCols, formats, m_Logfont);
         }
-        try
-        {
-            pRow = CQCompactRow::Make(m_nCols, ppszTexts, nTexts, pDefaults);
-        }
-        catch (...)
-        {
-            pDefaults->Release();
-            throw;
-        }
-        pDefaults->Release();
     }
+    CQCompactRow* pRow = NULL;
+    try
+    {
+        LPCTSTR empty = NULL;
+        pRow = CQCompactRow::Make(m_nCols, nTexts > 0 ? ppszTexts : &empty, nTexts > 0 ? nTexts : 0,
+                                  pDefaults, bShared);
+    }
+    catch (...)
+    {
+        pDefaults->Release();
+        throw;
+    }
+    pDefaults->Release();
+    return pRow;
+}
 
+// The text of a cell not made yet goes into its row's kept texts; FALSE when the cell is made, or
+// the text does not fit the row, and the caller makes the cell.
+BOOL CQGridCtrl::SetUnmadeText(int nRow, int nCol, LPCTSTR psz)
+{
+    CQCompactRow* pUnmade;
+    if (PeekCell(nRow, nCol, &pUnmade) != NULL || pUnmade == NULL)
+        return FALSE;
+    CQCompactRow* pNew = pUnmade->WithText(nCol, psz);
+    if (pNew == NULL)
+        return FALSE;
+    m_RowData[nRow] = pNew;
+    delete pUnmade;
+    return TRUE;
+}
+
+// Appends a row as InsertRow(texts[0], -1) followed by SetItemText(row, col, texts[col]) for the
+// other texts up to the column count would. A grid that makes its cells its own way gets a
+// compact row carved from the shared blocks; any other grid, or texts that do not fit one, get
+// exactly those calls.
+int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
+{
+    if (ppszTexts == NULL || nTexts < 1)
+        return -1;
+
+    CQCompactRow* pRow = MakeCompactRow(m_nRows, ppszTexts, nTexts, true);
     if (pRow == NULL)
     {
         int nRow = InsertRow(ppszTexts[0], -1);
@@ -369,7 +452,7 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
         m_idCurrentCell.row++;
 
-    ResetScrollBars();
+    ScrollBarsGrew();
     return nRow;
 }
 

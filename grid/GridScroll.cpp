@@ -3,18 +3,53 @@
 // Line scrolls move by one row or column and repaint only the uncovered strip; page, thumb and end
 // scrolls repaint everything that moves. The wheel posts line or page messages to the grid itself.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 
 #include <algorithm>
 
 // --- scroll bars --------------------------------------------------------------------------------
+
+namespace
+{
+// One bar's page and range, drawn; a bar whose values do not change is left alone.
+void SetBar(HWND hWnd, int nBar, UINT nPage, int nMax)
+{
+    SCROLLINFO si;
+    memset(&si, 0, sizeof(si));
+    si.cbSize = sizeof(SCROLLINFO);
+    si.fMask = SIF_PAGE | SIF_RANGE;
+    if (::GetScrollInfo(hWnd, nBar, &si) && si.nMin == 0 && si.nMax == nMax && si.nPage == nPage)
+        return;
+    si.nMin = 0;
+    si.nMax = nMax;
+    si.nPage = nPage;
+    ::SetScrollInfo(hWnd, nBar, &si, TRUE);
+}
+} // namespace
+
+// Posted by a grid to itself when rows or columns were added: the bars are set once the burst of
+// additions is over.
+const UINT g_nGridScrollBarsMessage = ::RegisterWindowMessageW(L"QGridCtrlScrollBars");
 
 // Page sizes and limits from the client area less the fixed rows and columns. Nothing changes while
 // drawing is off, without a window, when the fixed cells fill the client area or when no non-fixed
 // cell is wholly on screen.
 void CQGridCtrl::ResetScrollBars()
 {
-    if (!m_bAllowDraw || !::IsWindow(m_hWnd))
+    UINT nVPage, nHPage;
+    m_bBarsPending = false;
+    if (!ScrollLimits(nVPage, nHPage))
         return;
+    SetBar(m_hWnd, SB_VERT, nVPage, m_nVScrollMax);
+    SetBar(m_hWnd, SB_HORZ, nHPage, m_nHScrollMax);
+}
+
+// The limits of both bars (m_nVScrollMax, m_nHScrollMax) and their pages; false when the bars are
+// to stay as they are.
+bool CQGridCtrl::ScrollLimits(UINT& nVPage, UINT& nHPage)
+{
+    if (!m_bAllowDraw || !::IsWindow(m_hWnd))
+        return false;
 
     CRect rect;
     ::GetClientRect(m_hWnd, &rect);
@@ -22,26 +57,40 @@ void CQGridCtrl::ResetScrollBars()
     rect.left += nFixedWidth;
     rect.top += nFixedHeight;
     if (rect.left >= rect.right || rect.top >= rect.bottom)
-        return;
+        return false;
 
     CQCellRange visibleCells = GetUnobstructedNonFixedCellRange();
     if (!IsValid(visibleCells))
-        return;
+        return false;
 
     const long long nScrollHeight = (long long)GetVirtualHeight() - nFixedHeight;
     const long long nScrollWidth = (long long)GetVirtualWidth() - nFixedWidth;
     m_nVScrollMax = (rect.bottom - nFixedHeight >= nScrollHeight) ? 0 : (int)(nScrollHeight - 1);
     m_nHScrollMax = (rect.right - nFixedWidth >= nScrollWidth) ? 0 : (int)(nScrollWidth - 1);
-    SCROLLINFO si;
-    memset(&si, 0, sizeof(si));
-    si.cbSize = sizeof(SCROLLINFO);
-    si.fMask = SIF_PAGE;
-    si.nPage = (UINT)(rect.right - nFixedWidth);
-    ::SetScrollInfo(m_hWnd, SB_HORZ, &si, FALSE);
-    si.nPage = (UINT)(rect.bottom - nFixedHeight);
-    ::SetScrollInfo(m_hWnd, SB_VERT, &si, FALSE);
-    SetScrollRange(SB_VERT, 0, m_nVScrollMax, TRUE);
-    SetScrollRange(SB_HORZ, 0, m_nHScrollMax, TRUE);
+    nVPage = (UINT)(rect.bottom - nFixedHeight);
+    nHPage = (UINT)(rect.right - nFixedWidth);
+    return true;
+}
+
+// Rows or columns were added: the limits follow at once, the bars themselves once the grid's
+// messages are next dispatched. Setting a shown bar draws it, which would cost a screen update for
+// every row of a grid filled row by row. Positions stay valid meanwhile, as the ranges only grow.
+void CQGridCtrl::ScrollBarsGrew()
+{
+    UINT nVPage, nHPage;
+    if (!ScrollLimits(nVPage, nHPage) || m_bBarsPending)
+        return;
+    if (::PostMessageW(m_hWnd, g_nGridScrollBarsMessage, 0, 0))
+        m_bBarsPending = true;
+    else
+        ResetScrollBars();
+}
+
+LRESULT CQGridCtrl::OnScrollBarsGrew(WPARAM, LPARAM)
+{
+    if (m_bBarsPending)
+        ResetScrollBars();
+    return 0;
 }
 
 int CQGridCtrl::GetScrollPos32(int nBar, BOOL bGetTrackPos) const
@@ -61,6 +110,9 @@ BOOL CQGridCtrl::SetScrollPos32(int nBar, int nPos, BOOL bRedraw)
 {
     if (!::IsWindow(m_hWnd))
         return FALSE;
+    // A position is judged against the bars as they are to be.
+    if (m_bBarsPending)
+        ResetScrollBars();
     SCROLLINFO si;
     memset(&si, 0, sizeof(si));
     si.cbSize = sizeof(SCROLLINFO);

@@ -1,8 +1,9 @@
 // CQGridCtrl: the shape of the grid. Row and column counts, fixed counts, insertion, deletion and
-// sizes. Cells are made only by CreateCell (or, for rows appended by Load, when first asked for)
-// and disposed of only through EmptyCell; none of these operations sends a notification of its own. Every change of the size arrays ends in one call of
-// RowSizesChanged or ColumnSizesChanged.
+// sizes. Cells are made only by CreateCell (or, in a grid that keeps rows compact, when first asked
+// for) and disposed of only through EmptyCell; none of these operations sends a notification of its
+// own. Every change of the size arrays ends in one call of RowSizesChanged or ColumnSizesChanged.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QCompactRow.h"
 
 BOOL CQGridCtrl::SetRowCount(int nRows)
 {
@@ -45,6 +46,11 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
     for (int row = nOldRows; row < nRows; row++)
     {
         m_arRowHeights[row] = m_nDefCellHeight;
+        if (CQCompactRow* pCompact = MakeCompactRow(row, NULL, 0, false))
+        {
+            m_RowData[row] = pCompact;
+            continue;
+        }
         GRID_ROW* pRow = new GRID_ROW;
         m_RowData[row] = pRow;
         pRow->SetSize(m_nCols);
@@ -55,7 +61,7 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
 
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
     {
-        ResetScrollBars();
+        nRows > nOldRows ? ScrollBarsGrew() : ResetScrollBars();
         Invalidate();
     }
     return TRUE;
@@ -117,7 +123,7 @@ BOOL CQGridCtrl::SetColumnCount(int nCols)
 
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
     {
-        ResetScrollBars();
+        nCols > nOldCols ? ScrollBarsGrew() : ResetScrollBars();
         Invalidate();
     }
     return TRUE;
@@ -162,27 +168,33 @@ int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     if (m_nCols < 1)
         SetColumnCount(1);
 
-    if (nRow < 0)
-    {
+    // A grid that makes its cells its own way keeps the new row compact, with the heading.
+    const bool bAppend = nRow < 0;
+    if (bAppend)
         nRow = m_nRows;
+    CQCompactRow* pCompact = MakeCompactRow(nRow, &strHeading, 1, false);
+    if (bAppend)
+    {
         m_arRowHeights.Add(0);
-        m_RowData.Add(new GRID_ROW);
+        m_RowData.Add(pCompact ? pCompact : new GRID_ROW);
     }
     else
     {
         m_arRowHeights.InsertAt(nRow, (UINT)0);
-        m_RowData.InsertAt(nRow, new GRID_ROW);
+        m_RowData.InsertAt(nRow, pCompact ? pCompact : new GRID_ROW);
     }
     m_nRows++;
 
-    GRID_ROW* pRow = m_RowData[nRow];
-    if (pRow == NULL)
-        return -1;
-    pRow->SetSize(m_nCols);
-    for (int col = 0; col < m_nCols; col++)
-        pRow->SetAt(col, CreateCell(nRow, col));
-
-    SetItemText(nRow, 0, strHeading);
+    if (pCompact == NULL)
+    {
+        GRID_ROW* pRow = m_RowData[nRow];
+        if (pRow == NULL)
+            return -1;
+        pRow->SetSize(m_nCols);
+        for (int col = 0; col < m_nCols; col++)
+            pRow->SetAt(col, CreateCell(nRow, col));
+        SetItemText(nRow, 0, strHeading);
+    }
     CSize size = GetTextExtent(strHeading, TRUE);
     m_arRowHeights[nRow] = (UINT)size.cy;
     RowSizesChanged(nRow);
@@ -190,7 +202,7 @@ int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
         m_idCurrentCell.row++;
 
-    ResetScrollBars();
+    ScrollBarsGrew();
     return nRow;
 }
 
@@ -199,10 +211,10 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     if (nColumn >= 0 && nColumn >= m_nCols)
         return -1;
 
-    MakeUnmadeCells();
     ResetSelectedRange();
     if (m_nRows < 1)
         SetRowCount(1);
+    MakeUnmadeCells(); // the new column's slots go beside made cells only
 
     // The new cells are made before the count grows.
     if (nColumn < 0)
@@ -240,7 +252,7 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     if (m_idCurrentCell.col != -1 && nColumn < m_idCurrentCell.col)
         m_idCurrentCell.col++;
 
-    ResetScrollBars();
+    ScrollBarsGrew();
     return nColumn;
 }
 

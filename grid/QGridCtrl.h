@@ -5,8 +5,9 @@
 // fixed column), one height per row and one width per column. The grid owns the row arrays and the
 // cells. Every operation keeps: rows array and row heights have row-count entries; every row array
 // and the column widths have column-count entries; every slot holds a cell made by CreateCell; the
-// fixed counts are not above the counts. (Rows appended by Load are compact until their cells are
-// asked for: their arrays hold no cells, or empty slots, for cells not made yet; see internal/QCompactRow.h.)
+// fixed counts are not above the counts. (In a grid that makes its cells the grid's own way, rows keep
+// their texts compactly until a cell is asked for: their arrays hold no cells, or empty slots, for
+// cells not made yet; see internal/QCompactRow.h.)
 //
 // The implementation is split by concern, one file each: GridWindow.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
@@ -338,8 +339,8 @@ protected:
     virtual CQGridCell* CreateCell(int nRow, int nCol);           // makes a cell, does not store it
     virtual void EmptyCell(CQGridCell* cell, int nRow, int nCol); // called just before deletion
 
-    // A grid of exactly this class makes the cells of rows appended by Load only when they are
-    // asked for (nothing can tell the difference). A derived grid whose CreateCell and EmptyCell
+    // A grid of exactly this class makes its cells only when they are asked for (nothing can tell
+    // the difference). A derived grid whose CreateCell and EmptyCell
     // make and empty cells the grid's own way, or are not overridden, may turn the same on.
     void SetCellsOnDemand(BOOL bOnDemand = TRUE);
 
@@ -364,10 +365,13 @@ protected:
     void SwapRows(int nRow1, int nRow2); // row arrays and heights; nothing outside the grid
 
     // In a grid whose cells may be made on demand, new rows keep their cells' texts and make a cell
-    // only when it is asked for (GridCompactRows.cpp). PeekCell gives the slot as it is: a cell not
+    // only when it is asked for (GridCompactRows.cpp); writing the text of a cell not made yet
+    // rewrites the row's texts. PeekCell gives the slot as it is: a cell not
     // made yet gives NULL and its compact row in *ppUnmade. CellFont reads a cell's font without
     // making the cell.
     int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts); // InsertRow(texts[0]) + SetItemText
+    CQCompactRow* MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared);
+    BOOL SetUnmadeText(int nRow, int nCol, LPCTSTR psz);
     CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const;
     const LOGFONTW* CellFont(int nRow, int nCol) const;
     bool CellsOnDemand() const;
@@ -379,9 +383,11 @@ protected:
     void RowSizesChanged(int nFirstRow);
     void ColumnSizesChanged(int nFirstCol);
 
-    static UINT GetMouseScrollLines();         // rows per wheel notch from the desktop settings
-    void ScrollAlong(int nBar, UINT nSBCode);  // one scroll message of either bar
-    BOOL AutoSizeAlong(bool bRow, int nIndex); // one row or column sized to its contents
+    bool ScrollLimits(UINT& nVPage, UINT& nHPage); // limits and pages of the bars
+    void ScrollBarsGrew();                         // rows or columns added: the bars follow
+    static UINT GetMouseScrollLines();             // rows per wheel notch from the desktop settings
+    void ScrollAlong(int nBar, UINT nSBCode);      // one scroll message of either bar
+    BOOL AutoSizeAlong(bool bRow, int nIndex);     // one row or column sized to its contents
 
     // Drawing helpers: a cell's image and text inside rect; the grid colours that still equal the
     // system colours they were taken from follow the current system colours.
@@ -410,6 +416,7 @@ protected:
     afx_msg LRESULT OnSetFont(WPARAM hFont, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM hFont, LPARAM lParam);
     afx_msg void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnScrollBarsGrew(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
     // Members, grouped by concern; lengths in device pixels
@@ -486,6 +493,7 @@ protected:
 
     BOOL m_bMustUninitOLE;         // the constructor started OLE
     bool m_bCellsOnDemand = false; // SetCellsOnDemand
+    bool m_bBarsPending = false;   // the bars are to be set when the posted message arrives
 
     // drag-and-drop
     CQCellID m_LastDragOverCell;

@@ -44,15 +44,24 @@ configure_and_build() {
 XVFB_PID=
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && timeout 5 xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n=${QCTL_DISPLAY_NUM:-77}
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number: two runs starting at the same moment
+  # never share (and later stop) one display.
+  local numfile
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$n"
   for _ in $(seq 1 100); do
-    timeout 2 xdpyinfo >/dev/null 2>&1 && return 0
+    if [ -s "$numfile" ]; then
+      export DISPLAY=":$(head -n 1 "$numfile" | tr -dc 0-9)"
+      if timeout 2 xdpyinfo >/dev/null 2>&1; then
+        rm -f "$numfile"
+        return 0
+      fi
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
+  rm -f "$numfile"
   fail "start Xvfb"
 }
 

@@ -1,7 +1,8 @@
-// A grid row whose cells are made when first asked for. A large load makes millions of cells, and
-// a cell object costs far more memory than its text; such a row keeps the texts of its cells in
-// one block together with what every cell of the row was given when the row was made (format and
-// font), and makes a cell object only when something needs one. Internal to the grid control.
+// A grid row whose cells are made when first asked for. A grid of a million rows would otherwise
+// hold tens of millions of cell objects, each far larger than its text; such a row keeps the texts
+// of its cells in one block together with what every cell of the row was given when the row was
+// made (format and font), and makes a cell object only when something needs more than its text.
+// Internal to the grid control.
 #pragma once
 
 #include "grid/QGridCtrl.h"
@@ -38,12 +39,19 @@ public:
     };
 
     // A row of nCols empty slots keeping the texts (nTexts of them, the rest empty); NULL when
-    // the texts do not fit a compact row (too many columns or characters).
-    static CQCompactRow* Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults);
+    // the texts do not fit a compact row (too many columns or characters). Rows made in bulk
+    // (bShared) are carved from large blocks shared with other rows; the others have an allocation
+    // of their own, which a row replaced by an edit gives back at once.
+    static CQCompactRow* Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults,
+                              bool bShared);
+    // The same row with the kept text of column nCol replaced (nCol a cell still to be made); the
+    // cells made so far move into the new row's slots. NULL when the texts no longer fit.
+    CQCompactRow* WithText(int nCol, LPCWSTR psz);
     // The row and its kept texts are one allocation.
     struct CExtra
     {
         size_t nBytes;
+        bool bShared;
     };
     static void* operator new(size_t nSize, CExtra extra);
     static void operator delete(void* p);
@@ -90,6 +98,17 @@ public:
 
 private:
     CQCompactRow() = default;
+
+    // One kept text: characters as single bytes or as UTF-16.
+    struct CTextView
+    {
+        const void* p;
+        int nLength;
+        bool bWide;
+    };
+    CTextView View(int nCol) const;
+    static CQCompactRow* Build(int nCols, const CTextView* pTexts, int nTexts, CQRowDefaults* pDefaults,
+                               bool bShared);
 
     CQRowDefaults* m_pDefaults = NULL;
     unsigned long long m_nUnmade = 0; // bit c: the cell of column c is still to be made

@@ -1,6 +1,12 @@
-// The grid's input state machine: the mouse modes that GetMouseMode and SetMouseMode carry, and
-// the id of the auto-scroll timer. Internal to the grid control.
+// The grid's input state machine: the mouse modes that GetMouseMode and SetMouseMode carry, the
+// id of the auto-scroll timer, and the message a grid posts to itself to set its scroll bars after
+// rows or columns were added. Internal to the grid control.
 #pragma once
+
+#include <windows.h>
+
+// Registered when the grid module starts (GridScroll.cpp).
+extern const UINT g_nGridScrollBarsMessage;
 
 // Id of the auto-scroll timer.
 #define GV_TIMER_ID 513
