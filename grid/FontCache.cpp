@@ -54,3 +54,10 @@ HDC CQFontCache::WindowDC()
         m_hDC = ::GetDC(m_hWnd);
     return m_hDC;
 }
+
+bool CQFontCache::IsWindowDC(HDC hDC) const
+{
+    if (!m_bOwner)
+        return m_pSlot != NULL && m_pSlot->IsWindowDC(hDC);
+    return hDC != NULL && hDC == m_hDC;
+}

@@ -149,7 +149,9 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
 
     CString text = GetItemText(nRow, nCol);
     SIZE size = {0, 0};
-    if (!QTextWidths::Extent(lf, (LPCWSTR)text, text.GetLength(), hDC, size))
+    // The window context of a sizing pass needs no checking for every cell.
+    const HDC hMeasure = m_pFontPass != NULL && m_pFontPass->IsWindowDC(hDC) ? NULL : hDC;
+    if (!QTextWidths::Extent(lf, (LPCWSTR)text, text.GetLength(), hMeasure, size))
     {
         CQFontCache pass(m_pFontPass, m_hWnd);
         HFONT hFont = m_pFontPass->Get(lf);
@@ -185,7 +187,8 @@ void CQGridCtrl::AutoSize()
     CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
     if (!::IsWindow(m_hWnd))
         return;
-    CDC* pDC = GetDC();
+    HDC hDC = m_pFontPass->WindowDC();
+    CDC* pDC = hDC ? CDC::FromHandle(hDC) : NULL;
     if (pDC == NULL)
         return;
 
@@ -206,7 +209,6 @@ void CQGridCtrl::AutoSize()
     }
     RowSizesChanged(0);
     ColumnSizesChanged(0);
-    ReleaseDC(pDC);
 
     if (m_bAllowDraw)
     {
@@ -247,7 +249,8 @@ BOOL CQGridCtrl::AutoSizeAlong(bool bRow, int nIndex)
     if (nIndex < 0 || nIndex >= (bRow ? m_nRows : m_nCols) || !::IsWindow(m_hWnd))
         return FALSE;
     CQFontCache pass(m_pFontPass, m_hWnd);
-    CDC* pDC = GetDC();
+    HDC hDC = m_pFontPass->WindowDC();
+    CDC* pDC = hDC ? CDC::FromHandle(hDC) : NULL;
     if (pDC == NULL)
         return FALSE;
 
@@ -268,7 +271,6 @@ BOOL CQGridCtrl::AutoSizeAlong(bool bRow, int nIndex)
         m_arColWidths[nIndex] = (UINT)nSize;
         ColumnSizesChanged(nIndex);
     }
-    ReleaseDC(pDC);
     ResetScrollBars();
     return TRUE;
 }

@@ -21,6 +21,9 @@ public:
     HFONT Get(const LOGFONTW& lf);
     // The window's device context, taken the first time and released when the pass ends.
     HDC WindowDC();
+    // Whether hDC is that context: a screen context in its default state, as nothing in a pass
+    // changes more than the selected font.
+    bool IsWindowDC(HDC hDC) const;
 
 private:
     enum
