@@ -409,7 +409,7 @@ TEST_F(LoadedRowsTest, LoadingAndDeletingGridsGivesBackEveryByte)
     EXPECT_LE(nAfter, nBefore + 16 * 1024) << "before " << nBefore << ", after " << nAfter;
 }
 
-TEST_F(LoadedRowsTest, ALoadedGridIsSmallUntilItsCellsAreAskedFor)
+TEST_F(LoadedRowsTest, GridsAreSmallUntilTheirCellsAreAskedFor)
 {
     std::string bytes = "a,b,c,d,e,f,g,h\r\n";
     for (int i = 0; i < 4000; i++)
@@ -436,6 +436,35 @@ TEST_F(LoadedRowsTest, ALoadedGridIsSmallUntilItsCellsAreAskedFor)
     ASSERT_TRUE(built.Load(strPath));
     EXPECT_TRUE(SameGrids(*pPlain, built));
     delete pPlain;
+
+    // Grids built row by row or from a row count keep their texts as compactly, and read back
+    // exactly as the grid that made every cell.
+    const wchar_t* texts[] = {L"some text", L"more text", L"12.5", L"x", L"y", L"z", L"last one", L"end"};
+    for (int bByCount = 0; bByCount < 2; bByCount++)
+    {
+        SCOPED_TRACE(bByCount ? "SetRowCount" : "InsertRow");
+        long long nStart = HeapBytesInUse();
+        CQGridCtrl* pGrid = new CQGridCtrl;
+        CellByCellGrid reference;
+        for (CQGridCtrl* p : {pGrid, (CQGridCtrl*)&reference})
+        {
+            p->SetColumnCount(8);
+            p->SetRowCount(bByCount ? 4001 : 1);
+            p->SetFixedRowCount(1);
+            p->SetFixedColumnCount(1);
+            for (int row = 1; row <= 4000; row++)
+            {
+                if (!bByCount)
+                    p->InsertRow(texts[0]);
+                for (int col = bByCount ? 0 : 1; col < 8; col++)
+                    p->SetItemText(row, col, texts[col]);
+            }
+            if (p == pGrid)
+                EXPECT_LT((HeapBytesInUse() - nStart) / nCells, 100);
+        }
+        EXPECT_TRUE(SameGrids(*pGrid, reference));
+        delete pGrid;
+    }
 }
 
 TEST_F(LoadedRowsTest, MeasuringWithManyFontsGivesTheSizesOfSingleMeasurements)
