@@ -52,8 +52,9 @@ CQGridCell* CQGridCtrl::PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade) co
     return pCell;
 }
 
-// A cell not made yet is made here, the first time anything asks for it.
-CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol) const
+// A cell not made yet is made here, the first time anything asks for it; so this accessor is not
+// const, and every reading accessor goes through PeekCell or CellToRead instead.
+CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol)
 {
     CQCompactRow* pUnmade;
     CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);

@@ -348,7 +348,7 @@ protected:
 protected:
     virtual void PreSubclassWindow();
 
-    CQGridCell* GetCell(int nRow, int nCol) const;       // null outside the grid
+    CQGridCell* GetCell(int nRow, int nCol);             // null outside the grid; makes a kept cell
     BOOL SetCell(int nRow, int nCol, CQGridCell* pCell); // the old cell is not deleted
 
     void ResetSelectedRange();
@@ -372,7 +372,7 @@ protected:
     int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts); // InsertRow(texts[0]) + SetItemText
     CQCompactRow* MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared);
     BOOL SetUnmadeText(int nRow, int nCol, LPCTSTR psz);
-    CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const;
+    CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const; // never makes one
     const LOGFONTW* CellFont(int nRow, int nCol) const;
     bool CellsOnDemand() const;
     const CQGridCell* CellToRead(int nRow, int nCol) const; // a fresh cell for one not made yet

@@ -77,7 +77,7 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
     fclose(f);
 }
 
-::testing::AssertionResult FileGrid::Consistent()
+::testing::AssertionResult FileGrid::Consistent() const
 {
     if (GetFixedRowCount() > GetRowCount() || GetFixedColumnCount() > GetColumnCount())
         return ::testing::AssertionFailure() << "fixed counts above the counts";
@@ -86,14 +86,17 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
         if (GetRowHeight(row) < 0)
             return ::testing::AssertionFailure() << "row " << row << " has no height";
         for (int col = 0; col < GetColumnCount(); col++)
-            if (GetCell(row, col) == NULL)
+        {
+            CQCompactRow* pUnmade = NULL;
+            if (PeekCell(row, col, &pUnmade) == NULL && pUnmade == NULL)
                 return ::testing::AssertionFailure() << "no cell at " << row << ", " << col;
+        }
     }
     for (int col = 0; col < GetColumnCount(); col++)
         if (GetColumnWidth(col) < 0)
             return ::testing::AssertionFailure() << "column " << col << " has no width";
     if (GetRowHeight(GetRowCount()) != -1 || GetColumnWidth(GetColumnCount()) != -1 ||
-        GetCell(GetRowCount(), 0) != NULL || GetCell(0, GetColumnCount()) != NULL)
+        PeekCell(GetRowCount(), 0) != NULL || PeekCell(0, GetColumnCount()) != NULL)
         return ::testing::AssertionFailure() << "storage beyond the counts";
     return ::testing::AssertionSuccess();
 }

@@ -58,9 +58,9 @@ public:
     }
     using CQGridCtrl::GetCell;
 
-    // Every row and column has a size, every slot a cell, the fixed counts fit, nothing lies
-    // beyond the counts.
-    ::testing::AssertionResult Consistent();
+    // Every row and column has a size, every slot a cell or a kept text, the fixed counts fit,
+    // nothing lies beyond the counts. Reads only: no cell is made.
+    ::testing::AssertionResult Consistent() const;
     // The texts of one row, column by column.
     std::vector<CString> Row(int nRow) const;
     // Fills row r, column c with "r,c"-free texts: prefix + r + "." + c.
