@@ -6,13 +6,12 @@
 //       afterwards (an IMallocSpy counts them: no leak means none).
 // Usage: bench_shelltree [--count N] (default 10000). Times are the best of 3 turns.
 #include "qctl.h"
+#include "shellfolders.h"
 
 #include <afxdisp.h>
-#include <objidl.h>
 
 #include <cstdio>
 #include <cwchar>
-#include <set>
 #include <vector>
 
 namespace
@@ -71,72 +70,6 @@ BEGIN_MESSAGE_MAP(COwner, CWnd)
     // void OnDeleteItem(NMHDR* p, LRESULT* r)
     ON_NOTIFY(TVN_DELETEITEM, kTreeId, OnDeleteItem)
 END_MESSAGE_MAP()
-
-// Counts the task allocator's blocks allocated while registered and not yet freed.
-class CSpy : public IMallocSpy
-{
-public:
-    std::set<void*> m_blocks;
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
-    {
-        *ppv = (riid == IID_IUnknown || riid == IID_IMallocSpy) ? this : NULL;
-        return *ppv != NULL ? S_OK : E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP_(SIZE_T) PreAlloc(SIZE_T cb) override { return cb; }
-    STDMETHODIMP_(void*) PostAlloc(void* p) override
-    {
-        if (p != NULL)
-            m_blocks.insert(p);
-        return p;
-    }
-    STDMETHODIMP_(void*) PreFree(void* p, BOOL) override
-    {
-        m_blocks.erase(p);
-        return p;
-    }
-    STDMETHODIMP_(void) PostFree(BOOL) override {}
-    STDMETHODIMP_(SIZE_T) PreRealloc(void* p, SIZE_T cb, void** ppNew, BOOL) override
-    {
-        m_blocks.erase(p);
-        *ppNew = p;
-        return cb;
-    }
-    STDMETHODIMP_(void*) PostRealloc(void* p, BOOL) override
-    {
-        if (p != NULL)
-            m_blocks.insert(p);
-        return p;
-    }
-    STDMETHODIMP_(void*) PreGetSize(void* p, BOOL) override { return p; }
-    STDMETHODIMP_(SIZE_T) PostGetSize(SIZE_T cb, BOOL) override { return cb; }
-    STDMETHODIMP_(void*) PreDidAlloc(void* p, BOOL) override { return p; }
-    STDMETHODIMP_(int) PostDidAlloc(void*, BOOL, int f) override { return f; }
-    STDMETHODIMP_(void) PreHeapMinimize() override {}
-    STDMETHODIMP_(void) PostHeapMinimize() override {}
-} g_spy;
-
-void RemoveAll(const CString& strPath)
-{
-    WIN32_FIND_DATAW fd;
-    HANDLE h = ::FindFirstFileW(strPath + L"\\*", &fd);
-    if (h != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            CString strName = fd.cFileName;
-            if (strName == L"." || strName == L"..")
-                continue;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveAll(strPath + L"\\" + strName);
-            else
-                ::DeleteFileW(strPath + L"\\" + strName);
-        } while (::FindNextFileW(h, &fd));
-        ::FindClose(h);
-    }
-    ::RemoveDirectoryW(strPath);
-}
 
 // Enumerating a folder alone: bind, EnumObjects, Next until the end (freeing each list).
 double EnumerateAlone(const CString& strPath, int* pnItems)
@@ -244,8 +177,7 @@ Expansion MeasureExpansion(COwner& owner, const CString& strFolder, LPCWSTR lpsz
         printf("  (item %ls not found)\n", lpszName);
         return e;
     }
-    ::CoRegisterMallocSpy(&g_spy);
-    g_spy.m_blocks.clear();
+    qtest::CShellAllocCounter counter;
     for (int turn = 0; turn < 3; turn++)
     {
         int n = 0;
@@ -265,8 +197,7 @@ Expansion MeasureExpansion(COwner& owner, const CString& strFolder, LPCWSTR lpsz
         t = Now() - t;
         e.tCollapse = t < e.tCollapse ? t : e.tCollapse;
     }
-    e.nLeft = (long)g_spy.m_blocks.size();
-    ::CoRevokeMallocSpy();
+    e.nLeft = counter.Outstanding();
     return e;
 }
 
@@ -280,33 +211,26 @@ int main(int argc, char** argv)
             nCount = atoi(argv[i + 1]);
     AfxWinInit(::GetModuleHandleW(NULL), NULL, ::GetCommandLineW(), SW_SHOWNORMAL);
     AfxOleInit();
-    wchar_t szTemp[MAX_PATH], szLong[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, szTemp);
-    if (::GetLongPathNameW(szTemp, szLong, MAX_PATH) == 0)
-        wcscpy(szLong, szTemp);
-    CString strRoot;
-    strRoot.Format(L"%sqshellbench%lu", szLong, ::GetCurrentProcessId());
-    CString strFolders = strRoot + L"\\folders", strFiles = strRoot + L"\\files", strDeep = strRoot;
-    ::CreateDirectoryW(strRoot, NULL);
-    ::CreateDirectoryW(strFolders, NULL);
-    ::CreateDirectoryW(strFiles, NULL);
+    qtest::CTempFolder temp(L"qshellbench");
+    const CString strRoot = temp.Root(), strFolders = temp.Path(L"folders"), strFiles = temp.Path(L"files");
+    temp.MakeFolder(L"folders");
+    temp.MakeFolder(L"files");
     double t0 = Now();
     for (int i = 0; i < nCount; i++)
     {
         CString strName;
-        strName.Format(L"\\sub%05d", (i * 7919) % nCount);
-        ::CreateDirectoryW(strFolders + strName, NULL);
-        strName.Format(L"\\drawing%05d.%s", (i * 7919) % nCount, i % 10 == 9 ? L"txt" : L"dwg");
-        HANDLE h = ::CreateFileW(strFiles + strName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-        if (h != INVALID_HANDLE_VALUE)
-            ::CloseHandle(h);
+        strName.Format(L"folders\\sub%05d", (i * 7919) % nCount);
+        temp.MakeFolder(strName);
+        strName.Format(L"files\\drawing%05d.%s", (i * 7919) % nCount, i % 10 == 9 ? L"txt" : L"dwg");
+        temp.MakeFile(strName);
     }
+    CString strDeep;
     for (int i = 0; i < 12; i++)
     {
-        strDeep += L"\\level";
-        strDeep += (wchar_t)(L'a' + i);
-        ::CreateDirectoryW(strDeep, NULL);
+        strDeep += CString(i != 0 ? L"\\" : L"") + L"level" + (wchar_t)(L'a' + i);
+        temp.MakeFolder(strDeep);
     }
+    strDeep = temp.Path(strDeep);
     printf("made %d subfolders and %d files (one in ten .txt) under %ls in %.1f s\n", nCount, nCount,
            (LPCWSTR)strRoot, Now() - t0);
 
@@ -340,7 +264,10 @@ int main(int argc, char** argv)
     Anatomy(strFolders);
     Anatomy(strFiles);
     if (getenv("QCTL_BENCH_ANATOMY") != NULL)
+    {
+        owner.m_tree.DeleteAllItems();
         return 0;
+    }
     owner.m_tree.TunnelTree(strRoot);
     Expansion folders = MeasureExpansion(owner, strFolders, L"folders");
     Expansion files = MeasureExpansion(owner, strFiles, L"files");
@@ -358,7 +285,6 @@ int main(int argc, char** argv)
     owner.m_tree.DeleteAllItems();
     owner.m_tree.DestroyWindow();
     owner.DestroyWindow();
-    RemoveAll(strRoot);
     AfxOleTerm(FALSE);
     AfxWinTerm();
     return 0;
