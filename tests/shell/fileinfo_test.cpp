@@ -1,19 +1,14 @@
-// CQSHFileInfo: the parts of paths, existence, the size and time texts of real
-// files, the shell's answers for files, folders and missing paths, and the
-// folder-browsing dialog.
+// CQSHFileInfo: the parts of paths, existence, the size and time texts of real files, the shell's
+// answers for files, folders and missing paths, and the folder-browsing dialog.
 #include "shelltest.h"
 
 using namespace shelltest;
 
-// Parts as _wsplitpath gives them; a part too long for its field leaves all
-// four empty.
+// Parts as _wsplitpath gives them (drive, directory, title, extension); a part too long for its
+// field leaves all four empty.
 TEST(SHFileInfo, SplitsPathsIntoParts)
 {
-    struct Case
-    {
-        CString strPath;
-        LPCWSTR drive, dir, title, ext;
-    } cases[] = {
+    const std::vector<CString> cases[] = {
         {L"C:\\data\\report.final.dwg", L"C:", L"\\data\\", L"report.final", L".dwg"},
         {L"C:/data/sub/x.txt", L"C:", L"/data/sub/", L"x", L".txt"},
         {L"\\\\server\\share\\a.b", L"", L"\\\\server\\share\\", L"a", L".b"},
@@ -24,67 +19,57 @@ TEST(SHFileInfo, SplitsPathsIntoParts)
         {L"C:\\" + CString(L'd', 300) + L"\\x.txt", L"", L"", L"", L""},
         {L"C:\\" + CString(L'h', 40000), L"", L"", L"", L""},
     };
-    for (const Case& c : cases)
+    for (const std::vector<CString>& c : cases)
     {
-        SCOPED_TRACE(Narrow(c.strPath.Left(60)));
-        CQSHFileInfo info(c.strPath);
-        EXPECT_STREQ(CString(c.drive) + c.dir, info.GetRoot());
-        EXPECT_STREQ(CString(c.title) + c.ext, info.GetFileName());
-        EXPECT_STREQ(c.title, info.GetFileTitle());
-        EXPECT_STREQ(c.ext, info.GetFileExt());
+        CQSHFileInfo info(c[0]);
+        EXPECT_STREQ(c[1] + c[2], info.GetRoot()) << Narrow(c[0].Left(60));
+        EXPECT_STREQ(c[3] + c[4], info.GetFileName());
+        EXPECT_STREQ(c[3], info.GetFileTitle());
+        EXPECT_STREQ(c[4], info.GetFileExt());
     }
 }
 
-// Existence of files, folders, drive roots (no look at the disk: Q: does not
-// exist), missing and over-long paths; a longer path with a trailing backslash
-// is looked up as it is.
+// Existence of files, folders, drive roots (no look at the disk: Q: does not exist), missing and
+// over-long paths; a longer path with a trailing backslash is looked up as it is.
 TEST(SHFileInfo, ExistenceOfPaths)
 {
     CTempFolder tree;
     ASSERT_TRUE(tree.MakeFolder(L"f") && tree.MakeFile(L"f\\a.txt"));
     WIN32_FIND_DATAW fd;
     HANDLE h = ::FindFirstFileW(tree.Path(L"f\\"), &fd);
-    bool bTrailing = h != INVALID_HANDLE_VALUE;
-    if (bTrailing)
+    if (h != INVALID_HANDLE_VALUE)
         ::FindClose(h);
-    struct Case
-    {
-        CString strPath;
-        bool bExists;
-    } cases[] = {
+    const std::pair<CString, bool> cases[] = {
         {L"C:\\", true},
         {L"Q:\\", true},
         {tree.Path(L"f"), true},
         {tree.Path(L"f/a.txt"), true},
         {tree.Path(L"f\\..\\f"), true},
-        {tree.Path(L"f\\"), bTrailing},
+        {tree.Path(L"f\\"), h != INVALID_HANDLE_VALUE},
         {tree.Path(L"f\\a.txt\\b"), false},
         {L"", false},
         {L"C:\\" + CString(L'x', 300), false},
         {L"C:\\" + CString(L'y', 33000), false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.bExists, CQSHFileInfo(c.strPath).Exist()) << Narrow(c.strPath.Left(80));
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, CQSHFileInfo(c.first).Exist()) << Narrow(c.first.Left(80));
 }
 
-// Sizes and last-write times of real files through a finder, as the texts the
-// user reads; none without a finder.
+// Sizes and last-write times of real files through a finder, as the texts the user reads; none
+// without a finder.
 TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
 {
     CTempFolder tree;
-    struct Case
-    {
-        DWORD cb;
-        LPCWSTR size;
-    } cases[] = {{0, L"0"}, {999, L"999"}, {1000, L"1,000"}, {123456, L"123,456"}, {1234567, L"1,234,567"}};
+    const std::pair<DWORD, LPCWSTR> cases[] = {
+        {0, L"0"}, {999, L"999"}, {1000, L"1,000"}, {123456, L"123,456"}, {1234567, L"1,234,567"}};
     SYSTEMTIME stLocal = {2024, 3, 0, 5, 7, 9, 30, 0};
     FILETIME ftLocal, ft;
     ASSERT_TRUE(::SystemTimeToFileTime(&stLocal, &ftLocal) && ::LocalFileTimeToFileTime(&ftLocal, &ft));
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         CString strName;
-        strName.Format(L"f%lu.bin", c.cb);
-        ASSERT_TRUE(tree.MakeFile(strName, c.cb));
+        strName.Format(L"f%lu.bin", c.first);
+        ASSERT_TRUE(tree.MakeFile(strName, c.first));
         HANDLE h = ::CreateFileW(tree.Path(strName), GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
         ASSERT_TRUE(::SetFileTime(h, NULL, NULL, &ft));
         ::CloseHandle(h);
@@ -92,7 +77,7 @@ TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
         ASSERT_TRUE(finder.FindFile(tree.Path(strName)));
         finder.FindNextFile();
         CQSHFileInfo info(&finder);
-        EXPECT_STREQ(c.size, info.GetFileSize());
+        EXPECT_STREQ(c.second, info.GetFileSize());
         EXPECT_STREQ(L"03/05/2024 07:09", info.GetLastWriteTime());
         EXPECT_STREQ(strName, info.GetFileName());
     }
@@ -100,9 +85,8 @@ TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
     EXPECT_STREQ(L"", byPath.GetFileSize() + byPath.GetLastWriteTime());
 }
 
-// The shell's display name, type and icon: real for files and folders, empty
-// (index 0) for missing and over-long paths; the system image lists, small and
-// large.
+// The shell's display name, type and icon: real for files and folders, empty (index 0) for
+// missing and over-long paths; the system image lists, small and large.
 TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
 {
     CTempFolder tree;
@@ -121,19 +105,16 @@ TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
     CImageList small, large;
     CQSHFileInfo().GetSystemImageList(&small, &large);
     int cxSmall = 0, cySmall = 0, cxLarge = 0, cyLarge = 0;
-    ASSERT_TRUE(ImageList_GetIconSize(small.m_hImageList, &cxSmall, &cySmall) &&
-                ImageList_GetIconSize(large.m_hImageList, &cxLarge, &cyLarge));
+    ASSERT_TRUE(ImageList_GetIconSize(small.Detach(), &cxSmall, &cySmall) &&
+                ImageList_GetIconSize(large.Detach(), &cxLarge, &cyLarge)); // the lists are the system's
     EXPECT_LT(cxSmall, cxLarge);
-    EXPECT_GT(small.GetImageCount(), folder.GetIconIndex());
-    small.Detach(); // the lists belong to the system
-    large.Detach();
 }
 
 namespace
 {
 
-// Answers the folder-browsing dialog once it shows: notes whether it shows the text, then
-// presses the button.
+// Answers the folder-browsing dialog when it shows: notes whether it shows a text, then presses
+// a button.
 struct BrowseAnswer
 {
     int nButton;
@@ -144,13 +125,12 @@ struct BrowseAnswer
 void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND hDlg = NULL;
-    while ((hDlg = ::FindWindowExW(NULL, hDlg, L"#32770", NULL)) != NULL)
+    while (g_answer.nSeen == 0 && (hDlg = ::FindWindowExW(NULL, hDlg, L"#32770", NULL)) != NULL)
         if (::GetWindowThreadProcessId(hDlg, NULL) == ::GetCurrentThreadId() && ::IsWindowVisible(hDlg))
         {
             g_answer.nSeen++;
             g_answer.nShown += ::FindWindowExW(hDlg, NULL, NULL, g_answer.lpszText) != NULL;
             ::PostMessageW(hDlg, WM_COMMAND, g_answer.nButton, 0);
-            return;
         }
 }
 
@@ -165,9 +145,8 @@ BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText)
 
 } // namespace
 
-// The dialog shows "Open" without a title and comes back with the folder it was
-// asked to select; cancelled it answers FALSE; a root that does not parse keeps
-// it from opening.
+// The dialog shows "Open" without a title and comes back with the folder it was asked to select;
+// cancelled it answers FALSE; a root that does not parse keeps it from opening.
 TEST(SHFileInfo, BrowseForFolder)
 {
     CTempFolder tree;
@@ -176,11 +155,11 @@ TEST(SHFileInfo, BrowseForFolder)
     accepted.m_strSelect = tree.Path(L"chosen");
     EXPECT_TRUE(Browse(accepted, IDOK, L"Open"));
     EXPECT_STREQ((LPCWSTR)tree.Path(L"chosen"), accepted.m_strFolder);
-    EXPECT_TRUE(g_answer.nSeen == 1 && g_answer.nShown == 1);
+    EXPECT_EQ(1, g_answer.nShown);
     cancelled.m_strTitle = L"Pick the drawings folder";
     cancelled.m_strRoot = tree.Root();
     EXPECT_FALSE(Browse(cancelled, IDCANCEL, cancelled.m_strTitle));
-    EXPECT_TRUE(g_answer.nSeen == 1 && g_answer.nShown == 1);
+    EXPECT_EQ(1, g_answer.nShown);
     for (const CString& strRoot : {tree.Path(L"not\\there"), CString(L"relative\\folder"), CString(L"/tmp")})
     {
         CQSHFileInfo info;

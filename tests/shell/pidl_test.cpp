@@ -1,5 +1,5 @@
-// CQShellPidl: list arithmetic against the platform's own list calls, malformed
-// lists from callers, and display names of real items.
+// CQShellPidl: list arithmetic against the platform's own list calls, malformed lists from
+// callers, and display names of real items.
 #include "shelltest.h"
 
 #include <cstring>
@@ -9,8 +9,8 @@ using namespace shelltest;
 namespace
 {
 
-// A list made by hand: one item per count (its bytes after the count hold its
-// index), then a zero count.
+// A list made by hand: one item per count (its bytes after the count hold its index), then a
+// zero count.
 std::vector<BYTE> MakeList(const std::vector<USHORT>& counts)
 {
     std::vector<BYTE> bytes;
@@ -24,40 +24,32 @@ std::vector<BYTE> MakeList(const std::vector<USHORT>& counts)
     return bytes;
 }
 
-// A copy of a list that ends exactly where a no-access page begins: reading
-// past it faults.
+// A copy of a list that ends exactly where a no-access page begins: reading past it faults.
 class CGuardedList
 {
 public:
     explicit CGuardedList(const std::vector<BYTE>& bytes)
     {
-        SYSTEM_INFO si;
-        ::GetSystemInfo(&si);
-        size_t cbPage = si.dwPageSize, cbData = (bytes.size() + cbPage - 1) / cbPage * cbPage;
+        size_t cbPage = 65536, cbData = (bytes.size() + cbPage - 1) / cbPage * cbPage;
         m_pBase = (BYTE*)::VirtualAlloc(NULL, cbData + cbPage, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
         DWORD dwOld = 0;
         ::VirtualProtect(m_pBase + cbData, cbPage, PAGE_NOACCESS, &dwOld);
-        m_pList = m_pBase + cbData - bytes.size();
-        std::memcpy(m_pList, bytes.data(), bytes.size());
+        m_pList = (LPITEMIDLIST)std::memcpy(m_pBase + cbData - bytes.size(), bytes.data(), bytes.size());
     }
     ~CGuardedList() { ::VirtualFree(m_pBase, 0, MEM_RELEASE); }
-    LPITEMIDLIST List() const { return (LPITEMIDLIST)m_pList; }
-
-private:
     BYTE* m_pBase;
-    BYTE* m_pList;
+    LPITEMIDLIST m_pList;
 };
 
 bool SameBytes(LPCITEMIDLIST a, LPCITEMIDLIST b)
 {
-    UINT cb = ::ILGetSize(a);
-    return cb == ::ILGetSize(b) && std::memcmp(a, b, cb) == 0;
+    return ::ILGetSize(a) == ::ILGetSize(b) && std::memcmp(a, b, ::ILGetSize(a)) == 0;
 }
 
 } // namespace
 
-// Lists of real places, made by the platform: measuring, walking, joining and
-// copying agree with ILGetSize, ILGetNext, ILCombine and ILCloneFirst.
+// Lists of real places, made by the platform: measuring, walking, joining and copying agree with
+// ILGetSize, ILGetNext, ILCombine and ILCloneFirst.
 TEST(ShellPidl, AgreesWithThePlatformOnRealLists)
 {
     CTempFolder tree;
@@ -67,22 +59,16 @@ TEST(ShellPidl, AgreesWithThePlatformOnRealLists)
     CQShellPidl pidl;
     for (const CString& strPath : {CString(L"C:\\"), tree.Path(L"one\\two"), tree.Path(L"one\\two\\3.txt")})
     {
-        SCOPED_TRACE(Narrow(strPath));
-        LPITEMIDLIST pidlFull = ParsePath(strPath);
-        ASSERT_TRUE(pidlFull != NULL);
-        EXPECT_EQ(::ILGetSize(pidlFull), pidl.GetSize(pidlFull));
-        EXPECT_EQ((BYTE*)::ILGetNext(pidlFull), (BYTE*)pidl.Next(pidlFull));
-        // Parent and last item joined again give the whole list, as ILCombine does.
-        LPITEMIDLIST pidlParent = ::ILClone(pidlFull);
+        LPITEMIDLIST pidlFull = ParsePath(strPath), pidlParent = ::ILClone(pidlFull);
         ::ILRemoveLastID(pidlParent);
         LPITEMIDLIST pidlJoined = pidl.ConcatPidls(pidlParent, ::ILFindLastID(pidlFull));
         LPITEMIDLIST pidlCombined = ::ILCombine(pidlParent, ::ILFindLastID(pidlFull));
-        EXPECT_TRUE(SameBytes(pidlJoined, pidlCombined) && SameBytes(pidlJoined, pidlFull));
         LPITEMIDLIST pidlAlone = pidl.ConcatPidls(NULL, pidlFull);
-        EXPECT_TRUE(SameBytes(pidlAlone, pidlFull));
-        LPITEMIDLIST pidlFirst = pidl.CopyITEMID(lpMalloc, pidlFull);
-        LPITEMIDLIST pidlCloned = ::ILCloneFirst(pidlFull);
-        EXPECT_TRUE(SameBytes(pidlFirst, pidlCloned));
+        LPITEMIDLIST pidlFirst = pidl.CopyITEMID(lpMalloc, pidlFull), pidlCloned = ::ILCloneFirst(pidlFull);
+        EXPECT_EQ(::ILGetSize(pidlFull), pidl.GetSize(pidlFull)) << Narrow(strPath);
+        EXPECT_EQ((BYTE*)::ILGetNext(pidlFull), (BYTE*)pidl.Next(pidlFull));
+        EXPECT_TRUE(SameBytes(pidlJoined, pidlCombined) && SameBytes(pidlJoined, pidlFull));
+        EXPECT_TRUE(SameBytes(pidlAlone, pidlFull) && SameBytes(pidlFirst, pidlCloned));
         for (LPITEMIDLIST p :
              {pidlParent, pidlJoined, pidlCombined, pidlAlone, pidlFirst, pidlCloned, pidlFull})
             ::ILFree(p);
@@ -90,9 +76,8 @@ TEST(ShellPidl, AgreesWithThePlatformOnRealLists)
     lpMalloc->Release();
 }
 
-// Lists from callers: empty, short, 10,000 items long, cut by a zero count in
-// the middle or opened by a count too small to hold itself; each flush against
-// a no-access page. Null lists.
+// Lists from callers: empty, 10,000 items long, cut by a zero count in the middle or opened by a
+// count too small to hold itself, each flush against a no-access page; null lists.
 TEST(ShellPidl, MalformedAndLongListsStayInsideTheirBytes)
 {
     CQShellPidl pidl;
@@ -103,42 +88,30 @@ TEST(ShellPidl, MalformedAndLongListsStayInsideTheirBytes)
     for (size_t i = 0; i < longCounts.size(); i++)
         cbLong += longCounts[i] = (USHORT)(3 + i % 7);
     std::vector<BYTE> cut = MakeList({5, 7, 4}), one = MakeList({5, 7, 4});
-    cut[5] = cut[6] = 0; // the second count: zero
-    one[5] = 1;          // the second count: 1
-    one[6] = 0;
-    struct Case
+    cut[5] = cut[6] = one[6] = 0; // the second count: 0, or 1
+    one[5] = 1;
+    // Each list with the size GetSize gives: where the list ends.
+    const std::pair<std::vector<BYTE>, UINT> cases[] = {
+        {MakeList({}), 2}, {MakeList({4, 2, 9}), 17}, {MakeList(longCounts), cbLong}, {cut, 7}, {one, 7}};
+    for (const auto& c : cases)
     {
-        const char* name;
-        std::vector<BYTE> bytes;
-        UINT cb; // GetSize: where the list ends
-    } cases[] = {{"empty", MakeList({}), 2},
-                 {"three items", MakeList({4, 2, 9}), 17},
-                 {"long", MakeList(longCounts), cbLong},
-                 {"zero count inside", cut, 7},
-                 {"count of 1 inside", one, 7}};
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CGuardedList guarded(c.bytes);
-        LPITEMIDLIST p = guarded.List();
-        EXPECT_EQ(c.cb, pidl.GetSize(p));
-        UINT cbFirst = c.cb == 2 ? 0 : p->mkid.cb;
+        CGuardedList guarded(c.first);
+        LPITEMIDLIST p = guarded.m_pList;
+        UINT cb = c.second, cbFirst = cb == 2 ? 0 : p->mkid.cb;
+        EXPECT_EQ(cb, pidl.GetSize(p));
         EXPECT_EQ((BYTE*)p + cbFirst, (BYTE*)pidl.Next(p));
         // Joined to itself: its items twice, then one terminator.
         BYTE* pJoined = (BYTE*)pidl.ConcatPidls(p, p);
         ASSERT_TRUE(pJoined != NULL);
-        EXPECT_EQ(2 * c.cb - 2, pidl.GetSize((LPITEMIDLIST)pJoined));
-        EXPECT_EQ(0, std::memcmp(pJoined, p, c.cb - 2));
-        EXPECT_EQ(0, std::memcmp(pJoined + c.cb - 2, p, c.cb - 2));
-        EXPECT_EQ(0, pJoined[2 * c.cb - 4] | pJoined[2 * c.cb - 3]);
+        EXPECT_EQ(2 * cb - 2, pidl.GetSize((LPITEMIDLIST)pJoined));
+        EXPECT_TRUE(std::memcmp(pJoined, p, cb - 2) == 0 && std::memcmp(pJoined + cb - 2, p, cb - 2) == 0);
+        EXPECT_EQ(0, pJoined[2 * cb - 4] | pJoined[2 * cb - 3]);
         LPITEMIDLIST pFirst = pidl.CopyITEMID(lpMalloc, p);
-        ASSERT_TRUE(pFirst != NULL);
         EXPECT_EQ(cbFirst + 2, pidl.GetSize(pFirst));
         lpMalloc->Free(pJoined);
         lpMalloc->Free(pFirst);
     }
-    EXPECT_EQ(0u, pidl.GetSize(NULL));
-    EXPECT_TRUE(pidl.Next(NULL) == NULL);
+    EXPECT_TRUE(pidl.GetSize(NULL) == 0 && pidl.Next(NULL) == NULL);
     EXPECT_TRUE(pidl.ConcatPidls((LPITEMIDLIST)cut.data(), NULL) == NULL);
     EXPECT_TRUE(pidl.CopyITEMID(lpMalloc, NULL) == NULL &&
                 pidl.CopyITEMID(NULL, (LPITEMIDLIST)cut.data()) == NULL);
@@ -149,9 +122,9 @@ TEST(ShellPidl, MalformedAndLongListsStayInsideTheirBytes)
     lpMalloc->Release();
 }
 
-// Names of a folder, a file and an item whose parsing name is longer than the
-// 256-character buffer (cut, nothing written past it); parsing names that the
-// desktop parses back to the item's list.
+// Names of a folder, a file and an item whose parsing name is longer than the 256-character
+// buffer (cut, nothing written past it); parsing names that the desktop parses back to the
+// item's list.
 TEST(ShellPidl, NamesOfRealItems)
 {
     CTempFolder tree;
@@ -165,17 +138,12 @@ TEST(ShellPidl, NamesOfRealItems)
     CQShellPidl pidl;
     for (CString strRelative : {CString(L"d"), CString(L"notes.txt"), strDeep})
     {
-        SCOPED_TRACE(Narrow(strRelative));
-        // Parsed below the root: the desktop does not parse paths longer than
-        // MAX_PATH.
-        LPITEMIDLIST pidlBelow = NULL;
-        ULONG ulEaten = 0;
+        // Parsed below the root: the desktop does not parse paths longer than MAX_PATH.
+        LPITEMIDLIST pidlBelow = NULL, pidlLast = NULL;
         ASSERT_HRESULT_SUCCEEDED(
-            lpsfRoot->ParseDisplayName(NULL, NULL, strRelative.GetBuffer(), &ulEaten, &pidlBelow, NULL));
+            lpsfRoot->ParseDisplayName(NULL, NULL, strRelative.GetBuffer(), NULL, &pidlBelow, NULL));
         LPITEMIDLIST pidlFull = ::ILCombine(pidlRoot, pidlBelow);
-        ::ILFree(pidlBelow);
         LPSHELLFOLDER lpsf = NULL;
-        LPITEMIDLIST pidlLast = NULL;
         ASSERT_HRESULT_SUCCEEDED(
             ::SHBindToParent(pidlFull, IID_IShellFolder, (void**)&lpsf, (LPCITEMIDLIST*)&pidlLast));
         wchar_t szName[300];
@@ -187,11 +155,11 @@ TEST(ShellPidl, NamesOfRealItems)
         EXPECT_EQ(0, strRelative.Mid(strRelative.ReverseFind(L'\\') + 1).Find(szName));
         LPITEMIDLIST pidlAgain = pidl.GetFullyQualPidl(lpsf, pidlLast);
         EXPECT_TRUE(pidlAgain != NULL && ::ILIsEqual(pidlAgain, pidlFull));
-        ::ILFree(pidlAgain);
         EXPECT_FALSE(pidl.GetName(NULL, pidlLast, SHGDN_NORMAL, szName) ||
                      pidl.GetName(lpsf, NULL, 0, szName));
+        for (LPITEMIDLIST p : {pidlAgain, pidlFull, pidlBelow})
+            ::ILFree(p);
         lpsf->Release();
-        ::ILFree(pidlFull);
     }
     lpsfRoot->Release();
     ::ILFree(pidlRoot);

@@ -27,8 +27,7 @@ BOOL CTreeOwner::Create()
 
 CTreeOwner::~CTreeOwner()
 {
-    if (m_tree.m_hWnd != NULL)
-        m_tree.DestroyWindow();
+    m_tree.DestroyWindow();
     DestroyWindow();
 }
 
@@ -72,42 +71,31 @@ HTREEITEM CTreeOwner::OpenAt(const CString& strPath)
     return m_tree.GetSelectedItem();
 }
 
-namespace
+void CTreeOwner::OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
-
-int g_nMenusSeen = 0;
-
-void CALLBACK CloseMenuTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
-    if (hMenuWnd != NULL && ::IsWindowVisible(hMenuWnd))
-    {
-        g_nMenusSeen++;
-        ::EndMenu();
-    }
+    CString strPath;
+    if (m_tree.OnFolderSelected(pNMHDR, pResult, strPath))
+        m_strSelected = strPath;
 }
 
-// The shell's folders and the allocator spy need COM on the test thread.
-class CShellEnvironment : public ::testing::Environment
+void CTreeOwner::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
 {
-public:
-    void SetUp() override { ASSERT_TRUE(AfxOleInit()); }
-    void TearDown() override { AfxOleTerm(FALSE); }
-};
-
-::testing::Environment* const g_pShellEnvironment =
-    ::testing::AddGlobalTestEnvironment(new CShellEnvironment);
-
-} // namespace
-
-CMenuCloser::CMenuCloser() : m_nTimer(::SetTimer(NULL, 0, 50, CloseMenuTimer))
-{
-    g_nMenusSeen = 0;
+    m_nDeleted++;
+    m_tree.OnDeleteShellItem(pNMHDR, pResult);
 }
 
-int CMenuCloser::MenusSeen() const
+int CMenuCloser::s_nMenusSeen = 0;
+
+CMenuCloser::CMenuCloser()
 {
-    return g_nMenusSeen;
+    s_nMenusSeen = 0;
+    m_nTimer = ::SetTimer(NULL, 0, 50,
+                          [](HWND, UINT, UINT_PTR, DWORD)
+                          {
+                              HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
+                              if (hMenuWnd != NULL && ::IsWindowVisible(hMenuWnd) && ::EndMenu())
+                                  s_nMenusSeen++;
+                          });
 }
 
 std::string Narrow(const CString& str)
@@ -121,8 +109,7 @@ std::string Narrow(const CString& str)
 LPITEMIDLIST ParsePath(LPCWSTR lpszPath)
 {
     LPITEMIDLIST pidl = NULL;
-    SFGAOF sfgao = 0;
-    return SUCCEEDED(::SHParseDisplayName(lpszPath, NULL, &pidl, 0, &sfgao)) ? pidl : NULL;
+    return SUCCEEDED(::SHParseDisplayName(lpszPath, NULL, &pidl, 0, NULL)) ? pidl : NULL;
 }
 
 std::vector<CString> Sorted(std::vector<CString> texts)
@@ -131,5 +118,21 @@ std::vector<CString> Sorted(std::vector<CString> texts)
               [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
     return texts;
 }
+
+namespace
+{
+
+// The shell's folders and the allocator spy need COM on the test thread.
+class CShellEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override { ASSERT_TRUE(AfxOleInit()); }
+    void TearDown() override { AfxOleTerm(FALSE); }
+};
+
+::testing::Environment* const g_pShellEnvironment =
+    ::testing::AddGlobalTestEnvironment(new CShellEnvironment);
+
+} // namespace
 
 } // namespace shelltest

@@ -1,7 +1,6 @@
-// Shared helpers of the shell tests: the owner of a shell tree, which forwards
-// the tree's notifications as a calling module does, a timer that closes
-// context menus so that a test never blocks in one, and small conversions. Real
-// folders come from shellfolders.h.
+// Shared helpers of the shell tests: the owner of a shell tree, which forwards the tree's
+// notifications as a calling module does, a timer that closes context menus so that a test never
+// blocks in one, and small conversions. Real folders come from shellfolders.h.
 #pragma once
 
 #include "qctl.h"
@@ -27,51 +26,39 @@ public:
 
     BOOL Create();
     ~CTreeOwner() override;
-    // The children of an item (TVI_ROOT: the top level) and their texts.
+    // The children of an item (TVI_ROOT: the top level), their texts, the one with a text.
     std::vector<HTREEITEM> Children(HTREEITEM hParent) const;
     std::vector<CString> Texts(HTREEITEM hParent) const;
     HTREEITEM Find(HTREEITEM hParent, LPCWSTR lpszText) const;
     CString PathOf(HTREEITEM hItem);
-    // Fills the tree from the desktop and opens it at a folder: the folder's
-    // item, selected.
+    // Fills the tree from the desktop and opens it at a folder: the folder's item, selected.
     HTREEITEM OpenAt(const CString& strPath);
 
 protected:
     // void OnExpanding(NMHDR* pNMHDR, LRESULT* pResult)
     afx_msg void OnExpanding(NMHDR* pNMHDR, LRESULT* pResult) { m_tree.OnFolderExpanding(pNMHDR, pResult); }
     // void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
-    afx_msg void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
-    {
-        CString strPath;
-        if (m_tree.OnFolderSelected(pNMHDR, pResult, strPath))
-            m_strSelected = strPath;
-    }
+    afx_msg void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
     // void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
-    afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
-    {
-        m_nDeleted++;
-        m_tree.OnDeleteShellItem(pNMHDR, pResult);
-    }
+    afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 };
 
-// While it lives, a pop-up menu that this thread tracks is counted and closed
-// at once.
+// While it lives, a pop-up menu that this thread tracks is counted and closed at once.
 class CMenuCloser
 {
 public:
     CMenuCloser();
     ~CMenuCloser() { ::KillTimer(NULL, m_nTimer); }
-    int MenusSeen() const;
+    static int s_nMenusSeen;
 
 private:
     UINT_PTR m_nTimer;
 };
 
-// UTF-8 of a text, for test messages.
+// ASCII of a text, for test messages.
 std::string Narrow(const CString& str);
-// An identifier list parsed by the desktop from a path (ILFree it), NULL on
-// failure.
+// An identifier list parsed by the desktop from a path (ILFree it), NULL on failure.
 LPITEMIDLIST ParsePath(LPCWSTR lpszPath);
 // Texts in case-insensitive order.
 std::vector<CString> Sorted(std::vector<CString> texts);

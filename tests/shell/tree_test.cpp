@@ -1,7 +1,6 @@
-// CQShellTree on real folder trees made under the temporary folder and on the
-// namespace's fixed places: lazy filling, names, icons, order, children marks,
-// the filter, opening paths, refreshing, the context menu, and what items hold
-// over many expand/collapse cycles.
+// CQShellTree on real folder trees made under the temporary folder and on the namespace's fixed
+// places: lazy filling, names, icons, order, children marks, the filter, opening paths,
+// refreshing, the context menu, and what items hold over many expand/collapse cycles.
 #include "shelltest.h"
 
 #include <algorithm>
@@ -71,8 +70,7 @@ private:
     LPSHELLFOLDER m_lpsf;
 };
 
-// Fills a tree's top level from a given folder, as PopulateTree does from the
-// folders it finds.
+// Fills a tree's top level from a given folder, as PopulateTree does from the folders it finds.
 struct CFillableTree : CQShellTree
 {
     static void Fill(CQShellTree& tree, LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq)
@@ -83,65 +81,52 @@ struct CFillableTree : CQShellTree
 
 } // namespace
 
-// Children appear only on expansion (or selection), once; they carry the
-// shell's display names and icons, come in the folder's order, and only files
-// that pass the filter are listed.
+// Children appear only on expansion (or selection), once; they carry the shell's display names
+// and icons, come in the folder's order, and only files that pass the filter are listed.
 TEST(ShellTree, LazyFillingNamesIconsAndOrder)
 {
     CTempFolder tree;
     MakeSample(tree);
-    struct Case
-    {
-        BOOL bShowFiles;
-        LPCWSTR filter;
-        std::vector<CString> files; // listed besides the four folders
-    } cases[] = {
+    // Files shown, filter, the files listed besides the four folders.
+    const std::tuple<BOOL, LPCWSTR, std::vector<CString>> cases[] = {
         {FALSE, L"*.*", {}},
         {TRUE, L"*.dwg", {L"z.dwg", L"Y.DWG"}},
-        {TRUE, L"*.*", {L"z.dwg", L"Y.DWG", L"a.b.dwg", L"readme.txt", L"noext", L"manual.chm"}},
-    };
-    // Display names may hide known extensions: names are compared up to their
-    // first dot.
+        {TRUE, L"*.*", {L"z.dwg", L"Y.DWG", L"a.b.dwg", L"readme.txt", L"noext", L"manual.chm"}}};
+    // Display names may hide known extensions: names are compared up to their first dot.
     auto stem = [](CString s) { return s.Find(L'.') > 0 ? s.Left(s.Find(L'.')) : s; };
     CQShellPidl pidl;
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        SCOPED_TRACE(Narrow(c.filter));
         CTreeOwner owner;
         ASSERT_TRUE(owner.Create());
-        owner.m_tree.m_bShowFiles = c.bShowFiles;
-        owner.m_tree.SetFileType(c.filter);
+        owner.m_tree.m_bShowFiles = std::get<0>(c);
+        owner.m_tree.SetFileType(std::get<1>(c));
         HTREEITEM hRoot = owner.OpenAt(tree.Root());
-        ASSERT_STREQ((LPCWSTR)tree.Root(), owner.m_strSelected);
-        std::vector<CString> got, want = {L"alpha", L"beta", L"gamma", L"delta"};
-        for (const CString& s : c.files)
-            want.push_back(stem(s));
-        for (const CString& s : owner.Texts(hRoot))
-            got.push_back(stem(s));
-        EXPECT_EQ(Sorted(want), Sorted(got));
+        EXPECT_STREQ((LPCWSTR)tree.Root(), owner.m_strSelected);
         owner.m_tree.Expand(hRoot, TVE_EXPAND); // filled on selection: not again
+        std::vector<CString> got, want = {L"alpha", L"beta", L"gamma", L"delta"};
+        for (const CString& s : std::get<2>(c))
+            want.push_back(stem(s));
         std::vector<HTREEITEM> items = owner.Children(hRoot);
-        EXPECT_EQ(want.size(), items.size());
         for (size_t i = 0; i < items.size(); i++)
         {
-            HTREEITEM h = items[i];
-            CString strText = owner.m_tree.GetItemText(h);
-            LPSHELLFOLDER lpsf = owner.m_tree.GetParentShellFolder(h);
-            LPITEMIDLIST lpifq = owner.m_tree.GetFullyQualifiedID(h), lpi = ::ILFindLastID(lpifq);
-            wchar_t szName[MAX_PATH];
-            ASSERT_TRUE(pidl.GetName(lpsf, lpi, SHGDN_NORMAL, szName));
-            EXPECT_STREQ(szName, strText);
+            LPSHELLFOLDER lpsf = owner.m_tree.GetParentShellFolder(items[i]);
+            LPITEMIDLIST lpifq = owner.m_tree.GetFullyQualifiedID(items[i]), lpi = ::ILFindLastID(lpifq);
+            wchar_t szName[MAX_PATH] = L"";
+            pidl.GetName(lpsf, lpi, SHGDN_NORMAL, szName);
+            EXPECT_STREQ(szName, owner.m_tree.GetItemText(items[i]));
+            got.push_back(stem(szName));
             int nImage = -1, nSelected = -1;
-            owner.m_tree.GetItemImage(h, nImage, nSelected);
-            EXPECT_EQ(pidl.GetItemIcon(lpifq, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON), nImage);
-            EXPECT_EQ(
-                pidl.GetItemIcon(lpifq, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON),
-                nSelected);
-            EXPECT_TRUE(owner.m_tree.GetChildItem(h) == NULL) << "filled before expansion";
+            owner.m_tree.GetItemImage(items[i], nImage, nSelected);
+            UINT uFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+            EXPECT_EQ(pidl.GetItemIcon(lpifq, uFlags), nImage) << Narrow(szName);
+            EXPECT_EQ(pidl.GetItemIcon(lpifq, uFlags | SHGFI_OPENICON), nSelected);
+            EXPECT_TRUE(owner.m_tree.GetChildItem(items[i]) == NULL) << "filled before expansion";
             LPITEMIDLIST lpiBefore =
                 ::ILFindLastID(owner.m_tree.GetFullyQualifiedID(items[i > 0 ? i - 1 : 0]));
             EXPECT_TRUE(i == 0 || (short)HRESULT_CODE(lpsf->CompareIDs(0, lpiBefore, lpi)) < 0) << i;
         }
+        EXPECT_EQ(Sorted(want), Sorted(got));
         HTREEITEM hAlpha = owner.Find(hRoot, L"alpha");
         owner.m_tree.Expand(hAlpha, TVE_EXPAND);
         EXPECT_EQ(std::vector<CString>{L"inner"}, owner.Texts(hAlpha));
@@ -149,9 +134,8 @@ TEST(ShellTree, LazyFillingNamesIconsAndOrder)
     }
 }
 
-// Children marks from a shell that reports subfolders only where there are
-// some: a folder without subfolders is marked when files are shown and the
-// filter's file search in it finds anything.
+// Children marks from a shell that reports subfolders only where there are some: a folder without
+// subfolders is marked when files are shown and the filter's file search in it finds anything.
 TEST(ShellTree, ChildrenMarksFollowSubfoldersAndTheFilter)
 {
     CTempFolder tree;
@@ -160,101 +144,82 @@ TEST(ShellTree, ChildrenMarksFollowSubfoldersAndTheFilter)
     LPSHELLFOLDER lpsfRoot = NULL;
     ASSERT_HRESULT_SUCCEEDED(::SHBindToObject(NULL, pidlRoot, NULL, IID_IShellFolder, (void**)&lpsfRoot));
     CLookingFolder folder(lpsfRoot);
-    struct Case
-    {
-        BOOL bShowFiles;
-        LPCWSTR filter;
-        std::vector<CString> marked;
-    } cases[] = {{FALSE, L"*.dwg", {L"alpha"}},
-                 {TRUE, L"*.dwg", {L"alpha", L"beta"}},
-                 {TRUE, L"*.txt", {L"alpha", L"gamma"}},
-                 {TRUE, L"*.*", {L"alpha", L"beta", L"delta", L"gamma"}}};
-    for (const Case& c : cases)
+    const std::tuple<BOOL, LPCWSTR, std::vector<CString>> cases[] = {
+        {FALSE, L"*.dwg", {L"alpha"}},
+        {TRUE, L"*.dwg", {L"alpha", L"beta"}},
+        {TRUE, L"*.txt", {L"alpha", L"gamma"}},
+        {TRUE, L"*.*", {L"alpha", L"beta", L"delta", L"gamma"}}};
+    for (const auto& c : cases)
     {
         CTreeOwner owner;
         ASSERT_TRUE(owner.Create());
-        owner.m_tree.m_bShowFiles = c.bShowFiles;
-        owner.m_tree.SetFileType(c.filter);
+        owner.m_tree.m_bShowFiles = std::get<0>(c);
+        owner.m_tree.SetFileType(std::get<1>(c));
         CFillableTree::Fill(owner.m_tree, &folder, pidlRoot);
         std::vector<CString> marked;
         for (HTREEITEM h : owner.Children(TVI_ROOT))
             if (owner.m_tree.ItemHasChildren(h))
                 marked.push_back(owner.m_tree.GetItemText(h));
-        EXPECT_EQ(c.marked, Sorted(marked)) << Narrow(c.filter);
+        EXPECT_EQ(std::get<2>(c), Sorted(marked)) << Narrow(std::get<1>(c));
     }
     EXPECT_EQ(1u, folder.m_nRefs); // every item's reference given back
     lpsfRoot->Release();
     ::ILFree(pidlRoot);
 }
 
-// The filter rule, case-insensitive: whole-name matches, the first dot of a
-// name starts its extension, a filter's dot counts only from position 1 on.
+// The filter rule, case-insensitive: whole-name matches, the first dot of a name starts its
+// extension, a filter's dot counts only from position 1 on. Filter, name, whether shown.
 TEST(ShellTree, FilterRule)
 {
-    struct Case
-    {
-        LPCWSTR filter, name;
-        BOOL bShown;
-    } cases[] = {
+    const std::tuple<LPCWSTR, LPCWSTR, BOOL> cases[] = {
         {L"*.*", L"noext", TRUE},      {L"*.*", L"a.b.c", TRUE},       {L"*.dwg", L"PLAN.DWG", TRUE},
         {L"*.dwg", L"a.b.dwg", FALSE}, {L"*.dwg", L"plan.dxf", FALSE}, {L"*.dwg", L"dwg", FALSE},
         {L"*.dwg", L"*.DWG", TRUE},    {L".dwg", L"plan.dwg", FALSE},  {L".dwg", L"noext", TRUE},
         {L"dwg", L"plan.dwg", FALSE},  {L"*.", L"readme", TRUE},       {L"*.", L"plan.dwg", FALSE},
-        {L"*", L"plan.dwg", FALSE},    {L"", L"readme", TRUE},         {L"", L"plan.dwg", FALSE},
-        {L"*.d*", L"plan.dwg", FALSE}, {L"a.*", L"anything.at", TRUE},
-    };
+        {L"*", L"plan.dwg", FALSE},    {L"", L"readme", TRUE},         {L"*.d*", L"plan.dwg", FALSE},
+        {L"a.*", L"anything.at", TRUE}};
     CQShellTree tree;
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        tree.SetFileType(c.filter);
-        EXPECT_EQ(c.bShown, tree.IsCanShowFile(c.name)) << Narrow(c.filter) << " / " << Narrow(c.name);
+        tree.SetFileType(std::get<0>(c));
+        EXPECT_EQ(std::get<2>(c), tree.IsCanShowFile(std::get<1>(c)))
+            << Narrow(std::get<0>(c)) << " / " << Narrow(std::get<1>(c));
     }
 }
 
-// Opening paths: 12 levels deep, with forward slashes, "..", a trailing
-// separator, a file, and paths that do not exist or are too long ("Folder not
-// found", selection unchanged).
+// Opening paths: 12 levels deep, with forward slashes, "..", a trailing separator, a file, and
+// paths that do not exist or are too long ("Folder not found", selection unchanged). Each path
+// with the folder selected after (empty: the message).
 TEST(ShellTree, TunnelTreeOpensPaths)
 {
     CTempFolder tree;
-    CString strDeep = L"levela";
+    CString strDeep = L"levela", strB = tree.Path(L"levela\\levelb"), strForward = strB;
     ASSERT_TRUE(tree.MakeFolder(strDeep) && tree.MakeFile(L"levela\\file.txt"));
     for (int i = 1; i < 12; i++)
         ASSERT_TRUE(tree.MakeFolder(strDeep += L"\\level" + CString((wchar_t)(L'a' + i))));
-    bool bTrailing = CQSHFileInfo(tree.Path(L"levela\\levelb\\")).Exist(); // the platform's answer
-    CString strForward = tree.Path(L"levela/levelb");
     strForward.Replace(L'\\', L'/');
-    struct Case
-    {
-        CString strPath;
-        CString strSelected; // empty: "Folder not found"
-    } cases[] = {
+    const std::pair<CString, CString> cases[] = {
         {tree.Path(strDeep), tree.Path(strDeep)},
-        {tree.Path(L"levela\\levelb\\"), bTrailing ? tree.Path(L"levela\\levelb") : CString()},
-        {strForward, tree.Path(L"levela\\levelb")},
+        {strB + L"\\", CQSHFileInfo(strB + L"\\").Exist() ? strB : CString()}, // as the platform finds it
+        {strForward, strB},
         {tree.Path(L"levela\\file.txt"), tree.Path(L"levela")},
-        {tree.Path(L"levela\\levelb\\..\\levelb"), tree.Path(L"levela\\levelb")},
+        {strB + L"\\..\\levelb", strB},
         {tree.Path(L"levela\\nothing"), L""},
-        {tree.Path(CString(L'x', 300)), L""},
-    };
+        {tree.Path(CString(L'x', 300)), L""}};
     CTreeOwner owner;
     ASSERT_TRUE(owner.Create());
     owner.m_tree.PopulateTree();
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        SCOPED_TRACE(Narrow(c.strPath.Left(100)));
         owner.m_tree.Select(owner.m_tree.GetRootItem(), TVGN_CARET);
         qtest::CMessageBoxWatcher boxes;
-        owner.m_tree.TunnelTree(c.strPath);
-        EXPECT_EQ(c.strSelected.IsEmpty() ? 1 : 0, boxes.Count());
-        if (c.strSelected.IsEmpty())
-        {
-            EXPECT_STREQ(L"Folder not found", boxes.Captions()[0]);
-            EXPECT_STREQ((LPCWSTR)c.strPath, boxes.Texts()[0]);
-            EXPECT_EQ(owner.m_tree.GetRootItem(), owner.m_tree.GetSelectedItem());
-        }
-        else
-            EXPECT_STREQ((LPCWSTR)c.strSelected, owner.PathOf(owner.m_tree.GetSelectedItem()));
+        owner.m_tree.TunnelTree(c.first);
+        CString strSelected = owner.PathOf(owner.m_tree.GetSelectedItem());
+        EXPECT_STREQ((LPCWSTR)c.second, c.second.IsEmpty() ? L"" : strSelected) << Narrow(c.first.Left(100));
+        ASSERT_EQ(c.second.IsEmpty() ? 1 : 0, boxes.Count());
+        EXPECT_TRUE(!c.second.IsEmpty() ||
+                    (boxes.Captions()[0] == L"Folder not found" && boxes.Texts()[0] == c.first &&
+                     owner.m_tree.GetSelectedItem() == owner.m_tree.GetRootItem()));
     }
 }
 
@@ -294,8 +259,8 @@ TEST(ShellTree, PopulateFromTheDesktopAFolderNumberAndPaths)
     EXPECT_GT(owner.Children(owner.m_tree.GetRootItem()).size(), 1u); // the desktop
 }
 
-// A right click on an item's label selects it and opens its menu (closed at
-// once); beside the label or on empty space nothing opens.
+// A right click on an item's label selects it and opens its menu (closed at once); beside the
+// label or on empty space nothing opens. Each point with the menus seen.
 TEST(ShellTree, RightClickMenu)
 {
     CTempFolder tree;
@@ -303,38 +268,32 @@ TEST(ShellTree, RightClickMenu)
     CTreeOwner owner;
     ASSERT_TRUE(owner.Create());
     HTREEITEM hRoot = owner.OpenAt(tree.Root()), hBeta = owner.Find(hRoot, L"beta");
-    ASSERT_TRUE(hBeta != NULL);
     owner.m_tree.EnsureVisible(hBeta);
     CRect rcText, rcClient;
     ASSERT_TRUE(owner.m_tree.GetItemRect(hBeta, &rcText, TRUE));
     owner.m_tree.GetClientRect(&rcClient);
-    struct Case
+    const std::pair<CPoint, int> cases[] = {{rcText.CenterPoint(), 1},
+                                            {CPoint(rcText.right + 20, rcText.CenterPoint().y), 0},
+                                            {CPoint(rcClient.right - 5, rcClient.bottom - 5), 0}};
+    for (const auto& c : cases)
     {
-        CPoint pt;
-        int nMenus;
-    } cases[] = {{rcText.CenterPoint(), 1},
-                 {CPoint(rcText.right + 20, rcText.CenterPoint().y), 0},
-                 {CPoint(rcClient.right - 5, rcClient.bottom - 5), 0}};
-    for (const Case& c : cases)
-    {
-        CPoint ptScreen = c.pt;
-        owner.m_tree.ClientToScreen(&ptScreen);
-        ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+        CPoint pt = c.first;
+        owner.m_tree.ClientToScreen(&pt);
+        ASSERT_TRUE(::SetCursorPos(pt.x, pt.y));
         owner.m_tree.Select(hRoot, TVGN_CARET);
         CMenuCloser closer;
         qtest::CMessageBoxWatcher boxes;
         NMHDR nmh = {owner.m_tree.m_hWnd, kTreeId, (UINT)NM_RCLICK};
         LRESULT lResult = 1;
         owner.m_tree.GetContextMenu(&nmh, &lResult);
-        EXPECT_EQ(c.nMenus, closer.MenusSeen()) << c.pt.x << "," << c.pt.y;
-        EXPECT_TRUE(c.nMenus == 0 || owner.m_tree.GetSelectedItem() == hBeta);
+        EXPECT_EQ(c.second, CMenuCloser::s_nMenusSeen) << c.first.x << "," << c.first.y;
+        EXPECT_TRUE(c.second == 0 || owner.m_tree.GetSelectedItem() == hBeta);
         EXPECT_EQ(0, boxes.Count() + lResult);
     }
 }
 
-// Folders created and deleted show after a collapse with reset and a new
-// expansion; a folder that vanished expands to nothing. Over 1,000 cycles no
-// list, record or folder reference stays behind.
+// Folders created and deleted show after a collapse with reset and a new expansion; a folder that
+// vanished expands to nothing. Over 1,000 cycles no list, record or folder reference stays behind.
 TEST(ShellTree, RefreshAndNoLeaksOverExpandCollapseCycles)
 {
     CTempFolder tree;
@@ -354,8 +313,7 @@ TEST(ShellTree, RefreshAndNoLeaksOverExpandCollapseCycles)
     qtest::CTempFolder::RemoveAll(tree.Path(L"alpha\\gone"));
     owner.m_tree.Expand(hGone, TVE_EXPAND);
     EXPECT_TRUE(owner.m_tree.GetChildItem(hGone) == NULL);
-    // Each child holds one reference to the folder; after the collapse only ours
-    // is left.
+    // Each child holds one reference to the folder; after the collapse only ours is left.
     LPSHELLFOLDER lpsfAlpha = owner.m_tree.GetParentShellFolder(hGone);
     EXPECT_EQ(4u, lpsfAlpha->AddRef() - 1);
     ASSERT_TRUE(tree.MakeFolder(L"alpha\\new") && ::RemoveDirectoryW(tree.Path(L"alpha\\old")));
