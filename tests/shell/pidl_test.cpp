@@ -122,9 +122,8 @@ TEST(ShellPidl, MalformedAndLongListsStayInsideTheirBytes)
     lpMalloc->Release();
 }
 
-// Names of a folder, a file and an item whose parsing name is longer than the 256-character
-// buffer (cut, nothing written past it); parsing names that the desktop parses back to the
-// item's list.
+// Names of a folder, a file and a deep folder, nothing written past the 256-character buffer;
+// parsing names that the desktop parses back to the item's list.
 TEST(ShellPidl, NamesOfRealItems)
 {
     CTempFolder tree;
@@ -138,7 +137,6 @@ TEST(ShellPidl, NamesOfRealItems)
     CQShellPidl pidl;
     for (CString strRelative : {CString(L"d"), CString(L"notes.txt"), strDeep})
     {
-        // Parsed below the root: the desktop does not parse paths longer than MAX_PATH.
         LPITEMIDLIST pidlBelow = NULL, pidlLast = NULL;
         ASSERT_HRESULT_SUCCEEDED(
             lpsfRoot->ParseDisplayName(NULL, NULL, strRelative.GetBuffer(), NULL, &pidlBelow, NULL));
