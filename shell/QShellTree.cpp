@@ -65,8 +65,12 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
         lpMalloc->Release();
         return;
     }
-    // Many inserts in a row: without redraw each costs microseconds instead of milliseconds.
-    BOOL bRedraw = ::IsWindowVisible(m_hWnd);
+    // Many inserts in a row where they show (at the top level or under an expanded item): without
+    // redraw each costs microseconds instead of milliseconds. Under a collapsed item, which is
+    // where an expansion fills, the new items are not drawn, and switching redraw back on would
+    // cost the control a pass over the tree.
+    BOOL bRedraw = ::IsWindowVisible(m_hWnd) &&
+                   (hParent == TVI_ROOT || (GetItemState(hParent, TVIS_EXPANDED) & TVIS_EXPANDED) != 0);
     if (bRedraw)
         SetRedraw(FALSE);
     HTREEITEM hPrev = TVI_LAST;
