@@ -18,9 +18,12 @@ const int kMaxComponent = MAX_PATH - 1;
 
 } // namespace
 
-CQShellTree::CQShellTree() : m_bShowFiles(FALSE), m_strFileType(L"*.*") {}
+CQShellTree::CQShellTree() : m_bShowFiles(FALSE), m_strFileType(L"*.*"), m_pKinds(new CQShellItemKinds) {}
 
-CQShellTree::~CQShellTree() {}
+CQShellTree::~CQShellTree()
+{
+    delete m_pKinds;
+}
 
 void CQShellTree::EnableImages()
 {
@@ -74,7 +77,8 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
     if (bRedraw)
         SetRedraw(FALSE);
     HTREEITEM hPrev = TVI_LAST;
-    CQShellItemKinds kinds(lpifq);
+    CQShellItemKinds& kinds = *m_pKinds;
+    kinds.BeginFill(lpifq);
     LPITEMIDLIST lpi = NULL;
     ULONG ulFetched = 0;
     wchar_t szName[MAX_PATH];
@@ -215,6 +219,8 @@ void CQShellTree::SortChildrenOf(HTREEITEM hParent)
 
 void CQShellTree::ClearTree()
 {
+    // Filled anew: icons and names are asked of the shell again.
+    m_pKinds->Forget();
     // Nothing selected first: deleting the selected item would move the selection to a sibling,
     // and the owner's selection handler would fill that one while the tree is being emptied.
     Select(NULL, TVGN_CARET);

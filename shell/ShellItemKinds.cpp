@@ -1,14 +1,26 @@
-// CQShellItemKinds: icons and names learnt once per kind of item during one fill of the shell
-// tree.
+// CQShellItemKinds: icons and names the shell tree learns once per kind of item.
 #include "internal/ShellItemKinds.h"
 
 #include <shlwapi.h>
 
 #include <cwchar>
 
-CQShellItemKinds::CQShellItemKinds(LPCITEMIDLIST lpifq)
-    : m_lpifq(lpifq), m_nNamesByType(-1), m_bRead(false), m_bFile(false), m_wfd()
+CQShellItemKinds::CQShellItemKinds()
+    : m_lpifq(NULL), m_nNamesByType(0), m_bRead(false), m_bFile(false), m_wfd()
 {
+}
+
+void CQShellItemKinds::BeginFill(LPCITEMIDLIST lpifq)
+{
+    m_lpifq = lpifq;
+    m_nNamesByType = -1;
+    m_bRead = m_bFile = false;
+}
+
+void CQShellItemKinds::Forget()
+{
+    m_types.clear();
+    m_icons.clear();
 }
 
 bool CQShellItemKinds::TypeHasOwnIcons(const CString& strExt)

@@ -1,8 +1,9 @@
-// CQShellItemKinds: what one fill of the shell tree learns once per kind of item instead of
-// asking the shell item by item (its icon and name look-ups cost up to milliseconds per item).
-// Plain folders share one pair of icons; the files of one type share their type's icons and the
-// way the shell names them (with or without the extension). Items that may look or be named
-// otherwise are left to the shell one by one.
+// CQShellItemKinds: what the shell tree learns once per kind of item instead of asking the shell
+// item by item (its icon and name look-ups cost up to milliseconds per item). Plain folders share
+// one pair of icons; the files of one type share their type's icons and the way the shell names
+// them (with or without the extension). Items that may look or be named otherwise are left to the
+// shell one by one. What is learnt holds until Forget (the tree forgets when it is filled anew);
+// whether a folder's files may be named by their type is decided for each fill.
 #pragma once
 
 #include <afxwin.h>
@@ -14,8 +15,12 @@
 class CQShellItemKinds
 {
 public:
-    // lpifq: the full list of the folder being filled (null: names are asked item by item).
-    explicit CQShellItemKinds(LPCITEMIDLIST lpifq);
+    CQShellItemKinds();
+    // Starts a fill; lpifq: the full list of the folder being filled (null: names are asked item
+    // by item).
+    void BeginFill(LPCITEMIDLIST lpifq);
+    // Forgets every kind learnt.
+    void Forget();
 
     // Reads what an item's list says of it on disk (its name and attributes); the calls below are
     // about this item.
