@@ -1,7 +1,7 @@
 // CQSHFileInfo: the parts, shell information, display texts and existence of one path, and the
 // folder-browsing dialog.
 #include "QSHFileInfo.h"
-#include "ShellParse.h"
+#include "internal/ShellParse.h"
 
 #include <shlobj.h>
 

@@ -1,6 +1,6 @@
 // CQShellPidl: identifier-list arithmetic, display names, icons and the item context menu.
 #include "QShellPidl.h"
-#include "ShellParse.h"
+#include "internal/ShellParse.h"
 
 #include <cstring>
 

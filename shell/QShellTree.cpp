@@ -2,7 +2,8 @@
 // selection), the items' icons and order, and freeing each item's record when it is deleted.
 // The path, search and context-menu operations are in QShellTreePath.cpp.
 #include "QShellTree.h"
-#include "ShellParse.h"
+#include "internal/ShellItemKinds.h"
+#include "internal/ShellParse.h"
 
 #include <shlwapi.h>
 
@@ -17,9 +18,12 @@ const int kMaxComponent = MAX_PATH - 1;
 
 } // namespace
 
-CQShellTree::CQShellTree() : m_bShowFiles(FALSE), m_strFileType(L"*.*") {}
+CQShellTree::CQShellTree() : m_bShowFiles(FALSE), m_strFileType(L"*.*"), m_pKinds(new CQShellItemKinds) {}
 
-CQShellTree::~CQShellTree() {}
+CQShellTree::~CQShellTree()
+{
+    delete m_pKinds;
+}
 
 void CQShellTree::EnableImages()
 {
@@ -64,15 +68,17 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
         lpMalloc->Release();
         return;
     }
-    // Many inserts in a row: without redraw each costs microseconds instead of milliseconds.
-    BOOL bRedraw = ::IsWindowVisible(m_hWnd);
+    // Many inserts in a row where they show (at the top level or under an expanded item): without
+    // redraw each costs microseconds instead of milliseconds. Under a collapsed item, which is
+    // where an expansion fills, the new items are not drawn, and switching redraw back on would
+    // cost the control a pass over the tree.
+    BOOL bRedraw = ::IsWindowVisible(m_hWnd) &&
+                   (hParent == TVI_ROOT || (GetItemState(hParent, TVIS_EXPANDED) & TVIS_EXPANDED) != 0);
     if (bRedraw)
         SetRedraw(FALSE);
     HTREEITEM hPrev = TVI_LAST;
-    // The icons of a plain folder (neither read-only nor system, so without a desktop.ini of its
-    // own): the same for every such folder, asked of the shell once per fill. The shell's icon
-    // look-up costs milliseconds per item.
-    int nPlainImage = -1, nPlainSelected = -1;
+    CQShellItemKinds& kinds = *m_pKinds;
+    kinds.BeginFill(lpifq);
     LPITEMIDLIST lpi = NULL;
     ULONG ulFetched = 0;
     wchar_t szName[MAX_PATH];
@@ -87,26 +93,26 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
             lpMalloc->Free(lpi);
             continue;
         }
-        if (!GetName(lpsf, lpi, SHGDN_NORMAL, szName))
-        {
-            lpMalloc->Free(lpi);
-            break;
-        }
-        if ((ulAttrs & SFGAO_FOLDER) == 0 && (!m_bShowFiles || !IsCanShowFile(szName)))
+        // Files are listed only when shown: their names are not needed otherwise.
+        if ((ulAttrs & SFGAO_FOLDER) == 0 && !m_bShowFiles)
         {
             lpMalloc->Free(lpi);
             continue;
         }
-        bool bPlainFolder = false;
-        if ((ulAttrs & (SFGAO_FOLDER | SFGAO_FILESYSTEM)) == (SFGAO_FOLDER | SFGAO_FILESYSTEM))
+        kinds.Read(lpsf, lpi, ulAttrs);
+        if (!kinds.FindName(szName))
         {
-            WIN32_FIND_DATAW wfd;
-            const DWORD dwCustom =
-                FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
-            bPlainFolder =
-                SUCCEEDED(::SHGetDataFromIDListW(lpsf, lpi, SHGDFIL_FINDDATA, &wfd, sizeof(wfd))) &&
-                (wfd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-                (wfd.dwFileAttributes & dwCustom) == 0;
+            if (!GetName(lpsf, lpi, SHGDN_NORMAL, szName))
+            {
+                lpMalloc->Free(lpi);
+                break;
+            }
+            kinds.NoteName(szName);
+        }
+        if ((ulAttrs & SFGAO_FOLDER) == 0 && !IsCanShowFile(szName))
+        {
+            lpMalloc->Free(lpi);
+            continue;
         }
         tagID* lptvid = (tagID*)lpMalloc->Alloc(sizeof(tagID));
         if (lptvid == NULL)
@@ -134,19 +140,10 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
         tvis.item.pszText = szName;
         tvis.item.cchTextMax = MAX_PATH;
         tvis.item.lParam = (LPARAM)lptvid;
-        if (bPlainFolder && nPlainImage >= 0)
-        {
-            tvis.item.iImage = nPlainImage;
-            tvis.item.iSelectedImage = nPlainSelected;
-        }
-        else
+        if (!kinds.FindIcons(&tvis.item))
         {
             GetNormalAndSelectedIcons(lptvid->lpifq, &tvis.item);
-            if (bPlainFolder)
-            {
-                nPlainImage = tvis.item.iImage;
-                nPlainSelected = tvis.item.iSelectedImage;
-            }
+            kinds.NoteIcons(tvis.item);
         }
         if ((ulAttrs & SFGAO_HASSUBFOLDER) != 0)
         {
@@ -222,6 +219,8 @@ void CQShellTree::SortChildrenOf(HTREEITEM hParent)
 
 void CQShellTree::ClearTree()
 {
+    // Filled anew: icons and names are asked of the shell again.
+    m_pKinds->Forget();
     // Nothing selected first: deleting the selected item would move the selection to a sibling,
     // and the owner's selection handler would fill that one while the tree is being emptied.
     Select(NULL, TVGN_CARET);

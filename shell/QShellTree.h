@@ -17,6 +17,8 @@
 
 #include "QShellPidl.h"
 
+class CQShellItemKinds;
+
 class AFX_EXT_CLASS CQShellTree : public CTreeCtrl, public CQShellPidl
 {
 public:
@@ -93,4 +95,7 @@ protected:
     void FinishPopulate(bool bDesktop);
     // The desktop's order with the computer first; lParamSort is the computer's list.
     static int CALLBACK DesktopCompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+private:
+    CQShellItemKinds* m_pKinds; // the icons and names of kinds of items, learnt while filling
 };

@@ -2,221 +2,122 @@
 #include "shelltest.h"
 
 #include <afxdisp.h>
-#include <objidl.h>
 
-#include <set>
+#include <algorithm>
 
 namespace shelltest
 {
 
-// ---------------------------------------------------------------------------------------------
-// CTempTree
+BEGIN_MESSAGE_MAP(CTreeOwner, CWnd)
+    // void OnExpanding(NMHDR* pNMHDR, LRESULT* pResult)
+    ON_NOTIFY(TVN_ITEMEXPANDING, kTreeId, OnExpanding)
+    // void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
+    ON_NOTIFY(TVN_SELCHANGED, kTreeId, OnSelChanged)
+    // void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
+    ON_NOTIFY(TVN_DELETEITEM, kTreeId, OnDeleteItem)
+END_MESSAGE_MAP()
 
-CTempTree::CTempTree()
+BOOL CTreeOwner::Create()
 {
-    wchar_t szTemp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, szTemp);
-    // The long form: the shell names folders by their long names.
-    wchar_t szLong[MAX_PATH];
-    if (::GetLongPathNameW(szTemp, szLong, MAX_PATH) == 0)
-        wcscpy(szLong, szTemp);
-    static int s_nCount = 0;
-    m_strRoot.Format(L"%sqshell%lu_%d", szLong, ::GetCurrentProcessId(), ++s_nCount);
-    RemoveAll(m_strRoot); // left by an earlier run that did not finish
-    ::CreateDirectoryW(m_strRoot, NULL);
+    CString strClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
+    return CreateEx(0, strClass, L"shell tree", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 500), NULL, 0) &&
+           m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                         CRect(0, 0, 400, 500), this, kTreeId);
 }
 
-CTempTree::~CTempTree()
+CTreeOwner::~CTreeOwner()
 {
-    RemoveAll(m_strRoot);
+    m_tree.DestroyWindow();
+    DestroyWindow();
 }
 
-CString CTempTree::Path(LPCWSTR lpszRelative) const
+std::vector<HTREEITEM> CTreeOwner::Children(HTREEITEM hParent) const
 {
-    return m_strRoot + L"\\" + lpszRelative;
+    std::vector<HTREEITEM> items;
+    HTREEITEM h = hParent == TVI_ROOT ? m_tree.GetRootItem() : m_tree.GetChildItem(hParent);
+    for (; h != NULL; h = m_tree.GetNextSiblingItem(h))
+        items.push_back(h);
+    return items;
 }
 
-bool CTempTree::MakeFolder(LPCWSTR lpszRelative) const
+std::vector<CString> CTreeOwner::Texts(HTREEITEM hParent) const
 {
-    return ::CreateDirectoryW(Path(lpszRelative), NULL) != FALSE;
+    std::vector<CString> texts;
+    for (HTREEITEM h : Children(hParent))
+        texts.push_back(m_tree.GetItemText(h));
+    return texts;
 }
 
-bool CTempTree::MakeFile(LPCWSTR lpszRelative, DWORD cbSize) const
+HTREEITEM CTreeOwner::Find(HTREEITEM hParent, LPCWSTR lpszText) const
 {
-    HANDLE h = ::CreateFileW(Path(lpszRelative), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    std::vector<char> bytes(cbSize, 'x');
-    DWORD cbWritten = 0;
-    bool bOK = cbSize == 0 || (::WriteFile(h, bytes.data(), cbSize, &cbWritten, NULL) && cbWritten == cbSize);
-    ::CloseHandle(h);
-    return bOK;
+    for (HTREEITEM h : Children(hParent))
+        if (m_tree.GetItemText(h).CompareNoCase(lpszText) == 0)
+            return h;
+    return NULL;
 }
 
-void CTempTree::RemoveAll(const CString& strPath)
+CString CTreeOwner::PathOf(HTREEITEM hItem)
 {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = ::FindFirstFileW(strPath + L"\\*", &fd);
-    if (h != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            CString strName = fd.cFileName;
-            if (strName == L"." || strName == L"..")
-                continue;
-            CString strChild = strPath + L"\\" + strName;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveAll(strChild);
-            else
-                ::DeleteFileW(strChild);
-        } while (::FindNextFileW(h, &fd));
-        ::FindClose(h);
-    }
-    ::RemoveDirectoryW(strPath);
+    CString strPath;
+    int bFolder = 0;
+    m_tree.GetPathName(hItem, strPath, bFolder);
+    return strPath;
 }
 
-// ---------------------------------------------------------------------------------------------
-// CAllocCounter: an IMallocSpy that keeps the set of blocks it saw allocated.
-
-namespace
+HTREEITEM CTreeOwner::OpenAt(const CString& strPath)
 {
-
-class CCountingSpy : public IMallocSpy
-{
-public:
-    std::set<void*> m_blocks;
-    SIZE_T m_cbPending = 0;
-    void* m_pPendingFree = NULL;
-
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (riid == IID_IUnknown || riid == IID_IMallocSpy)
-        {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP_(SIZE_T) PreAlloc(SIZE_T cbRequest) override { return cbRequest; }
-    STDMETHODIMP_(void*) PostAlloc(void* pActual) override
-    {
-        if (pActual != NULL)
-            m_blocks.insert(pActual);
-        return pActual;
-    }
-    STDMETHODIMP_(void*) PreFree(void* pRequest, BOOL) override
-    {
-        m_blocks.erase(pRequest);
-        return pRequest;
-    }
-    STDMETHODIMP_(void) PostFree(BOOL) override {}
-    STDMETHODIMP_(SIZE_T) PreRealloc(void* pRequest, SIZE_T cbRequest, void** ppNewRequest, BOOL) override
-    {
-        m_blocks.erase(pRequest);
-        *ppNewRequest = pRequest;
-        return cbRequest;
-    }
-    STDMETHODIMP_(void*) PostRealloc(void* pActual, BOOL) override
-    {
-        if (pActual != NULL)
-            m_blocks.insert(pActual);
-        return pActual;
-    }
-    STDMETHODIMP_(void*) PreGetSize(void* pRequest, BOOL) override { return pRequest; }
-    STDMETHODIMP_(SIZE_T) PostGetSize(SIZE_T cbActual, BOOL) override { return cbActual; }
-    STDMETHODIMP_(void*) PreDidAlloc(void* pRequest, BOOL) override { return pRequest; }
-    STDMETHODIMP_(int) PostDidAlloc(void*, BOOL, int fActual) override { return fActual; }
-    STDMETHODIMP_(void) PreHeapMinimize() override {}
-    STDMETHODIMP_(void) PostHeapMinimize() override {}
-};
-
-CCountingSpy g_spy;
-
-} // namespace
-
-CAllocCounter::CAllocCounter()
-{
-    g_spy.m_blocks.clear();
-    m_bRegistered = SUCCEEDED(::CoRegisterMallocSpy(&g_spy));
+    m_tree.PopulateTree();
+    m_tree.TunnelTree(strPath);
+    return m_tree.GetSelectedItem();
 }
 
-CAllocCounter::~CAllocCounter()
+void CTreeOwner::OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    if (m_bRegistered)
-        ::CoRevokeMallocSpy();
+    CString strPath;
+    if (m_tree.OnFolderSelected(pNMHDR, pResult, strPath))
+        m_strSelected = strPath;
 }
 
-long CAllocCounter::Outstanding() const
+void CTreeOwner::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    return (long)g_spy.m_blocks.size();
+    m_nDeleted++;
+    m_tree.OnDeleteShellItem(pNMHDR, pResult);
 }
 
-// ---------------------------------------------------------------------------------------------
-// CMenuCloser
-
-namespace
-{
-
-int g_nMenusSeen = 0;
-int g_nLastItemCount = -1;
-
-void CALLBACK CloseMenuTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
-    if (hMenuWnd == NULL || !::IsWindowVisible(hMenuWnd))
-        return;
-    HMENU hMenu = (HMENU)::SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0);
-    g_nLastItemCount = hMenu != NULL ? ::GetMenuItemCount(hMenu) : -1;
-    g_nMenusSeen++;
-    ::EndMenu();
-}
-
-} // namespace
+int CMenuCloser::s_nMenusSeen = 0;
 
 CMenuCloser::CMenuCloser()
 {
-    g_nMenusSeen = 0;
-    g_nLastItemCount = -1;
-    m_nTimer = ::SetTimer(NULL, 0, 50, CloseMenuTimer);
-}
-
-CMenuCloser::~CMenuCloser()
-{
-    ::KillTimer(NULL, m_nTimer);
-}
-
-int CMenuCloser::MenusSeen() const
-{
-    return g_nMenusSeen;
-}
-
-int CMenuCloser::LastItemCount() const
-{
-    return g_nLastItemCount;
+    s_nMenusSeen = 0;
+    m_nTimer = ::SetTimer(NULL, 0, 50,
+                          [](HWND, UINT, UINT_PTR, DWORD)
+                          {
+                              HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
+                              if (hMenuWnd != NULL && ::IsWindowVisible(hMenuWnd) && ::EndMenu())
+                                  s_nMenusSeen++;
+                          });
 }
 
 std::string Narrow(const CString& str)
 {
-    int n = ::WideCharToMultiByte(CP_UTF8, 0, str, str.GetLength(), NULL, 0, NULL, NULL);
-    std::string s(n > 0 ? n : 0, '\0');
-    if (n > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, str, str.GetLength(), &s[0], n, NULL, NULL);
+    std::string s;
+    for (int i = 0; i < str.GetLength(); i++)
+        s += str[i] < 128 ? (char)str[i] : '?';
     return s;
 }
 
 LPITEMIDLIST ParsePath(LPCWSTR lpszPath)
 {
     LPITEMIDLIST pidl = NULL;
-    SFGAOF sfgao = 0;
-    if (FAILED(::SHParseDisplayName(lpszPath, NULL, &pidl, 0, &sfgao)))
-        return NULL;
-    return pidl;
+    return SUCCEEDED(::SHParseDisplayName(lpszPath, NULL, &pidl, 0, NULL)) ? pidl : NULL;
 }
 
-} // namespace shelltest
+std::vector<CString> Sorted(std::vector<CString> texts)
+{
+    std::sort(texts.begin(), texts.end(),
+              [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+    return texts;
+}
 
 namespace
 {
@@ -233,3 +134,5 @@ public:
     ::testing::AddGlobalTestEnvironment(new CShellEnvironment);
 
 } // namespace
+
+} // namespace shelltest
