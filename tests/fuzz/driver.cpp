@@ -120,17 +120,45 @@ GuardedBuffer::GuardedBuffer(const std::wstring& str)
     Allocate(str.c_str(), (str.size() + 1) * sizeof(wchar_t));
 }
 
+// Released regions kept for reuse, by their number of data pages: most inputs are small, and
+// reserving, protecting and releasing pages for each of them costs more than the reader's work.
+namespace
+{
+struct FreeRegion
+{
+    BYTE* pBase;
+    size_t nDataPages;
+};
+const size_t kMaxCachedPages = 64, kMaxCached = 64;
+FreeRegion g_free[kMaxCached];
+size_t g_nFree = 0;
+} // namespace
+
 void GuardedBuffer::Allocate(const void* pData, size_t nBytes)
 {
-    const size_t nPage = PageSize();
+    static const size_t nPage = PageSize();
     size_t nDataPages = (nBytes + nPage - 1) / nPage;
     m_nReserved = (nDataPages + 1) * nPage;
-    m_pBase = (BYTE*)::VirtualAlloc(NULL, m_nReserved, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    if (m_pBase == NULL)
-        throw std::bad_alloc();
-    BYTE* pGuard = m_pBase + nDataPages * nPage;
-    DWORD dwOld = 0;
-    ::VirtualProtect(pGuard, nPage, PAGE_NOACCESS, &dwOld);
+    m_pBase = nullptr;
+    for (size_t i = 0; i < g_nFree; i++)
+        if (g_free[i].nDataPages == nDataPages)
+        {
+            m_pBase = g_free[i].pBase;
+            g_free[i] = g_free[--g_nFree];
+            break;
+        }
+    BYTE* pGuard;
+    if (m_pBase != nullptr)
+        pGuard = m_pBase + nDataPages * nPage; // still without access
+    else
+    {
+        m_pBase = (BYTE*)::VirtualAlloc(NULL, m_nReserved, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (m_pBase == NULL)
+            throw std::bad_alloc();
+        pGuard = m_pBase + nDataPages * nPage;
+        DWORD dwOld = 0;
+        ::VirtualProtect(pGuard, nPage, PAGE_NOACCESS, &dwOld);
+    }
     m_pData = pGuard - nBytes;
     m_nBytes = nBytes;
     if (nBytes != 0)
@@ -145,6 +173,7 @@ void GuardedBuffer::Allocate(const void* pData, size_t nBytes)
 
 GuardedBuffer::~GuardedBuffer()
 {
+    static const size_t nPage = PageSize();
     BYTE* pGuard = m_pData + m_nBytes;
     for (auto& slot : g_guards)
     {
@@ -152,7 +181,11 @@ GuardedBuffer::~GuardedBuffer()
         if (slot.compare_exchange_strong(pExpected, nullptr))
             break;
     }
-    ::VirtualFree(m_pBase, 0, MEM_RELEASE);
+    size_t nDataPages = m_nReserved / nPage - 1;
+    if (nDataPages <= kMaxCachedPages && g_nFree < kMaxCached)
+        g_free[g_nFree++] = {m_pBase, nDataPages};
+    else
+        ::VirtualFree(m_pBase, 0, MEM_RELEASE);
 }
 
 bool GuardedBuffer::IsGuardAddress(const void* p)
