@@ -254,12 +254,12 @@ bool ReadFile(const std::string& path, Bytes& out)
     return true;
 }
 
-// Every file of a folder, in name order.
-std::vector<Bytes> ReadFolder(const std::string& dir)
+// Every file of a folder whose name matches the pattern, in name order.
+std::vector<Bytes> ReadFolder(const std::string& dir, const char* pszPattern = "*")
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA fd;
-    HANDLE h = ::FindFirstFileA((dir + "\\*").c_str(), &fd);
+    HANDLE h = ::FindFirstFileA((dir + "\\" + pszPattern).c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE)
     {
         do
@@ -280,6 +280,45 @@ std::vector<Bytes> ReadFolder(const std::string& dir)
     return out;
 }
 
+} // namespace
+
+std::wstring TempPath(const wchar_t* pszName)
+{
+    wchar_t szDir[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szDir);
+    return std::wstring(szDir) + pszName;
+}
+
+bool WriteBytes(const std::wstring& path, const void* pData, size_t nBytes)
+{
+    HANDLE h =
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD dw = 0;
+    bool bOk = ::WriteFile(h, pData, (DWORD)nBytes, &dw, NULL) && dw == nBytes;
+    ::CloseHandle(h);
+    return bOk;
+}
+
+std::vector<Bytes> SampleFiles(const char* pszFolder, const char* pszPattern)
+{
+    std::string dir;
+    if (const char* p = getenv("QCTL_SAMPLES_DIR"))
+        dir = p;
+#ifdef QCTL_SAMPLES_DIR
+    if (dir.empty())
+        dir = QCTL_SAMPLES_DIR;
+#endif
+    if (dir.empty())
+        return std::vector<Bytes>();
+    if (dir[0] == '/')
+        dir = "Z:" + dir;
+    return ReadFolder(dir + "\\" + pszFolder, pszPattern);
+}
+
+namespace
+{
 // Writes an input where it can be replayed from; returns the path.
 std::string SaveInput(const char* pszReader, uint64_t nSeed, long long nIndex, const Bytes& input)
 {
@@ -583,6 +622,8 @@ Summary RunReader(Reader& reader, const char* pszName)
 
     std::vector<Bytes> corpus = ReadFolder(SourceDir() + "\\corpus\\" + pszName);
     std::vector<Bytes> regress = ReadFolder(SourceDir() + "\\regress\\" + pszName);
+    for (Bytes& b : reader.MoreCorpus())
+        corpus.push_back(std::move(b));
 
     auto RunOne = [&](const Bytes& input, long long nIndex)
     {

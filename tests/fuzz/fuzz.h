@@ -99,7 +99,13 @@ public:
     virtual int Unit() const { return 1; }
     // Largest input the mutators make (long runs may reach it).
     virtual size_t MaxSize() const { return 64 * 1024; }
+    // Valid inputs kept outside the harness's corpus folder (sample files), added to the corpus.
+    virtual std::vector<Bytes> MoreCorpus() { return std::vector<Bytes>(); }
 };
+
+// The files of a folder of the shared samples (e.g. "bmp\\good") whose names match the pattern,
+// in name order; none when the samples are not there (QCTL_SAMPLES_DIR overrides where they are).
+std::vector<Bytes> SampleFiles(const char* pszFolder, const char* pszPattern);
 
 // Formats a mismatch: what, then the expected and actual values.
 std::string Mismatch(const char* pszWhat, const std::wstring& expected, const std::wstring& actual);
@@ -118,6 +124,10 @@ inline CString C(const std::wstring& s)
 {
     return CString(s.c_str(), (int)s.size());
 }
+
+// A path in the temporary folder, and writing bytes to a file (FALSE when it cannot be written).
+std::wstring TempPath(const wchar_t* pszName);
+bool WriteBytes(const std::wstring& path, const void* pData, size_t nBytes);
 
 // A stable hash of the input, for choices a reader derives from it.
 uint64_t Hash(const Bytes& input);
