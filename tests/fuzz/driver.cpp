@@ -212,7 +212,7 @@ struct Settings
     std::string strReplay;
     std::string strOut = "fuzz-found";
     long long nSlowMs = 0; // inputs slower than this are saved too (0: none)
-    double dSeconds = 5;   // time allowed to the mutated inputs of one reader (0: no limit)
+    double dSeconds = 3;   // time allowed to the mutated inputs of one reader (0: no limit)
 };
 
 Settings ReadSettings()
@@ -698,6 +698,12 @@ Summary RunReader(Reader& reader, const char* pszName)
         for (long long i = 0; i < s.nInputs && sum.nFindings < 20; i++)
         {
             RunOne(MakeInput(s.nSeed, i, pool, reader.Unit(), reader.MaxSize()), i);
+            if (s.dSeconds == 0 && (i + 1) % 10000 == 0) // the long run tells how far it got
+            {
+                printf("fuzz %s: %lld inputs, %.0f s\n", pszName, i + 1,
+                       std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+                fflush(stdout);
+            }
             if (s.dSeconds > 0 &&
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() > s.dSeconds)
                 break;

@@ -26,7 +26,7 @@
 // the input's index, and the input is written to a file for replay.
 //
 // Settings come from the environment (scripts/fuzz sets them): QCTL_FUZZ_INPUTS (mutated inputs
-// per reader, 2000 by default), QCTL_FUZZ_SECONDS (time allowed to one reader's mutated inputs, 5
+// per reader, 2000 by default), QCTL_FUZZ_SECONDS (time allowed to one reader's mutated inputs, 3
 // by default, 0 for no limit: on a slow or busy machine the short run stops early in the same
 // sequence), QCTL_FUZZ_SEED (1 by default), QCTL_FUZZ_REPLAY (a saved input to run instead),
 // QCTL_FUZZ_OUT (where found inputs go, ./fuzz-found by default), QCTL_FUZZ_SLOW_MS (inputs
