@@ -311,10 +311,14 @@ std::vector<Bytes> SampleFiles(const char* pszFolder, const char* pszPattern)
         dir = QCTL_SAMPLES_DIR;
 #endif
     if (dir.empty())
-        return std::vector<Bytes>();
+        dir = "../shared/samples";
     if (dir[0] == '/')
         dir = "Z:" + dir;
-    return ReadFolder(dir + "\\" + pszFolder, pszPattern);
+    std::vector<Bytes> files = ReadFolder(dir + "\\" + pszFolder, pszPattern);
+    if (files.empty())
+        printf("fuzz: no sample files in %s\\%s (QCTL_SAMPLES_DIR): the reader's own corpus only\n",
+               dir.c_str(), pszFolder);
+    return files;
 }
 
 namespace
