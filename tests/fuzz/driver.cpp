@@ -120,17 +120,45 @@ GuardedBuffer::GuardedBuffer(const std::wstring& str)
     Allocate(str.c_str(), (str.size() + 1) * sizeof(wchar_t));
 }
 
+// Released regions kept for reuse, by their number of data pages: most inputs are small, and
+// reserving, protecting and releasing pages for each of them costs more than the reader's work.
+namespace
+{
+struct FreeRegion
+{
+    BYTE* pBase;
+    size_t nDataPages;
+};
+const size_t kMaxCachedPages = 64, kMaxCached = 64;
+FreeRegion g_free[kMaxCached];
+size_t g_nFree = 0;
+} // namespace
+
 void GuardedBuffer::Allocate(const void* pData, size_t nBytes)
 {
-    const size_t nPage = PageSize();
+    static const size_t nPage = PageSize();
     size_t nDataPages = (nBytes + nPage - 1) / nPage;
     m_nReserved = (nDataPages + 1) * nPage;
-    m_pBase = (BYTE*)::VirtualAlloc(NULL, m_nReserved, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    if (m_pBase == NULL)
-        throw std::bad_alloc();
-    BYTE* pGuard = m_pBase + nDataPages * nPage;
-    DWORD dwOld = 0;
-    ::VirtualProtect(pGuard, nPage, PAGE_NOACCESS, &dwOld);
+    m_pBase = nullptr;
+    for (size_t i = 0; i < g_nFree; i++)
+        if (g_free[i].nDataPages == nDataPages)
+        {
+            m_pBase = g_free[i].pBase;
+            g_free[i] = g_free[--g_nFree];
+            break;
+        }
+    BYTE* pGuard;
+    if (m_pBase != nullptr)
+        pGuard = m_pBase + nDataPages * nPage; // still without access
+    else
+    {
+        m_pBase = (BYTE*)::VirtualAlloc(NULL, m_nReserved, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (m_pBase == NULL)
+            throw std::bad_alloc();
+        pGuard = m_pBase + nDataPages * nPage;
+        DWORD dwOld = 0;
+        ::VirtualProtect(pGuard, nPage, PAGE_NOACCESS, &dwOld);
+    }
     m_pData = pGuard - nBytes;
     m_nBytes = nBytes;
     if (nBytes != 0)
@@ -145,6 +173,7 @@ void GuardedBuffer::Allocate(const void* pData, size_t nBytes)
 
 GuardedBuffer::~GuardedBuffer()
 {
+    static const size_t nPage = PageSize();
     BYTE* pGuard = m_pData + m_nBytes;
     for (auto& slot : g_guards)
     {
@@ -152,7 +181,11 @@ GuardedBuffer::~GuardedBuffer()
         if (slot.compare_exchange_strong(pExpected, nullptr))
             break;
     }
-    ::VirtualFree(m_pBase, 0, MEM_RELEASE);
+    size_t nDataPages = m_nReserved / nPage - 1;
+    if (nDataPages <= kMaxCachedPages && g_nFree < kMaxCached)
+        g_free[g_nFree++] = {m_pBase, nDataPages};
+    else
+        ::VirtualFree(m_pBase, 0, MEM_RELEASE);
 }
 
 bool GuardedBuffer::IsGuardAddress(const void* p)
@@ -179,7 +212,7 @@ struct Settings
     std::string strReplay;
     std::string strOut = "fuzz-found";
     long long nSlowMs = 0; // inputs slower than this are saved too (0: none)
-    double dSeconds = 5;   // time allowed to the mutated inputs of one reader (0: no limit)
+    double dSeconds = 3;   // time allowed to the mutated inputs of one reader (0: no limit)
 };
 
 Settings ReadSettings()
@@ -221,12 +254,12 @@ bool ReadFile(const std::string& path, Bytes& out)
     return true;
 }
 
-// Every file of a folder, in name order.
-std::vector<Bytes> ReadFolder(const std::string& dir)
+// Every file of a folder whose name matches the pattern, in name order.
+std::vector<Bytes> ReadFolder(const std::string& dir, const char* pszPattern = "*")
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA fd;
-    HANDLE h = ::FindFirstFileA((dir + "\\*").c_str(), &fd);
+    HANDLE h = ::FindFirstFileA((dir + "\\" + pszPattern).c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE)
     {
         do
@@ -247,6 +280,49 @@ std::vector<Bytes> ReadFolder(const std::string& dir)
     return out;
 }
 
+} // namespace
+
+std::wstring TempPath(const wchar_t* pszName)
+{
+    wchar_t szDir[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szDir);
+    return std::wstring(szDir) + pszName;
+}
+
+bool WriteBytes(const std::wstring& path, const void* pData, size_t nBytes)
+{
+    HANDLE h =
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD dw = 0;
+    bool bOk = ::WriteFile(h, pData, (DWORD)nBytes, &dw, NULL) && dw == nBytes;
+    ::CloseHandle(h);
+    return bOk;
+}
+
+std::vector<Bytes> SampleFiles(const char* pszFolder, const char* pszPattern)
+{
+    std::string dir;
+    if (const char* p = getenv("QCTL_SAMPLES_DIR"))
+        dir = p;
+#ifdef QCTL_SAMPLES_DIR
+    if (dir.empty())
+        dir = QCTL_SAMPLES_DIR;
+#endif
+    if (dir.empty())
+        dir = "../shared/samples";
+    if (dir[0] == '/')
+        dir = "Z:" + dir;
+    std::vector<Bytes> files = ReadFolder(dir + "\\" + pszFolder, pszPattern);
+    if (files.empty())
+        printf("fuzz: no sample files in %s\\%s (QCTL_SAMPLES_DIR): the reader's own corpus only\n",
+               dir.c_str(), pszFolder);
+    return files;
+}
+
+namespace
+{
 // Writes an input where it can be replayed from; returns the path.
 std::string SaveInput(const char* pszReader, uint64_t nSeed, long long nIndex, const Bytes& input)
 {
@@ -550,6 +626,8 @@ Summary RunReader(Reader& reader, const char* pszName)
 
     std::vector<Bytes> corpus = ReadFolder(SourceDir() + "\\corpus\\" + pszName);
     std::vector<Bytes> regress = ReadFolder(SourceDir() + "\\regress\\" + pszName);
+    for (Bytes& b : reader.MoreCorpus())
+        corpus.push_back(std::move(b));
 
     auto RunOne = [&](const Bytes& input, long long nIndex)
     {
@@ -624,6 +702,12 @@ Summary RunReader(Reader& reader, const char* pszName)
         for (long long i = 0; i < s.nInputs && sum.nFindings < 20; i++)
         {
             RunOne(MakeInput(s.nSeed, i, pool, reader.Unit(), reader.MaxSize()), i);
+            if (s.dSeconds == 0 && (i + 1) % 10000 == 0) // the long run tells how far it got
+            {
+                printf("fuzz %s: %lld inputs, %.0f s\n", pszName, i + 1,
+                       std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+                fflush(stdout);
+            }
             if (s.dSeconds > 0 &&
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() > s.dSeconds)
                 break;

@@ -26,7 +26,7 @@
 // the input's index, and the input is written to a file for replay.
 //
 // Settings come from the environment (scripts/fuzz sets them): QCTL_FUZZ_INPUTS (mutated inputs
-// per reader, 2000 by default), QCTL_FUZZ_SECONDS (time allowed to one reader's mutated inputs, 5
+// per reader, 2000 by default), QCTL_FUZZ_SECONDS (time allowed to one reader's mutated inputs, 3
 // by default, 0 for no limit: on a slow or busy machine the short run stops early in the same
 // sequence), QCTL_FUZZ_SEED (1 by default), QCTL_FUZZ_REPLAY (a saved input to run instead),
 // QCTL_FUZZ_OUT (where found inputs go, ./fuzz-found by default), QCTL_FUZZ_SLOW_MS (inputs
@@ -99,7 +99,13 @@ public:
     virtual int Unit() const { return 1; }
     // Largest input the mutators make (long runs may reach it).
     virtual size_t MaxSize() const { return 64 * 1024; }
+    // Valid inputs kept outside the harness's corpus folder (sample files), added to the corpus.
+    virtual std::vector<Bytes> MoreCorpus() { return std::vector<Bytes>(); }
 };
+
+// The files of a folder of the shared samples (e.g. "bmp\\good") whose names match the pattern,
+// in name order; none when the samples are not there (QCTL_SAMPLES_DIR overrides where they are).
+std::vector<Bytes> SampleFiles(const char* pszFolder, const char* pszPattern);
 
 // Formats a mismatch: what, then the expected and actual values.
 std::string Mismatch(const char* pszWhat, const std::wstring& expected, const std::wstring& actual);
@@ -118,6 +124,10 @@ inline CString C(const std::wstring& s)
 {
     return CString(s.c_str(), (int)s.size());
 }
+
+// A path in the temporary folder, and writing bytes to a file (FALSE when it cannot be written).
+std::wstring TempPath(const wchar_t* pszName);
+bool WriteBytes(const std::wstring& path, const void* pData, size_t nBytes);
 
 // A stable hash of the input, for choices a reader derives from it.
 uint64_t Hash(const Bytes& input);

@@ -58,6 +58,7 @@ public:
     {
         // the grid before: known texts, a selection, perhaps a read-only start cell
         std::wstring before[kRows][kCols];
+        m_grid.SetRedraw(FALSE); // the reset is bulk work: one repaint after it, not one a cell
         for (int r = 0; r < kRows; r++)
             for (int c = 0; c < kCols; c++)
             {
@@ -66,6 +67,7 @@ public:
                 m_grid.SetItemState(r, c, 0);
             }
         m_grid.SetSelectedRange(1, 1, kRows - 1, kCols - 1);
+        m_grid.SetRedraw(TRUE);
         uint64_t h = qfuzz::Hash(input);
         const bool bDrop = (h >> 8) % 3 == 0;
         int nRow = (int)((h >> 16) % (kRows + 1)) - (bDrop ? 0 : 1);

@@ -61,21 +61,27 @@ std::vector<KeyAction> DecodeKeys(const Bytes& input)
 
 namespace
 {
-void SetShift(bool bDown)
+// Shift and Ctrl as the keyboard state shows them. Setting the state is a round trip to the
+// window server: it is set only when it changes (every other key leaves both up).
+int g_nShift = -1, g_nControl = -1; // -1: not known yet
+void SetModifier(int& nState, UINT vk, UINT vkLeft, bool bDown)
 {
+    if (nState == (int)bDown)
+        return;
     BYTE keys[256];
     ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = bDown ? 0x80 : 0;
-    keys[VK_LSHIFT] = bDown ? 0x80 : 0;
+    keys[vk] = bDown ? 0x80 : 0;
+    keys[vkLeft] = bDown ? 0x80 : 0;
     ::SetKeyboardState(keys);
+    nState = bDown;
+}
+void SetShift(bool bDown)
+{
+    SetModifier(g_nShift, VK_SHIFT, VK_LSHIFT, bDown);
 }
 void SetControl(bool bDown)
 {
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = bDown ? 0x80 : 0;
-    keys[VK_LCONTROL] = bDown ? 0x80 : 0;
-    ::SetKeyboardState(keys);
+    SetModifier(g_nControl, VK_CONTROL, VK_LCONTROL, bDown);
 }
 
 // Key down, the character and key up, as a keyboard and TranslateMessage deliver them; the
@@ -110,6 +116,7 @@ void KeyWithChar(HWND hWnd, UINT vk, wchar_t ch)
 
 void SendAction(HWND hWnd, const KeyAction& act)
 {
+    SetShift(act.kind == KeyAction::Move && act.shift);
     switch (act.kind)
     {
     case KeyAction::Type: KeyWithChar(hWnd, 'A', act.ch); break;
@@ -119,10 +126,8 @@ void SendAction(HWND hWnd, const KeyAction& act)
         Deliver(hWnd, WM_KEYUP, VK_DELETE);
         break;
     case KeyAction::Move:
-        SetShift(act.shift);
         Deliver(hWnd, WM_KEYDOWN, act.vk);
         Deliver(hWnd, WM_KEYUP, act.vk);
-        SetShift(false);
         break;
     case KeyAction::Select: ::SendMessageW(hWnd, EM_SETSEL, (WPARAM)act.a, (LPARAM)act.b); break;
     case KeyAction::Control:
@@ -134,6 +139,12 @@ void SendAction(HWND hWnd, const KeyAction& act)
     case KeyAction::Escape: KeyWithChar(hWnd, VK_ESCAPE, 0x1B); break;
     default: break;
     }
+}
+
+void ReleaseModifiers()
+{
+    SetShift(false);
+    SetControl(false);
 }
 
 std::wstring TextOf(HWND hWnd)

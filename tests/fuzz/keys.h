@@ -43,7 +43,9 @@ struct KeyAction
 std::vector<KeyAction> DecodeKeys(const Bytes& input);
 
 // Sends the messages of a key action that goes to the window (not SetText, SetMask, Clipboard).
+// Shift stays down after a Shift move until an action without it: call ReleaseModifiers when done.
 void SendAction(HWND hWnd, const KeyAction& action);
+void ReleaseModifiers();
 
 std::wstring TextOf(HWND hWnd);
 std::pair<int, int> SelOf(HWND hWnd);

@@ -1,8 +1,8 @@
 // CQInPlaceLIstEdit over a list view, fed key sequences: the number kinds are compared with a
 // model of their rules at the caret (digits; one point for decimals; a sign only first and only
 // once), kinds beyond 2 take no character, the window grows but stays inside the list, and
-// Return or Escape ends the edit with one end-of-label-edit notification carrying the text, or
-// none after Escape.
+// Return or Escape (the keys, or their characters alone) ends the edit with one end-of-label-edit
+// notification carrying the text, or none after Escape.
 //
 // Input: a key sequence (see keys.h); the kind, multi-line style and initial text come from the
 // input's hash.
@@ -64,8 +64,12 @@ public:
         ASSERT_TRUE(m_list.CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT,
                                     CRect(0, 0, 390, 290), &m_owner, 7));
     }
-    void TearDown() override { m_list.DestroyWindow(); }
-    size_t MaxSize() const override { return 96; }
+    void TearDown() override
+    {
+        qfuzz::ReleaseModifiers();
+        m_list.DestroyWindow();
+    }
+    size_t MaxSize() const override { return 16; }
 
     std::string Run(const qfuzz::Bytes& input) override
     {
@@ -98,6 +102,19 @@ public:
     }
 
 private:
+    // After Return or Escape: the editor gave the focus back to the list, the edit has ended with
+    // one notification, with the text after Return and none after Escape.
+    std::string Ended(HWND h, bool bText)
+    {
+        if (m_owner.ends.size() != 1)
+            return Mismatch("notifications after Return or Escape", 1, (long long)m_owner.ends.size());
+        const COwnerWnd::End& end = m_owner.ends[0];
+        if (end.bText != bText || (bText && end.text != qfuzz::TextOf(h)))
+            return Mismatch("notified text", bText ? qfuzz::TextOf(h) : L"(none)",
+                            end.bText ? end.text : L"(none)");
+        return "";
+    }
+
     std::string Type(CQInPlaceLIstEdit& edit, const qfuzz::Bytes& input, UINT nKind,
                      const std::wstring& initial)
     {
@@ -121,6 +138,8 @@ private:
             {
             case KeyAction::Type:
                 qfuzz::SendAction(h, act);
+                if (act.ch == L'\r' || act.ch == 0x1B) // the character alone ends the edit too
+                    return Ended(h, act.ch == L'\r');
                 if (nKind == 0)
                 {
                     bModelled = qfuzz::Inserts(act.ch);
@@ -131,20 +150,7 @@ private:
                     expected = text.substr(0, s) + act.ch + text.substr(e);
                 break;
             case KeyAction::Return:
-            case KeyAction::Escape:
-            {
-                qfuzz::SendAction(h, act);
-                // the editor gave the focus back to the list: the edit has ended
-                if (m_owner.ends.size() != 1)
-                    return Mismatch("notifications after Return or Escape", 1,
-                                    (long long)m_owner.ends.size());
-                const COwnerWnd::End& end = m_owner.ends[0];
-                bool bText = act.kind == KeyAction::Return;
-                if (end.bText != bText || (bText && end.text != qfuzz::TextOf(h)))
-                    return Mismatch("notified text", bText ? qfuzz::TextOf(h) : L"(none)",
-                                    end.bText ? end.text : L"(none)");
-                return "";
-            }
+            case KeyAction::Escape: qfuzz::SendAction(h, act); return Ended(h, act.kind == KeyAction::Return);
             case KeyAction::Move:
                 if (act.shift)
                     continue;

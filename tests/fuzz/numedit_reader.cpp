@@ -47,8 +47,12 @@ public:
         ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(4, 4, 630, 30),
                                   &m_parent, 102));
     }
-    void TearDown() override { m_edit.DestroyWindow(); }
-    size_t MaxSize() const override { return 96; }
+    void TearDown() override
+    {
+        qfuzz::ReleaseModifiers();
+        m_edit.DestroyWindow();
+    }
+    size_t MaxSize() const override { return 16; }
 
     std::string Run(const qfuzz::Bytes& input) override
     {

@@ -68,22 +68,22 @@ RefPairs RefWalk(const std::wstring& s, const std::wstring& sep)
 }
 
 // Stops the message boxes this thread would show before their windows are made, counting them: a
-// shown box costs tens of milliseconds under a virtual display, a
-// stopped one nothing, and the reader sees the box fail as a user's dismissal would look to it.
+// shown box costs tens of milliseconds under a virtual display, a stopped one nothing, and the
+// reader sees the box fail as a user's dismissal would look to it. The hook stays in place for
+// the whole run (setting it costs more than most inputs); it acts only while a stopper is current.
 class CBoxStopper
 {
 public:
-    CBoxStopper()
-    {
-        s_pThis = this;
-        m_hHook = ::SetWindowsHookExW(WH_CBT, HookProc, NULL, ::GetCurrentThreadId());
-    }
-    ~CBoxStopper()
-    {
-        ::UnhookWindowsHookEx(m_hHook);
-        s_pThis = nullptr;
-    }
+    CBoxStopper() { s_pThis = this; }
+    ~CBoxStopper() { s_pThis = nullptr; }
     int Count() const { return m_nCount; }
+
+    static void Install() { s_hHook = ::SetWindowsHookExW(WH_CBT, HookProc, NULL, ::GetCurrentThreadId()); }
+    static void Remove()
+    {
+        ::UnhookWindowsHookEx(s_hHook);
+        s_hHook = NULL;
+    }
 
 private:
     static LRESULT CALLBACK HookProc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -102,14 +102,17 @@ private:
         return ::CallNextHookEx(NULL, nCode, wParam, lParam);
     }
     static CBoxStopper* s_pThis;
-    HHOOK m_hHook;
+    static HHOOK s_hHook;
     int m_nCount = 0;
 };
+HHOOK CBoxStopper::s_hHook = NULL;
 CBoxStopper* CBoxStopper::s_pThis = nullptr;
 
 class CPairsReader : public qfuzz::Reader
 {
 public:
+    void SetUp() override { CBoxStopper::Install(); }
+    void TearDown() override { CBoxStopper::Remove(); }
     std::string Run(const qfuzz::Bytes& input) override
     {
         // The first short inputs (the corpus) show their boxes, whose texts are checked; the others

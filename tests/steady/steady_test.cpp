@@ -210,7 +210,14 @@ TEST_F(SteadyTest, ObjectsAndHeapEndWhereTheyStarted)
         GridCycle(i);
         EditorCycle(i);
         if (i % 100 == 99)
-            qtest::RunIdle(); // as the application's loop would now and then
+            qtest::RunIdle();                   // as the application's loop would now and then
+        if (i % 1000 == 999 && i + 1 < nCycles) // a long run tells how far it got
+        {
+            qtest::ResourceCounts now = qtest::CountResources();
+            printf("steady: %d cycles so far; GDI %d -> %d, USER %d -> %d, heap %lld -> %lld bytes\n", i + 1,
+                   start.nGdi, now.nGdi, start.nUser, now.nUser, start.nHeap, now.nHeap);
+            fflush(stdout);
+        }
     }
     qtest::RunIdle();
     qtest::ResourceCounts end = qtest::CountResources();
