@@ -1,6 +1,7 @@
 // Element-list walk on a list of 100,000 elements: time per call of GetElementCount,
 // GetElementIndex and GetElementItemByIndex, and the ratio to a hand-written single pass over the
 // same string with wcsstr (the least any walk can cost).
+#include "bench/benchclock.h"
 #include <windows.h>
 
 #include <algorithm>
@@ -11,19 +12,6 @@
 
 namespace
 {
-
-double Now()
-{
-    static LARGE_INTEGER freq = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 // Seconds per call of f over one round of calls.
 template <class F> double TimeRound(F f, int calls)

@@ -3,6 +3,7 @@
 // rectangle in ms; (c) Load of each sample drawing's thumbnail in microseconds per file. Each figure
 // is the best of several turns. The samples are looked for in QCTL_SAMPLES_DIR (a Linux path) or
 // the first argument.
+#include "bench/benchclock.h"
 #include <windows.h>
 
 #include <cstdio>
@@ -14,19 +15,6 @@
 
 namespace
 {
-
-double Now()
-{
-    static LARGE_INTEGER freq = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 template <class F> double Best(int turns, F f)
 {

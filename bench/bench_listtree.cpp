@@ -8,6 +8,7 @@
 // expand: expanding one node with N / 10 children and collapsing it again, against inserting the
 //   same rows into a plain list control and deleting them; goals <= 1.5.
 // Times are the best of three turns (--turns).
+#include "bench/benchclock.h"
 #include "qctl.h"
 
 #include <cstdio>
@@ -26,19 +27,6 @@ public:
     CBenchApp() : CWinApp(NULL) {}
 };
 CBenchApp theApp;
-
-double Now()
-{
-    static LARGE_INTEGER freq = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 int g_nTurns = 3; // --turns
 

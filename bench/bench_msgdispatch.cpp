@@ -2,25 +2,13 @@
 // class has a three-level message map (about 40 entries), for a mapped window message, a message
 // no map has, a WM_COMMAND routed to an ON_COMMAND handler and a reflected WM_NOTIFY; compared
 // with SendMessage to a plain window of the default procedure (the least a message can cost).
+#include "bench/benchclock.h"
 #include <afxwin.h>
 
 #include <cstdio>
 
 namespace
 {
-
-double Now()
-{
-    static LARGE_INTEGER freq = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 // Best seconds per call over several rounds.
 template <class F> double Time(F f, int calls)

@@ -7,6 +7,7 @@
 //   (c) SetBoldRow on 10,000 rows, then one repaint, against a repaint without bold rows
 //       (goal: ratio <= 1.2: row styles are hash look-ups, never scans).
 // Usage: bench_reportlist [--rows N]. Times are the best of several turns.
+#include "bench/benchclock.h"
 #include <afxwin.h>
 #include <afxcmn.h>
 
@@ -26,19 +27,6 @@ public:
     CBenchApp() : CWinApp(NULL) {}
 };
 CBenchApp theApp;
-
-double Now()
-{
-    static LARGE_INTEGER freq = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 class CBenchList : public CTsyslistviewex
 {

@@ -1,0 +1,17 @@
+// The clock every benchmark program reads: seconds from the performance counter.
+#pragma once
+
+#include <afxwin.h>
+
+inline double Now()
+{
+    static LARGE_INTEGER freq = []
+    {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
+}
