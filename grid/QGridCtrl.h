@@ -252,6 +252,10 @@ public:
     BOOL IsCellVisible(CQCellID cell) const;
     void EnsureVisible(int nRow, int nCol);
     void EnsureVisible(CQCellID& cell) { EnsureVisible(cell.row, cell.col); }
+    // Sets the bars' pages and ranges at once. Rows and columns added by InsertRow, InsertColumn,
+    // Load or a growing SetRowCount/SetColumnCount update the scroll limits at once and the bars
+    // when the grid next dispatches its messages (a message it posts to itself), so that a grid
+    // filled row by row does not repaint its bars for every row.
     void ResetScrollBars();
     int GetScrollPos32(int nBar, BOOL bGetTrackPos = FALSE) const;
     BOOL SetScrollPos32(int nBar, int nPos, BOOL bRedraw = TRUE);
