@@ -5,6 +5,7 @@
 //   (c) collapsing and deleting the expanded items, with the shell allocator's blocks still held
 //       afterwards (an IMallocSpy counts them: no leak means none).
 // Usage: bench_shelltree [--count N] (default 10000). Times are the best of 3 turns.
+#include "bench/benchclock.h"
 #include "qctl.h"
 #include "shellfolders.h"
 
@@ -16,19 +17,6 @@
 
 namespace
 {
-
-double Now()
-{
-    static LARGE_INTEGER freq = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 const UINT kTreeId = 100;
 
