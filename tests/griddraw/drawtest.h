@@ -45,16 +45,16 @@ public:
     // The storage invariants of the cell store, checked from outside.
     ::testing::AssertionResult StoreIsConsistent()
     {
-        if (m_RowData.GetSize() != m_nRows || m_arRowHeights.GetSize() != m_nRows ||
-            m_arColWidths.GetSize() != m_nCols)
-            return ::testing::AssertionFailure() << "array sizes differ from the counts";
-        if (m_nFixedRows > m_nRows || m_nFixedCols > m_nCols)
+        const int nRows = GetRowCount(), nCols = GetColumnCount();
+        if (m_RowData.GetSize() != nRows)
+            return ::testing::AssertionFailure() << "row arrays differ from the count";
+        if (GetFixedRowCount() > nRows || GetFixedColumnCount() > nCols)
             return ::testing::AssertionFailure() << "fixed counts above the counts";
-        for (int row = 0; row < m_nRows; row++)
+        for (int row = 0; row < nRows; row++)
         {
-            if (m_RowData[row] == NULL || m_RowData[row]->GetSize() != m_nCols)
+            if (m_RowData[row] == NULL || m_RowData[row]->GetSize() != nCols)
                 return ::testing::AssertionFailure() << "row " << row << " has a bad row array";
-            for (int col = 0; col < m_nCols; col++)
+            for (int col = 0; col < nCols; col++)
                 if (m_RowData[row]->GetAt(col) == NULL)
                     return ::testing::AssertionFailure() << "empty slot " << row << ", " << col;
         }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "qctl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
 // A grid whose protected operations and members the tests reach.
@@ -43,10 +44,10 @@ public:
                cell.col == nCol;
     }
     int Margin() const { return m_nMargin; }
-    int DefaultRowHeight() const { return m_nDefCellHeight; }
-    int DefaultColumnWidth() const { return m_nDefCellWidth; }
-    int VScrollLimit() const { return m_nVScrollMax; }
-    int HScrollLimit() const { return m_nHScrollMax; }
+    int DefaultRowHeight() const { return m_pRows->GetDefaultSize(); }
+    int DefaultColumnWidth() const { return m_pCols->GetDefaultSize(); }
+    int VScrollLimit() const { return m_pRows->GetScrollMax(); }
+    int HScrollLimit() const { return m_pCols->GetScrollMax(); }
     UINT RowsPerWheelNotch() const { return m_nRowsPerWheelNotch; }
     void SetRowsPerWheelNotch(UINT n) { m_nRowsPerWheelNotch = n; }
     const LOGFONTW& FontDescription() const { return m_Logfont; }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "qctl.h"
+#include "grid/internal/QGridAxis.h"
 
 // A cell that counts how many of its kind are alive.
 class CountedCell : public CQGridCell
@@ -56,7 +57,7 @@ public:
                cell.col == nCol;
     }
     const LOGFONTW& FontDescription() const { return m_Logfont; }
-    int DefaultColumnWidth() const { return m_nDefCellWidth; }
+    int DefaultColumnWidth() const { return m_pCols->GetDefaultSize(); }
 
     int m_nCreated = 0;
     int m_nEmptied = 0;
