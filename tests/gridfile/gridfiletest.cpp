@@ -87,8 +87,7 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
             return ::testing::AssertionFailure() << "row " << row << " has no height";
         for (int col = 0; col < GetColumnCount(); col++)
         {
-            CQCompactRow* pUnmade = NULL;
-            if (PeekCell(row, col, &pUnmade) == NULL && pUnmade == NULL)
+            if (CellToRead(row, col) == NULL)
                 return ::testing::AssertionFailure() << "no cell at " << row << ", " << col;
         }
     }
@@ -96,7 +95,7 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
         if (GetColumnWidth(col) < 0)
             return ::testing::AssertionFailure() << "column " << col << " has no width";
     if (GetRowHeight(GetRowCount()) != -1 || GetColumnWidth(GetColumnCount()) != -1 ||
-        PeekCell(GetRowCount(), 0) != NULL || PeekCell(0, GetColumnCount()) != NULL)
+        CellToRead(GetRowCount(), 0) != NULL || CellToRead(0, GetColumnCount()) != NULL)
         return ::testing::AssertionFailure() << "storage beyond the counts";
     return ::testing::AssertionSuccess();
 }
