@@ -2,6 +2,7 @@
 // row height and column width), the extent of texts and cells, rows and columns sized to their
 // contents or stretched to fill the window, and the desktop settings the grid follows.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridInput.h"
 #include "grid/internal/QGridAxis.h"
 #include "grid/internal/QFontCache.h"
 #include "grid/internal/QTextWidths.h"
@@ -40,7 +41,7 @@ void CQGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
     CWnd::OnSettingChange(uFlags, lpszSection);
 
     FollowSystemColours();
-    m_nRowsPerWheelNotch = GetMouseScrollLines();
+    m_pInput->m_nRowsPerWheelNotch = GetMouseScrollLines();
 }
 
 // --- fonts --------------------------------------------------------------------------------------

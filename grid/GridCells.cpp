@@ -3,6 +3,7 @@
 // cell, setters make it. Outside the grid the getters return 0 (GetItemImage -1), the setters
 // FALSE; none of them repaints. Also the grid's own CreateCell and EmptyCell.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 
 namespace
@@ -143,12 +144,12 @@ BOOL CQGridCtrl::SetItemState(int nRow, int nCol, UINT state)
 
     if ((pCell->m_nState & GV_STATE_SELECTED) && !(state & GV_STATE_SELECTED))
     {
-        m_SelectedCellMap.RemoveKey(GridCellKey(nRow, nCol));
+        m_pSelection->m_SelectedCellMap.RemoveKey(GridCellKey(nRow, nCol));
     }
     else if (!(pCell->m_nState & GV_STATE_SELECTED) && (state & GV_STATE_SELECTED))
     {
         CQCellID cell(nRow, nCol);
-        m_SelectedCellMap.SetAt(GridCellKey(nRow, nCol), cell);
+        m_pSelection->m_SelectedCellMap.SetAt(GridCellKey(nRow, nCol), cell);
     }
     pCell->m_nState = state;
     return TRUE;

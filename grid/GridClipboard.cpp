@@ -4,6 +4,7 @@
 // at line feeds and cells at runs of tabs, commas and line feeds, trims each token and never grows
 // the grid.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 
 #include <afxole.h>
@@ -58,12 +59,12 @@ void CQGridCtrl::CutSelectedText()
         return;
 
     CArray<CQCellID, CQCellID&> cells;
-    POSITION pos = m_SelectedCellMap.GetStartPosition();
+    POSITION pos = m_pSelection->m_SelectedCellMap.GetStartPosition();
     while (pos != NULL)
     {
         unsigned long key;
         CQCellID cell;
-        m_SelectedCellMap.GetNextAssoc(pos, key, cell);
+        m_pSelection->m_SelectedCellMap.GetNextAssoc(pos, key, cell);
         cells.Add(cell);
     }
     for (INT_PTR i = 0; i < cells.GetSize(); i++)

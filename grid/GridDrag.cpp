@@ -26,7 +26,7 @@ void CQGridCtrl::OnBeginDrag()
     CQCellID topLeft = GetSelectedCellRange().GetTopLeft();
     SendMessageToParent(topLeft.row, topLeft.col, GVN_BEGINDRAG);
 
-    m_MouseMode = MOUSE_DRAGGING;
+    m_pInput->m_MouseMode = MOUSE_DRAGGING;
     DROPEFFECT dropEffect = pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
     if (dropEffect & DROPEFFECT_MOVE)
         CutSelectedText();
@@ -94,7 +94,7 @@ BOOL CQGridCtrl::OnDrop(COleDataObject* pDataObject, DROPEFFECT /*dropEffect*/, 
     if (!m_bAllowDragAndDrop || !IsValid(m_LastDragOverCell) || !IsCellEditable(m_LastDragOverCell))
         return FALSE;
 
-    m_MouseMode = MOUSE_NOTHING;
+    m_pInput->m_MouseMode = MOUSE_NOTHING;
     OnDragLeave();
     return PasteTextToGrid(m_LastDragOverCell, pDataObject);
 }

@@ -4,6 +4,7 @@
 // for the navigation keys, an edit of the neighbouring cell. The grid keeps no pointer to an
 // editor.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/QInPlaceEdit.h"
 #include "grid/QInPlaceList.h"
 
@@ -177,7 +178,7 @@ void CQGridCtrl::OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult)
     case VK_RIGHT:
     case VK_DOWN:
         OnKeyDown(nKey, 0, 0);
-        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, nKey);
+        OnEditCell(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col, nKey);
         break;
     default: break;
     }

@@ -4,11 +4,23 @@
 #include "grid/QGridCtrl.h"
 #include "grid/internal/QGridInput.h"
 
+int CQGridCtrl::SetMouseMode(int nMode)
+{
+    int nOldMode = m_pInput->m_MouseMode;
+    m_pInput->m_MouseMode = nMode;
+    return nOldMode;
+}
+
+int CQGridCtrl::GetMouseMode() const
+{
+    return m_pInput->m_MouseMode;
+}
+
 void CQGridCtrl::OnFixedColumnClick(CQCellID& cell)
 {
     if (!IsValid(cell))
         return;
-    m_MouseMode = (cell.row < GetFixedRowCount()) ? MOUSE_SELECT_ALL : MOUSE_SELECT_ROW;
+    m_pInput->m_MouseMode = (cell.row < GetFixedRowCount()) ? MOUSE_SELECT_ALL : MOUSE_SELECT_ROW;
     OnSelecting(cell);
 }
 
@@ -37,7 +49,7 @@ void CQGridCtrl::OnFixedRowClick(CQCellID& cell)
     }
     else
     {
-        m_MouseMode = (cell.col >= GetFixedColumnCount()) ? MOUSE_SELECT_COL : MOUSE_SELECT_ALL;
+        m_pInput->m_MouseMode = (cell.col >= GetFixedColumnCount()) ? MOUSE_SELECT_COL : MOUSE_SELECT_ALL;
         OnSelecting(cell);
     }
 }

@@ -2,6 +2,7 @@
 // follow the scrolled rows), select the new cell (Shift extends from the anchor), and start edits,
 // deletions and the clipboard commands.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
@@ -30,23 +31,23 @@ UINT CQGridCtrl::OnGetDlgCode()
 
 void CQGridCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (!IsCtrlPressed() && m_MouseMode == MOUSE_NOTHING)
+    if (!IsCtrlPressed() && m_pInput->m_MouseMode == MOUSE_NOTHING)
     {
         if (!(m_bHandleTabKey && nChar == VK_TAB))
-            OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, nChar);
+            OnEditCell(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col, nChar);
     }
     CWnd::OnChar(nChar, nRepCnt, nFlags);
 }
 
 void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (!IsValid(m_idCurrentCell))
+    if (!IsValid(m_pSelection->m_idCurrentCell))
     {
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
     }
 
-    CQCellID next = m_idCurrentCell;
+    CQCellID next = m_pSelection->m_idCurrentCell;
     BOOL bChangeLine = FALSE; // Tab wrapped to another row
     const BOOL bShift = IsShiftPressed();
 
@@ -67,10 +68,10 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     switch (nChar)
     {
     case VK_DELETE:
-        if (IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col))
+        if (IsCellEditable(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col))
         {
-            SetItemText(m_idCurrentCell.row, m_idCurrentCell.col, L"");
-            RedrawCell(m_idCurrentCell);
+            SetItemText(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col, L"");
+            RedrawCell(m_pSelection->m_idCurrentCell);
             SetModified(TRUE);
         }
         break;
@@ -155,19 +156,19 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     default: CWnd::OnKeyDown(nChar, nRepCnt, nFlags); break;
     }
 
-    if (next == m_idCurrentCell)
+    if (next == m_pSelection->m_idCurrentCell)
         return;
 
     // Plain keys select the new cell (or row in list mode); Shift extends from the anchor. A key
     // during a mouse gesture (the auto-scroll's) only moves the focus.
-    if (m_MouseMode == MOUSE_NOTHING)
+    if (m_pInput->m_MouseMode == MOUSE_NOTHING)
     {
-        m_PrevSelectedCellMap.RemoveAll();
-        m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
+        m_pSelection->m_PrevSelectedCellMap.RemoveAll();
+        m_pInput->m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
         if (!bShift || nChar == VK_TAB)
-            m_SelectionStartCell = next;
+            m_pSelection->m_SelectionStartCell = next;
         OnSelecting(next);
-        m_MouseMode = MOUSE_NOTHING;
+        m_pInput->m_MouseMode = MOUSE_NOTHING;
     }
 
     SetFocusCell(next);

@@ -305,7 +305,7 @@ void CQGridCtrl::ScrollAlong(int nBar, UINT nSBCode)
 // this one.
 BOOL CQGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
-    if (m_nRowsPerWheelNotch == 0xFFFFFFFF)
+    if (m_pInput->m_nRowsPerWheelNotch == 0xFFFFFFFF)
     {
         int nPagesScrolled = zDelta / 120;
         for (int i = 0; i < nPagesScrolled; i++)
@@ -316,7 +316,7 @@ BOOL CQGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     else
     {
         // Whole notches only: a delta below one notch (120) scrolls nothing.
-        long long nRowsScrolled = (long long)(zDelta / 120) * (long long)m_nRowsPerWheelNotch;
+        long long nRowsScrolled = (long long)(zDelta / 120) * (long long)m_pInput->m_nRowsPerWheelNotch;
         // More line steps than rows cannot move the grid any further.
         nRowsScrolled = std::max<long long>(-(long long)m_pRows->GetCount() - 1,
                                             std::min<long long>(nRowsScrolled, m_pRows->GetCount() + 1LL));

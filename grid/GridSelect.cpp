@@ -1,7 +1,9 @@
-// CQGridCtrl: selection and focus. The selected set holds exactly the cells whose state has
-// GV_STATE_SELECTED (SetItemState keeps it); the focus cell changes only through SetFocusCell, which
-// tells the parent before (GVN_SELCHANGING) and after (GVN_SELCHANGED) the change.
+// CQGridCtrl: selection and focus, the owner of m_pSelection (internal/QGridSelection.h). The
+// selected set holds exactly the cells whose state has GV_STATE_SELECTED (SetItemState keeps it);
+// the focus cell changes only through SetFocusCell, which tells the parent before
+// (GVN_SELCHANGING) and after (GVN_SELCHANGED) the change.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
@@ -23,6 +25,16 @@ void CollectCells(const GRID_CELLMAP& map, CArray<CQCellID, CQCellID&>& cells)
     }
 }
 } // namespace
+
+int CQGridCtrl::GetSelectedCount() const
+{
+    return (int)m_pSelection->m_SelectedCellMap.GetCount();
+}
+
+CQCellID CQGridCtrl::GetFocusCell() const
+{
+    return m_pSelection->m_idCurrentCell;
+}
 
 void CQGridCtrl::SetSelectedRange(const CQCellRange& Range, BOOL bForceRepaint)
 {
@@ -50,7 +62,7 @@ void CQGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMa
     };
 
     CArray<CQCellID, CQCellID&> cells;
-    CollectCells(m_SelectedCellMap, cells);
+    CollectCells(m_pSelection->m_SelectedCellMap, cells);
     for (INT_PTR i = 0; i < cells.GetSize(); i++)
     {
         CQCellID cell = cells[i];
@@ -61,7 +73,7 @@ void CQGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMa
             repaint(cell.row, cell.col);
     }
 
-    CollectCells(m_PrevSelectedCellMap, cells);
+    CollectCells(m_pSelection->m_PrevSelectedCellMap, cells);
     for (INT_PTR i = 0; i < cells.GetSize(); i++)
     {
         CQCellID cell = cells[i];
@@ -111,7 +123,7 @@ void CQGridCtrl::SelectCells(CQCellID currentCell)
     int row = currentCell.row, col = currentCell.col;
     if (row < m_pRows->GetFixed() || col < m_pCols->GetFixed() || !IsValid(currentCell))
         return;
-    const CQCellID& start = m_SelectionStartCell;
+    const CQCellID& start = m_pSelection->m_SelectionStartCell;
     SetSelectedRange(std::min(start.row, row), std::min(start.col, col), std::max(start.row, row),
                      std::max(start.col, col), FALSE);
 }
@@ -123,7 +135,7 @@ void CQGridCtrl::SelectRows(CQCellID currentCell)
     int row = currentCell.row;
     if (row < m_pRows->GetFixed() || !IsValid(currentCell))
         return;
-    const CQCellID& start = m_SelectionStartCell;
+    const CQCellID& start = m_pSelection->m_SelectionStartCell;
     SetSelectedRange(std::min(start.row, row), m_pCols->GetFixed(), std::max(start.row, row),
                      m_pCols->GetCount() - 1, FALSE);
 }
@@ -135,7 +147,7 @@ void CQGridCtrl::SelectColumns(CQCellID currentCell)
     int col = currentCell.col;
     if (col < m_pCols->GetFixed() || !IsValid(currentCell))
         return;
-    const CQCellID& start = m_SelectionStartCell;
+    const CQCellID& start = m_pSelection->m_SelectionStartCell;
     SetSelectedRange(m_pRows->GetFixed(), std::min(start.col, col), m_pRows->GetCount() - 1,
                      std::max(start.col, col), FALSE);
 }
@@ -144,7 +156,7 @@ void CQGridCtrl::OnSelecting(const CQCellID& currentCell)
 {
     if (!m_bEnableSelection)
         return;
-    switch (m_MouseMode)
+    switch (m_pInput->m_MouseMode)
     {
     case MOUSE_SELECT_ALL: SelectAllCells(); break;
     case MOUSE_SELECT_COL: SelectColumns(currentCell); break;
@@ -176,12 +188,12 @@ void CQGridCtrl::EnableSelection(BOOL bEnable)
 CQCellRange CQGridCtrl::GetSelectedCellRange() const
 {
     CQCellRange range(m_pRows->GetCount(), m_pCols->GetCount(), -1, -1);
-    POSITION pos = m_SelectedCellMap.GetStartPosition();
+    POSITION pos = m_pSelection->m_SelectedCellMap.GetStartPosition();
     while (pos != NULL)
     {
         unsigned long key;
         CQCellID cell;
-        m_SelectedCellMap.GetNextAssoc(pos, key, cell);
+        m_pSelection->m_SelectedCellMap.GetNextAssoc(pos, key, cell);
         range.SetMinRow(std::min(range.GetMinRow(), cell.row));
         range.SetMinCol(std::min(range.GetMinCol(), cell.col));
         range.SetMaxRow(std::max(range.GetMaxRow(), cell.row));
@@ -199,11 +211,11 @@ CQCellID CQGridCtrl::SetFocusCell(int nRow, int nCol)
 // handles either notification.
 CQCellID CQGridCtrl::SetFocusCell(CQCellID cell)
 {
-    if (cell == m_idCurrentCell)
-        return m_idCurrentCell;
+    if (cell == m_pSelection->m_idCurrentCell)
+        return m_pSelection->m_idCurrentCell;
 
-    CQCellID idPrev = m_idCurrentCell;
-    m_idCurrentCell = cell;
+    CQCellID idPrev = m_pSelection->m_idCurrentCell;
+    m_pSelection->m_idCurrentCell = cell;
 
     if (IsValid(idPrev))
     {
@@ -211,26 +223,28 @@ CQCellID CQGridCtrl::SetFocusCell(CQCellID cell)
         SetItemState(idPrev.row, idPrev.col, GetItemState(idPrev.row, idPrev.col) & ~GV_STATE_FOCUSED);
         RedrawCell(idPrev);
         // The fixed cells in line with the focus cell are drawn raised.
-        if (idPrev.col != m_idCurrentCell.col)
+        if (idPrev.col != m_pSelection->m_idCurrentCell.col)
             for (int row = 0; row < m_pRows->GetFixed(); row++)
                 RedrawCell(row, idPrev.col);
-        if (idPrev.row != m_idCurrentCell.row)
+        if (idPrev.row != m_pSelection->m_idCurrentCell.row)
             for (int col = 0; col < m_pCols->GetFixed(); col++)
                 RedrawCell(idPrev.row, col);
     }
 
-    if (IsValid(m_idCurrentCell))
+    if (IsValid(m_pSelection->m_idCurrentCell))
     {
-        SetItemState(m_idCurrentCell.row, m_idCurrentCell.col,
-                     GetItemState(m_idCurrentCell.row, m_idCurrentCell.col) | GV_STATE_FOCUSED);
-        RedrawCell(m_idCurrentCell);
-        if (idPrev.col != m_idCurrentCell.col)
+        SetItemState(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col,
+                     GetItemState(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col) |
+                         GV_STATE_FOCUSED);
+        RedrawCell(m_pSelection->m_idCurrentCell);
+        if (idPrev.col != m_pSelection->m_idCurrentCell.col)
             for (int row = 0; row < m_pRows->GetFixed(); row++)
-                RedrawCell(row, m_idCurrentCell.col);
-        if (idPrev.row != m_idCurrentCell.row)
+                RedrawCell(row, m_pSelection->m_idCurrentCell.col);
+        if (idPrev.row != m_pSelection->m_idCurrentCell.row)
             for (int col = 0; col < m_pCols->GetFixed(); col++)
-                RedrawCell(m_idCurrentCell.row, col);
-        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+                RedrawCell(m_pSelection->m_idCurrentCell.row, col);
+        SendMessageToParent(m_pSelection->m_idCurrentCell.row, m_pSelection->m_idCurrentCell.col,
+                            GVN_SELCHANGED);
     }
 
     return idPrev;

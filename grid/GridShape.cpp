@@ -4,6 +4,7 @@
 // (GridStore.cpp), which makes cells through CreateCell and disposes of them through EmptyCell.
 // None of these operations sends a notification of its own.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 
 int CQGridCtrl::GetRowCount() const
@@ -33,7 +34,7 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
     if (nRows < 0)
         return FALSE;
 
-    if (m_idCurrentCell.row >= nRows)
+    if (m_pSelection->m_idCurrentCell.row >= nRows)
         SetFocusCell(-1, -1);
 
     int nOldRows = m_pRows->GetCount();
@@ -57,7 +58,7 @@ BOOL CQGridCtrl::SetColumnCount(int nCols)
     if (nCols < 0)
         return FALSE;
 
-    if (m_idCurrentCell.col >= nCols)
+    if (m_pSelection->m_idCurrentCell.col >= nCols)
         SetFocusCell(-1, -1);
     int nOldCols = m_pCols->GetCount();
     StoreSetColumnCount(nCols);
@@ -77,7 +78,7 @@ BOOL CQGridCtrl::SetFixedRowCount(int nFixedRows)
     if (nFixedRows > m_pRows->GetCount())
         SetRowCount(nFixedRows);
     // The focus cell would become a fixed cell.
-    if (m_idCurrentCell.row < nFixedRows)
+    if (m_pSelection->m_idCurrentCell.row < nFixedRows)
         SetFocusCell(-1, -1);
     m_pRows->SetFixed(nFixedRows);
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
@@ -91,7 +92,7 @@ BOOL CQGridCtrl::SetFixedColumnCount(int nFixedCols)
         return FALSE;
     if (nFixedCols > m_pCols->GetCount())
         SetColumnCount(nFixedCols);
-    if (m_idCurrentCell.col < nFixedCols)
+    if (m_pSelection->m_idCurrentCell.col < nFixedCols)
         SetFocusCell(-1, -1);
     m_pCols->SetFixed(nFixedCols);
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
@@ -114,8 +115,8 @@ int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     StoreInsertRow(nRow, &strHeading, 1, false);
     m_pRows->SetSize(nRow, GetTextExtent(strHeading, TRUE).cy);
 
-    if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
-        m_idCurrentCell.row++;
+    if (m_pSelection->m_idCurrentCell.row != -1 && nRow < m_pSelection->m_idCurrentCell.row)
+        m_pSelection->m_idCurrentCell.row++;
 
     ScrollBarsGrew();
     return nRow;
@@ -128,8 +129,7 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
 {
     if (ppszTexts == NULL || nTexts < 1)
         return -1;
-    if (!m_SelectedCellMap.IsEmpty() || !m_PrevSelectedCellMap.IsEmpty() || m_idCurrentCell.row != -1 ||
-        m_idCurrentCell.col != -1)
+    if (!m_pSelection->IsIdle())
         ResetSelectedRange();
     if (m_pCols->GetCount() < 1)
         SetColumnCount(1);
@@ -159,8 +159,8 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
         SetItemFormat(row, nColumn, nFormat);
     m_pCols->SetSize(nColumn, GetTextExtent(strHeading, TRUE).cx);
 
-    if (m_idCurrentCell.col != -1 && nColumn < m_idCurrentCell.col)
-        m_idCurrentCell.col++;
+    if (m_pSelection->m_idCurrentCell.col != -1 && nColumn < m_pSelection->m_idCurrentCell.col)
+        m_pSelection->m_idCurrentCell.col++;
 
     ScrollBarsGrew();
     return nColumn;
@@ -174,10 +174,10 @@ BOOL CQGridCtrl::DeleteRow(int nRow)
     if (!StoreDeleteRow(nRow))
         return FALSE;
 
-    if (nRow == m_idCurrentCell.row)
-        m_idCurrentCell.row = m_idCurrentCell.col = -1;
-    else if (nRow < m_idCurrentCell.row)
-        m_idCurrentCell.row--;
+    if (nRow == m_pSelection->m_idCurrentCell.row)
+        m_pSelection->m_idCurrentCell.row = m_pSelection->m_idCurrentCell.col = -1;
+    else if (nRow < m_pSelection->m_idCurrentCell.row)
+        m_pSelection->m_idCurrentCell.row--;
 
     ResetScrollBars();
     return TRUE;
@@ -192,10 +192,10 @@ BOOL CQGridCtrl::DeleteColumn(int nColumn)
     if (!StoreDeleteColumn(nColumn))
         return FALSE;
 
-    if (nColumn == m_idCurrentCell.col)
-        m_idCurrentCell.row = m_idCurrentCell.col = -1;
-    else if (nColumn < m_idCurrentCell.col)
-        m_idCurrentCell.col--;
+    if (nColumn == m_pSelection->m_idCurrentCell.col)
+        m_pSelection->m_idCurrentCell.row = m_pSelection->m_idCurrentCell.col = -1;
+    else if (nColumn < m_pSelection->m_idCurrentCell.col)
+        m_pSelection->m_idCurrentCell.col--;
 
     ResetScrollBars();
     return TRUE;
@@ -206,7 +206,7 @@ BOOL CQGridCtrl::DeleteAllItems()
     ResetSelectedRange();
 
     StoreClear();
-    m_idCurrentCell.row = m_idCurrentCell.col = -1;
+    m_pSelection->m_idCurrentCell.row = m_pSelection->m_idCurrentCell.col = -1;
 
     ResetScrollBars();
     return TRUE;

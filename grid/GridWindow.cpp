@@ -2,6 +2,7 @@
 #include "grid/QGridCtrl.h"
 #include "grid/internal/QGridInput.h"
 #include "grid/internal/QGridAxis.h"
+#include "grid/internal/QGridSelection.h"
 
 #include <afxole.h>
 
@@ -13,9 +14,8 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_nGridLines(GVL_BOTH), m_bEditable(TRUE), m_bModified(FALSE), m_bAllowDragAndDrop(FALSE),
       m_bListMode(FALSE), m_bAllowDraw(TRUE), m_bEnableSelection(TRUE), m_bSortOnClick(TRUE),
       m_bHandleTabKey(TRUE), m_bDoubleBuffer(TRUE), m_bTitleTips(TRUE), m_pRows(new CQGridAxis(30)),
-      m_pCols(new CQGridAxis(0)), m_nMargin(0), m_pImageList(NULL), m_MouseMode(MOUSE_NOTHING),
-      m_LeftClickDownPoint(0, 0), m_LastMousePoint(0, 0), m_nTimerID(0), m_nTimerInterval(25),
-      m_nResizeCaptureRange(3), m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_nRowsPerWheelNotch(3),
+      m_pCols(new CQGridAxis(0)), m_nMargin(0), m_pImageList(NULL), m_pInput(new CQGridInputState),
+      m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_pSelection(new CQGridSelection),
       m_bMustUninitOLE(FALSE), m_CharSize(0, 0), m_nPageHeight(0), m_LogicalPageSize(0, 0), m_PaperSize(0, 0),
       m_bAscending(TRUE), m_SortColumn(-1)
 {
@@ -39,7 +39,7 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
     m_cr3DFace = ::GetSysColor(COLOR_3DFACE);
     m_crShadow = ::GetSysColor(COLOR_3DSHADOW);
     m_crGridColour = RGB(0, 0, 0);
-    m_nRowsPerWheelNotch = GetMouseScrollLines();
+    m_pInput->m_nRowsPerWheelNotch = GetMouseScrollLines();
 
     NONCLIENTMETRICSW ncm;
     memset(&ncm, 0, sizeof(ncm));
@@ -84,6 +84,8 @@ CQGridCtrl::~CQGridCtrl()
     m_Font.DeleteObject();
     delete m_pRows;
     delete m_pCols;
+    delete m_pSelection;
+    delete m_pInput;
     if (m_bMustUninitOLE)
         ::OleUninitialize();
 }

@@ -1,23 +1,28 @@
 // The grid control: a window of cells with fixed header rows and columns, selection, sorting,
-// clipboard and drag-and-drop, in-place editing, file save and load, and printing.
+// clipboard and drag-and-drop, in-place editing, file save and load, and printing. Row 0 is the
+// first fixed row, column 0 the first fixed column.
 //
-// Storage: an array of row arrays of cell pointers (row 0 is the first fixed row, column 0 the first
-// fixed column), one height per row and one width per column. The grid owns the row arrays and the
-// cells. Every operation keeps: rows array and row heights have row-count entries; every row array
-// and the column widths have column-count entries; every slot holds a cell made by CreateCell; the
-// fixed counts are not above the counts. (In a grid that makes its cells the grid's own way, rows keep
-// their texts compactly until a cell is asked for: their arrays hold no cells, or empty slots, for
-// cells not made yet; see internal/QCompactRow.h.)
+// The state has one owner per part; the parts are internal (grid/internal/):
+// - two axes, m_pRows and m_pCols (QGridAxis.h, GridAxis.cpp): count, fixed count, sizes,
+//   default size, scroll limit, and the running sums and searches over the sizes;
+// - the cell store, m_RowData (GridStore.cpp, with the compact rows of GridCompactRows.cpp): one
+//   row array per row, the cells, and when a cell is made; no other file knows how rows keep them;
+// - the selection, m_pSelection (QGridSelection.h, GridSelect.cpp): selected and kept sets, focus
+//   cell, anchor;
+// - the input state, m_pInput (QGridInput.h, GridMouse.cpp, GridKeys.cpp, GridInput.cpp,
+//   GridDrag.cpp): the mouse mode and the gesture under way;
+// - settings, colours and fonts stay plain members, set by their accessors.
+// Every operation keeps: the store has one row array per row of the row axis, each with one slot
+// per column (or, for a row whose cells are not made yet, what the store needs to make them); the
+// fixed counts are not above the counts.
 //
-// The implementation is split by concern, one file each: GridWindow.cpp (construction, window class,
-// creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
-// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) on the
-// two axes of GridAxis.cpp (counts, sizes, running sums, searches), GridScroll.cpp (scroll bars, scrolling, the wheel),
-// GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp (painting),
-// GridSort.cpp (sorting), GridMouse.cpp, GridKeys.cpp and GridInput.cpp (mouse, keyboard, header
-// clicks, notifications), GridClipboard.cpp, GridDrag.cpp and GridDropTarget.cpp (clipboard and
-// drag-and-drop), GridDDX.cpp (dialog data exchange), GridEdit.cpp (in-place editing) and
-// GridPrint.cpp (printing); file save and load get a file of their own.
+// The operations are split by concern: GridWindow.cpp (construction, window class, creation,
+// message map), GridCells.cpp (item access), GridShape.cpp (rows and columns), GridGeometry.cpp
+// (pixels, invalidation), GridScroll.cpp (scroll bars, scrolling, the wheel), GridAutoSize.cpp
+// (fonts, measuring, sizing to contents or window), GridDraw.cpp (painting), GridSort.cpp
+// (sorting), GridClipboard.cpp and GridDropTarget.cpp (clipboard and drag-and-drop), GridDDX.cpp
+// (dialog data exchange), GridEdit.cpp (in-place editing), GridPrint.cpp (printing) and
+// GridFile.cpp (save and load).
 #pragma once
 
 #include <afxwin.h>
@@ -37,6 +42,8 @@ struct CPrintInfo;
 class CQCompactRow;
 class CQFontCache;
 class CQGridAxis;
+struct CQGridInputState;
+struct CQGridSelection;
 
 #define GRIDCTRL_CLASSNAME L"MFCQGridCtrl"
 
@@ -132,13 +139,8 @@ public:
     void SetImageList(CImageList* pList) { m_pImageList = pList; } // not owned
     CImageList* GetImageList() const { return m_pImageList; }
 
-    int SetMouseMode(int nMode)
-    {
-        int nOldMode = m_MouseMode;
-        m_MouseMode = nMode;
-        return nOldMode;
-    }
-    int GetMouseMode() const { return m_MouseMode; }
+    int SetMouseMode(int nMode);
+    int GetMouseMode() const;
 
     // Rows and columns
 public:
@@ -205,9 +207,9 @@ public:
 public:
     void SetSelectedRange(const CQCellRange& Range, BOOL bForceRepaint = FALSE);
     void SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol, BOOL bForceRepaint = FALSE);
-    int GetSelectedCount() const { return (int)m_SelectedCellMap.GetCount(); }
+    int GetSelectedCount() const;
     CQCellRange GetSelectedCellRange() const;
-    CQCellID GetFocusCell() const { return m_idCurrentCell; }
+    CQCellID GetFocusCell() const;
     void SetFocusRow(int nRow);
     CQCellID GetNextItem(CQCellID& cell, int nFlags) const;
     afx_msg void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
@@ -396,11 +398,15 @@ private:
     void DisposeCell(CQGridCell* pCell, int nRow, int nCol);
 
 protected:
-    bool ScrollLimits(UINT& nVPage, UINT& nHPage); // limits and pages of the bars
-    void ScrollBarsGrew();                         // rows or columns added: the bars follow
-    static UINT GetMouseScrollLines();             // rows per wheel notch from the desktop settings
-    void ScrollAlong(int nBar, UINT nSBCode);      // one scroll message of either bar
-    BOOL AutoSizeAlong(bool bRow, int nIndex);     // one row or column sized to its contents
+    bool ScrollLimits(UINT& nVPage, UINT& nHPage);           // limits and pages of the bars
+    void ScrollBarsGrew();                                   // rows or columns added: the bars follow
+    static UINT GetMouseScrollLines();                       // rows per wheel notch from the desktop settings
+    void ScrollAlong(int nBar, UINT nSBCode);                // one scroll message of either bar
+    BOOL AutoSizeAlong(bool bRow, int nIndex);               // one row or column sized to its contents
+    BOOL EdgeBefore(bool bRow, int nIndex, int* pPos) const; // mouse resizing of a row or column
+    BOOL OnBoundary(bool bRow, CPoint point, bool* pbOn) const;
+    void BeginResize(bool bRow, CPoint point);
+    BOOL EndResize(bool bRow, CPoint point);
 
     // Drawing helpers: a cell's image and text inside rect; the grid colours that still equal the
     // system colours they were taken from follow the current system colours.
@@ -475,23 +481,13 @@ protected:
     // cells
     GRID_ROWS m_RowData; // one row array per row, owned
 
-    // input state
-    int m_MouseMode; // MOUSE_...
-    CPoint m_LeftClickDownPoint;
-    CPoint m_LastMousePoint;
-    CQCellID m_LeftClickDownCell;
-    CQCellID m_SelectionStartCell; // anchor of a range selection
-    CQCellID m_idCurrentCell;      // the focus cell
-    UINT_PTR m_nTimerID;           // auto-scroll timer, 0 when none runs
-    int m_nTimerInterval;          // milliseconds
-    int m_nResizeCaptureRange;     // pixels around a boundary that count as on it
+    // the state of a mouse or keyboard gesture under way (internal/QGridInput.h)
+    CQGridInputState* m_pInput;
     BOOL m_bAllowRowResize;
     BOOL m_bAllowColumnResize;
-    UINT m_nRowsPerWheelNotch; // 0xFFFFFFFF = scroll by pages
 
-    // selection: cell key ((col & 0xFFFF) << 16 | (row & 0xFFFF)) to cell
-    GRID_CELLMAP m_SelectedCellMap;     // exactly the cells whose state has GV_STATE_SELECTED
-    GRID_CELLMAP m_PrevSelectedCellMap; // kept selected while a new range is chosen (Ctrl)
+    // the selected and kept sets, the focus cell, the anchor (internal/QGridSelection.h)
+    CQGridSelection* m_pSelection;
 
     CQTitleTip m_TitleTip;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "qctl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
@@ -29,18 +30,18 @@ public:
     using CQGridCtrl::SelectRows;
     using CQGridCtrl::SetFocusCell;
 
-    void SetSelectionStart(int nRow, int nCol) { m_SelectionStartCell = CQCellID(nRow, nCol); }
+    void SetSelectionStart(int nRow, int nCol) { m_pSelection->m_SelectionStartCell = CQCellID(nRow, nCol); }
     void AddPrevSelected(int nRow, int nCol)
     {
         CQCellID cell(nRow, nCol);
-        m_PrevSelectedCellMap.SetAt(GridCellKey(nRow, nCol), cell);
+        m_pSelection->m_PrevSelectedCellMap.SetAt(GridCellKey(nRow, nCol), cell);
     }
-    void ClearPrevSelected() { m_PrevSelectedCellMap.RemoveAll(); }
+    void ClearPrevSelected() { m_pSelection->m_PrevSelectedCellMap.RemoveAll(); }
     // the selected set holds exactly the cell (row, col) under its key
     bool InSelectedSet(int nRow, int nCol) const
     {
         CQCellID cell;
-        return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow &&
+        return m_pSelection->m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow &&
                cell.col == nCol;
     }
     int Margin() const { return m_nMargin; }
@@ -48,8 +49,8 @@ public:
     int DefaultColumnWidth() const { return m_pCols->GetDefaultSize(); }
     int VScrollLimit() const { return m_pRows->GetScrollMax(); }
     int HScrollLimit() const { return m_pCols->GetScrollMax(); }
-    UINT RowsPerWheelNotch() const { return m_nRowsPerWheelNotch; }
-    void SetRowsPerWheelNotch(UINT n) { m_nRowsPerWheelNotch = n; }
+    UINT RowsPerWheelNotch() const { return m_pInput->m_nRowsPerWheelNotch; }
+    void SetRowsPerWheelNotch(UINT n) { m_pInput->m_nRowsPerWheelNotch = n; }
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     HFONT GridFont() const { return (HFONT)m_Font.GetSafeHandle(); }
     CQTitleTip& TitleTip() { return m_TitleTip; }

@@ -26,8 +26,8 @@ public:
     bool Selected(int nRow, int nCol) const { return (GetItemState(nRow, nCol) & GV_STATE_SELECTED) != 0; }
     // "r,c r,c ..." of the selected cells in row order
     std::string SelectedCells() const;
-    CQCellID ClickDownCell() const { return m_LeftClickDownCell; }
-    UINT_PTR TimerId() const { return m_nTimerID; }
+    CQCellID ClickDownCell() const { return m_pInput->m_LeftClickDownCell; }
+    UINT_PTR TimerId() const { return m_pInput->m_nTimerID; }
     CQCellID LastDragOverCell() const { return m_LastDragOverCell; }
     CQGridDropTarget& DropTarget() { return m_DropTarget; }
 

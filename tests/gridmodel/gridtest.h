@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "qctl.h"
+#include "grid/internal/QGridSelection.h"
 #include "grid/internal/QGridAxis.h"
 
 // A cell that counts how many of its kind are alive.
@@ -53,7 +54,7 @@ public:
     bool InSelectedSet(int nRow, int nCol) const
     {
         CQCellID cell;
-        return m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow &&
+        return m_pSelection->m_SelectedCellMap.Lookup(GridCellKey(nRow, nCol), cell) && cell.row == nRow &&
                cell.col == nCol;
     }
     const LOGFONTW& FontDescription() const { return m_Logfont; }
