@@ -212,7 +212,7 @@ struct Settings
     std::string strReplay;
     std::string strOut = "fuzz-found";
     long long nSlowMs = 0; // inputs slower than this are saved too (0: none)
-    double dSeconds = 3;   // time allowed to the mutated inputs of one reader (0: no limit)
+    double dSeconds = 30;  // time allowed to the mutated inputs of one reader (0: no limit)
 };
 
 Settings ReadSettings()
