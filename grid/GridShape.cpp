@@ -115,8 +115,7 @@ int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     StoreInsertRow(nRow, &strHeading, 1, false);
     m_pRows->SetSize(nRow, GetTextExtent(strHeading, TRUE).cy);
 
-    if (m_pSelection->m_idCurrentCell.row != -1 && nRow < m_pSelection->m_idCurrentCell.row)
-        m_pSelection->m_idCurrentCell.row++;
+    m_pSelection->Inserted(&CQCellID::row, nRow);
 
     ScrollBarsGrew();
     return nRow;
@@ -159,8 +158,7 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
         SetItemFormat(row, nColumn, nFormat);
     m_pCols->SetSize(nColumn, GetTextExtent(strHeading, TRUE).cx);
 
-    if (m_pSelection->m_idCurrentCell.col != -1 && nColumn < m_pSelection->m_idCurrentCell.col)
-        m_pSelection->m_idCurrentCell.col++;
+    m_pSelection->Inserted(&CQCellID::col, nColumn);
 
     ScrollBarsGrew();
     return nColumn;
@@ -174,10 +172,7 @@ BOOL CQGridCtrl::DeleteRow(int nRow)
     if (!StoreDeleteRow(nRow))
         return FALSE;
 
-    if (nRow == m_pSelection->m_idCurrentCell.row)
-        m_pSelection->m_idCurrentCell.row = m_pSelection->m_idCurrentCell.col = -1;
-    else if (nRow < m_pSelection->m_idCurrentCell.row)
-        m_pSelection->m_idCurrentCell.row--;
+    m_pSelection->Removed(&CQCellID::row, nRow);
 
     ResetScrollBars();
     return TRUE;
@@ -192,10 +187,7 @@ BOOL CQGridCtrl::DeleteColumn(int nColumn)
     if (!StoreDeleteColumn(nColumn))
         return FALSE;
 
-    if (nColumn == m_pSelection->m_idCurrentCell.col)
-        m_pSelection->m_idCurrentCell.row = m_pSelection->m_idCurrentCell.col = -1;
-    else if (nColumn < m_pSelection->m_idCurrentCell.col)
-        m_pSelection->m_idCurrentCell.col--;
+    m_pSelection->Removed(&CQCellID::col, nColumn);
 
     ResetScrollBars();
     return TRUE;

@@ -15,6 +15,23 @@ struct CQGridSelection
     CQCellID m_idCurrentCell;           // the focus cell
     CQCellID m_SelectionStartCell;      // anchor of a range selection
 
+    // The focus cell follows a row or column (pIndex: &CQCellID::row or &CQCellID::col) inserted
+    // at an index below its own, and is lost with one deleted under it.
+    void Inserted(int CQCellID::*pIndex, int n)
+    {
+        int& i = m_idCurrentCell.*pIndex;
+        if (i != -1 && n < i)
+            i++;
+    }
+    void Removed(int CQCellID::*pIndex, int n)
+    {
+        int& i = m_idCurrentCell.*pIndex;
+        if (n == i)
+            m_idCurrentCell = CQCellID(-1, -1);
+        else if (n < i)
+            i--;
+    }
+
     // Nothing selected or kept, and no focus cell: resetting the selection would change nothing.
     bool IsIdle() const
     {
