@@ -1,7 +1,7 @@
 // Seeded random shapes, sizes and scroll positions: the grid's geometry, computed from running sums
 // and binary search, must give the answers of a plain walk over the sizes, written here the way the
 // operations are described (running sums from the first row or column on screen).
-#include "geotest.h"
+#include "geo.h"
 
 #include <random>
 
@@ -81,67 +81,6 @@ struct Walk
         return CQCellID(Axis(pt.y, bAllowFixed, g.GetFixedRowCount(), Rows(), tl.row, FixedH(), &Walk::H),
                         Axis(pt.x, bAllowFixed, g.GetFixedColumnCount(), Cols(), tl.col, FixedW(), &Walk::W));
     }
-
-    CQCellRange Visible(CRect& rc, bool bUnobstructed) const
-    {
-        CQCellID tl = TopLeft();
-        int bottom = FixedH(), i;
-        for (i = tl.row; i < Rows(); i++)
-        {
-            bottom += H(i);
-            if (bottom >= client.bottom)
-            {
-                if (!bUnobstructed)
-                    bottom = client.bottom;
-                break;
-            }
-        }
-        int maxRow = std::min(i, Rows() - 1);
-        if (bUnobstructed && maxRow > 0 && bottom > client.bottom)
-            maxRow--;
-        int right = FixedW();
-        for (i = tl.col; i < Cols(); i++)
-        {
-            right += W(i);
-            if (right >= client.right)
-            {
-                if (!bUnobstructed)
-                    right = client.right;
-                break;
-            }
-        }
-        int maxCol = std::min(i, Cols() - 1);
-        if (bUnobstructed && maxCol > 0 && right > client.right)
-            maxCol--;
-        rc = CRect(0, 0, right, bottom);
-        int minRow = bUnobstructed ? ((tl.row >= 0 && tl.row < Rows()) ? tl.row : 0) : tl.row;
-        return CQCellRange(minRow, tl.col, maxRow, maxCol);
-    }
-
-    bool IsVisible(int row, int col) const
-    {
-        if (row < 0 || row >= Rows() || col < 0 || col >= Cols())
-            return false;
-        const int fr = g.GetFixedRowCount(), fc = g.GetFixedColumnCount();
-        CQCellID tl = TopLeft();
-        if ((col >= fc && col < tl.col) || (row >= fr && row < tl.row))
-            return false;
-        int x = col >= fc ? FixedW() : 0;
-        for (int i = col >= fc ? tl.col : 0; i <= col; i++)
-        {
-            if (x >= client.right)
-                return false;
-            x += W(i);
-        }
-        int y = row >= fr ? FixedH() : 0;
-        for (int i = row >= fr ? tl.row : 0; i <= row; i++)
-        {
-            if (y >= client.bottom)
-                return false;
-            y += H(i);
-        }
-        return true;
-    }
 };
 
 // Compares every answer of the grid with the walk; stops at the first difference.
@@ -152,12 +91,6 @@ struct Walk
     if (a != b)
         return ::testing::AssertionFailure()
                << "top-left (" << a.row << ", " << a.col << ") walk (" << b.row << ", " << b.col << ")";
-    CRect ra, rb;
-    CQCellRange va = grid.GetVisibleNonFixedCellRange(&ra), vb = w.Visible(rb, false);
-    if (va != vb || ra != rb)
-        return ::testing::AssertionFailure() << "visible range differs";
-    if (grid.GetUnobstructedNonFixedCellRange() != w.Visible(rb, true))
-        return ::testing::AssertionFailure() << "unobstructed range differs";
     if (grid.GetFixedRowHeight() != w.FixedH() || grid.GetFixedColumnWidth() != w.FixedW())
         return ::testing::AssertionFailure() << "fixed sizes differ";
 
@@ -170,8 +103,6 @@ struct Walk
             bool bb = w.Origin(row, col, pb);
             if ((ba != FALSE) != bb || (bb && pa != pb))
                 return ::testing::AssertionFailure() << "origin of (" << row << ", " << col << ")";
-            if ((grid.IsCellVisible(row, col) != FALSE) != w.IsVisible(row, col))
-                return ::testing::AssertionFailure() << "visibility of (" << row << ", " << col << ")";
         }
     }
 

@@ -1,6 +1,8 @@
 // The running sums of a size array on their own: sums, searches, and rebuilding after changes of
 // sizes and counts, with ordered and with negative sizes.
-#include "geotest.h"
+#include <gtest/gtest.h>
+
+#include "qctl.h"
 #include "grid/internal/QGridSizeIndex.h"
 
 #include <random>

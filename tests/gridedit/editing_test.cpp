@@ -1,0 +1,170 @@
+// In-place editing: when an edit starts, which editor it gets, what the grid does with the record
+// its editor sends, the number filter, and editors that end every way without leaving a window.
+#include "edit.h"
+
+// A typed character opens a text editor showing that character; Return stores the typed text,
+// sets the modified flag and tells the parent, in this order. Escape does not store.
+TEST_F(GridEditTest, TypedCharacterStartsAnEditThatReturnStores)
+{
+    m_pGrid->SetFocusCell(1, 1);
+    Press('7', L'7');
+    HWND hEdit = Editor();
+    ASSERT_NE((HWND)NULL, hEdit);
+    EXPECT_EQ(hEdit, ::GetFocus());
+    EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit)->IsKindOf(RUNTIME_CLASS(CQInPlaceEdit)));
+    EXPECT_EQ(std::make_pair(1, 1), Sel(hEdit));
+    Type(L"25");
+    EXPECT_EQ(L"725", Text(hEdit));
+    EXPECT_FALSE(m_pGrid->GetModified());
+
+    Press(VK_RETURN, L'\r');
+    EXPECT_EQ(Ended(1, 1, 13, "725"), TakeLog());
+    ASSERT_EQ(1u, Grid()->m_recordFlags.size());
+    EXPECT_EQ(GV_ENDEDIT_FLAGS, Grid()->m_recordFlags[0]);
+    EXPECT_EQ(L"725", m_pGrid->GetItemText(1, 1));
+    EXPECT_TRUE(m_pGrid->GetModified());
+    EXPECT_FALSE(::IsWindow(hEdit));
+    EXPECT_EQ(m_pGrid->GetSafeHwnd(), ::GetFocus());
+
+    // Escape and an unchanged text report the initial text and leave the modified flag alone.
+    m_pGrid->SetModified(FALSE);
+    m_pGrid->SetFocusCell(1, 2);
+    Press('Z', L'z');
+    Press(VK_ESCAPE, 27);
+    EXPECT_EQ(Ended(1, 2, 27, "r1c2"), TakeLog());
+    m_pGrid->OnEditCell(1, 2, VK_LBUTTON);
+    Press(VK_TAB, L'\t');
+    EXPECT_EQ(Ended(1, 2, 9, "r1c2"), TakeLog());
+    EXPECT_FALSE(m_pGrid->GetModified());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// Each editor style makes its editor; the button (8) reports at once with key 0 and the text.
+TEST_F(GridEditTest, EachEditorStyle)
+{
+    const struct
+    {
+        UINT style;
+        CRuntimeClass* cls;
+        DWORD combo;
+    } cases[] = {{0, RUNTIME_CLASS(CQInPlaceEdit), 0},
+                 {1, RUNTIME_CLASS(CQInPlaceNumEdit), 0},
+                 {2, RUNTIME_CLASS(CQInPlaceNumEdit), 0},
+                 {3, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST},
+                 {4, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN},
+                 {5, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWN},
+                 {6, RUNTIME_CLASS(CQInPlaceList), CBS_DROPDOWNLIST}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.style);
+        m_pGrid->SetCellStyle(2, 1, c.style);
+        m_pGrid->SetCellListArray(2, 1, Items({L"one", L"two", L"three"}));
+        m_pGrid->OnEditCell(2, 1, VK_LBUTTON);
+        CWnd* pEditor = CWnd::FromHandlePermanent(Editor());
+        ASSERT_NE(nullptr, pEditor);
+        EXPECT_TRUE(pEditor->IsKindOf(c.cls));
+        if (c.combo != 0)
+        {
+            EXPECT_EQ(c.combo, (DWORD)pEditor->GetStyle() & 0x3);
+        }
+        Refocus();
+        EXPECT_EQ(Ended(2, 1, 0, "one"), TakeLog());
+    }
+
+    m_pGrid->SetCellStyle(2, 1, 8);
+    m_pGrid->SetItemText(2, 1, L"...");
+    m_pGrid->OnEditCell(2, 1, VK_LBUTTON);
+    Refocus();
+    EXPECT_EQ(Ended(2, 1, 0, "..."), TakeLog());
+    EXPECT_FALSE(m_pGrid->GetModified());
+    EXPECT_EQ(0, ChildCount());
+}
+
+// Many edits of every kind, ended every way, leave no editor window behind; a grid destroyed in
+// mid-edit takes its editor with it.
+TEST_F(GridEditTest, EditorsCloseHoweverTheEditEnds)
+{
+    for (int c = 1; c < 5; c++)
+        for (int r = 1; r < 8; r++)
+        {
+            m_pGrid->SetCellStyle(r, c, (UINT)((r * 4 + c) % 9));
+            if (m_pGrid->GetCellStyle(r, c) >= 3)
+                m_pGrid->SetCellListArray(r, c, Items({L"a", L"b"}));
+        }
+    const struct
+    {
+        UINT vk;
+        wchar_t ch;
+    } ends[] = {{VK_RETURN, L'\r'}, {VK_ESCAPE, 27}, {VK_DOWN, 0}, {VK_TAB, L'\t'}, {0, 0}};
+    for (int i = 0; i < 60; i++)
+    {
+        SCOPED_TRACE(i);
+        const int r = 1 + i % 7, c = 1 + (i / 7) % 4;
+        m_pGrid->SetFocusCell(r, c);
+        m_pGrid->OnEditCell(r, c, (i % 2) ? 'k' : VK_LBUTTON);
+        const auto& end = ends[i % 5];
+        if (end.vk != 0)
+            Press(end.vk, end.ch, end.vk == VK_DOWN);
+        qtest::PumpMessages();
+        ASSERT_LE(ChildCount(), 1);
+        Refocus();
+        ASSERT_EQ(0, ChildCount());
+    }
+    EXPECT_GE(Grid()->m_recordFlags.size(), 50u);
+
+    m_pGrid->OnEditCell(1, 1, VK_LBUTTON);
+    ASSERT_EQ(1, ChildCount());
+    m_pGrid->DestroyWindow();
+    qtest::PumpMessages();
+}
+
+// Records that do not come from an editor over this grid, or name no cell of it, change nothing.
+TEST_F(GridEditTest, StrayRecordsAreIgnored)
+{
+    GV_DISPINFO info;
+    info.hdr = {Parent()->GetSafeHwnd(), IDC_INPLACE_CONTROL, (UINT)GVN_ENDLABELEDIT};
+    info.iRow = info.iColumn = 1;
+    info.nFlags = GV_ENDEDIT_FLAGS;
+    info.strText = L"stray";
+    info.nLastKey = VK_DOWN;
+    m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
+
+    CStatic child;
+    ASSERT_TRUE(child.Create(L"", WS_CHILD, CRect(0, 0, 5, 5), m_pGrid.get(), IDC_INPLACE_CONTROL));
+    info.hdr.hwndFrom = child.GetSafeHwnd();
+    for (int bad : {-1, 8, 5000, -70000})
+    {
+        info.iRow = bad;
+        m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
+        info.iRow = 1;
+        info.iColumn = bad;
+        m_pGrid->SendMessage(WM_NOTIFY, IDC_INPLACE_CONTROL, (LPARAM)&info);
+        info.iColumn = 1;
+    }
+    EXPECT_EQ(9u, TakeLog().size()); // the records only
+    EXPECT_EQ(L"r1c1", m_pGrid->GetItemText(1, 1));
+    EXPECT_FALSE(m_pGrid->GetModified());
+    child.DestroyWindow();
+}
+
+// The numeric editor filters characters as a number field does, from the first key on.
+TEST_F(GridEditTest, NumericEditorFiltersCharacters)
+{
+    m_pGrid->SetCellStyle(2, 2, 1);
+    m_pGrid->SetFocusCell(2, 2);
+    Press('X', L'x'); // refused: the old text stays selected
+    EXPECT_EQ(L"r2c2", Text(Editor()));
+    Type(L"5a.5e-3x.");
+    Press(VK_RETURN, L'\r');
+    EXPECT_EQ(L"5.5e-3", m_pGrid->GetItemText(2, 2));
+
+    m_pGrid->SetCellStyle(3, 2, 2);
+    m_pGrid->SetItemText(3, 2, L"");
+    m_pGrid->SetModified(FALSE);
+    m_pGrid->OnEditCell(3, 2, VK_LBUTTON);
+    Type(L"-4-");
+    EXPECT_EQ(L"-4", Text(Editor()));
+    Press(VK_ESCAPE, 27);
+    EXPECT_EQ(L"", m_pGrid->GetItemText(3, 2));
+    EXPECT_FALSE(m_pGrid->GetModified());
+}
