@@ -2,6 +2,7 @@
 // row height and column width), the extent of texts and cells, rows and columns sized to their
 // contents or stretched to fill the window, and the desktop settings the grid follows.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QFontCache.h"
 #include "grid/internal/QTextWidths.h"
 
@@ -58,8 +59,8 @@ LRESULT CQGridCtrl::OnSetFont(WPARAM hFont, LPARAM lParam)
         return result;
 
     m_Logfont = lf;
-    for (int row = 0; row < m_nRows; row++)
-        for (int col = 0; col < m_nCols; col++)
+    for (int row = 0; row < m_pRows->GetCount(); row++)
+        for (int col = 0; col < m_pCols->GetCount(); col++)
             SetItemFont(row, col, &m_Logfont);
 
     if (!::IsWindow(m_hWnd))
@@ -80,8 +81,8 @@ LRESULT CQGridCtrl::OnSetFont(WPARAM hFont, LPARAM lParam)
         ::ReleaseDC(m_hWnd, hDC);
 
         m_nMargin = space.cx;
-        m_nDefCellHeight = tm.tmHeight + tm.tmExternalLeading + 2 * m_nMargin;
-        m_nDefCellWidth = 2 * (m_nMargin + 6 * tm.tmAveCharWidth);
+        m_pRows->SetDefaultSize(tm.tmHeight + tm.tmExternalLeading + 2 * m_nMargin);
+        m_pCols->SetDefaultSize(2 * (m_nMargin + 6 * tm.tmAveCharWidth));
     }
     Invalidate();
     return result;
@@ -144,7 +145,7 @@ CSize CQGridCtrl::GetCellExtent(int nRow, int nCol, CDC* pDC)
         lf = *pLF;
     else
         lf = m_Logfont;
-    if (nRow < m_nFixedRows || nCol < m_nFixedCols)
+    if (nRow < m_pRows->GetFixed() || nCol < m_pCols->GetFixed())
         lf.lfWeight = 600;
 
     CString text = GetItemText(nRow, nCol);
@@ -192,23 +193,17 @@ void CQGridCtrl::AutoSize()
     if (pDC == NULL)
         return;
 
-    for (int col = 0; col < m_nCols; col++)
-        m_arColWidths[col] = 0;
-    for (int row = 0; row < m_nRows; row++)
-        m_arRowHeights[row] = 0;
-    for (int row = 0; row < m_nRows; row++)
+    m_pCols->SetAllSizes(0);
+    m_pRows->SetAllSizes(0);
+    for (int row = 0; row < m_pRows->GetCount(); row++)
     {
-        for (int col = 0; col < m_nCols; col++)
+        for (int col = 0; col < m_pCols->GetCount(); col++)
         {
             CSize size = GetCellExtent(row, col, pDC);
-            if (size.cx > (int)m_arColWidths[col])
-                m_arColWidths[col] = (UINT)size.cx;
-            if (size.cy > (int)m_arRowHeights[row])
-                m_arRowHeights[row] = (UINT)size.cy;
+            m_pCols->GrowTo(col, size.cx);
+            m_pRows->GrowTo(row, size.cy);
         }
     }
-    RowSizesChanged(0);
-    ColumnSizesChanged(0);
 
     if (m_bAllowDraw)
     {
@@ -220,14 +215,14 @@ void CQGridCtrl::AutoSize()
 void CQGridCtrl::AutoSizeColumns()
 {
     CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
-    for (int col = 0; col < m_nCols; col++)
+    for (int col = 0; col < m_pCols->GetCount(); col++)
         AutoSizeColumn(col);
 }
 
 void CQGridCtrl::AutoSizeRows()
 {
     CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
-    for (int row = 0; row < m_nRows; row++)
+    for (int row = 0; row < m_pRows->GetCount(); row++)
         AutoSizeRow(row);
 }
 
@@ -246,7 +241,7 @@ BOOL CQGridCtrl::AutoSizeRow(int nRow)
 // One row (bRow) or column sized to the largest extent of its cells.
 BOOL CQGridCtrl::AutoSizeAlong(bool bRow, int nIndex)
 {
-    if (nIndex < 0 || nIndex >= (bRow ? m_nRows : m_nCols) || !::IsWindow(m_hWnd))
+    if (nIndex < 0 || nIndex >= (bRow ? m_pRows->GetCount() : m_pCols->GetCount()) || !::IsWindow(m_hWnd))
         return FALSE;
     CQFontCache pass(m_pFontPass, m_hWnd);
     HDC hDC = m_pFontPass->WindowDC();
@@ -255,64 +250,38 @@ BOOL CQGridCtrl::AutoSizeAlong(bool bRow, int nIndex)
         return FALSE;
 
     int nSize = 0;
-    const int nAcross = bRow ? m_nCols : m_nRows;
+    const int nAcross = bRow ? m_pCols->GetCount() : m_pRows->GetCount();
     for (int i = 0; i < nAcross; i++)
     {
         CSize size = bRow ? GetCellExtent(nIndex, i, pDC) : GetCellExtent(i, nIndex, pDC);
         nSize = std::max(nSize, (int)(bRow ? size.cy : size.cx));
     }
-    if (bRow)
-    {
-        m_arRowHeights[nIndex] = (UINT)nSize;
-        RowSizesChanged(nIndex);
-    }
-    else
-    {
-        m_arColWidths[nIndex] = (UINT)nSize;
-        ColumnSizesChanged(nIndex);
-    }
+    (bRow ? m_pRows : m_pCols)->SetSize(nIndex, nSize);
     ResetScrollBars();
     return TRUE;
 }
 
 // --- stretching to the window -------------------------------------------------------------------
 
-namespace
-{
-// Spreads diff pixels over the sizes: each gets diff / n (truncated toward zero), and the first
-// |diff| mod n get one pixel more in diff's direction. Sizes may shrink as well as grow.
-void SpreadDifference(CUIntArray& sizes, int n, long long diff)
-{
-    const long long adjustment = diff / n;
-    for (int i = 0; i < n; i++)
-        sizes[i] = (UINT)((long long)(int)sizes[i] + adjustment);
-    const int leftOver = (int)((diff > 0 ? diff : -diff) % n);
-    for (int i = 0; i < leftOver; i++)
-        sizes[i] = (UINT)((long long)(int)sizes[i] + (diff > 0 ? 1 : -1));
-}
-} // namespace
-
 // Columns widened or narrowed so that together they fill the client width.
 void CQGridCtrl::ExpandColumnsToFit()
 {
-    if (m_nCols <= 0 || !::IsWindow(m_hWnd))
+    if (m_pCols->GetCount() <= 0 || !::IsWindow(m_hWnd))
         return;
     CRect rect;
     ::GetClientRect(m_hWnd, &rect);
-    SpreadDifference(m_arColWidths, m_nCols, (long long)rect.Width() - GetVirtualWidth());
-    ColumnSizesChanged(0);
+    m_pCols->Spread((long long)rect.Width() - GetVirtualWidth());
     if (m_bAllowDraw)
         Invalidate();
 }
 
 void CQGridCtrl::ExpandRowsToFit()
 {
-    if (m_nRows <= 0 || !::IsWindow(m_hWnd))
+    if (m_pRows->GetCount() <= 0 || !::IsWindow(m_hWnd))
         return;
     CRect rect;
     ::GetClientRect(m_hWnd, &rect);
-    SpreadDifference(m_arRowHeights, m_nRows, (long long)rect.Height() - GetVirtualHeight());
-    RowSizesChanged(0);
+    m_pRows->Spread((long long)rect.Height() - GetVirtualHeight());
     if (m_bAllowDraw)
         Invalidate();
 }

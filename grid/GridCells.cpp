@@ -2,6 +2,7 @@
 // slot), so every single-property access takes constant time. Outside the grid the getters return
 // 0 (GetItemImage -1), the setters FALSE; none of them repaints.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QCompactRow.h"
 
 namespace
@@ -33,7 +34,7 @@ CQGridCell* CQGridCtrl::PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade) co
 {
     if (ppUnmade)
         *ppUnmade = NULL;
-    if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols)
+    if (nRow < 0 || nRow >= m_pRows->GetCount() || nCol < 0 || nCol >= m_pCols->GetCount())
         return NULL;
     // An allocation failure in the middle of a shape change may leave rows without arrays.
     if (nRow >= m_RowData.GetSize())
@@ -63,7 +64,8 @@ CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol)
 
 BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
 {
-    if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols || nRow >= m_RowData.GetSize())
+    if (nRow < 0 || nRow >= m_pRows->GetCount() || nCol < 0 || nCol >= m_pCols->GetCount() ||
+        nRow >= m_RowData.GetSize())
         return FALSE;
     GRID_ROW* pRow = m_RowData[nRow];
     if (pRow == NULL)
@@ -91,7 +93,7 @@ const LOGFONTW* CQGridCtrl::CellFont(int nRow, int nCol) const
 CQGridCell* CQGridCtrl::CreateCell(int nRow, int nCol)
 {
     CQGridCell* pCell = new CQGridCell;
-    if (nRow > 0 && nCol > 0 && nCol < m_nCols)
+    if (nRow > 0 && nCol > 0 && nCol < m_pCols->GetCount())
     {
         CQCompactRow* pUnmade;
         if (CQGridCell* pAbove = PeekCell(nRow - 1, nCol, &pUnmade))

@@ -4,6 +4,7 @@
 // at line feeds and cells at runs of tabs, commas and line feeds, trims each token and never grows
 // the grid.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 
 #include <afxole.h>
 #include <afxadv.h>
@@ -215,7 +216,7 @@ BOOL CQGridCtrl::PasteTextToGrid(CQCellID cell, COleDataObject* pDataObject)
             break;
         nStart = nIndex + 1;
         nLine++;
-        if (cell.row + nLine >= m_nRows)
+        if (cell.row + nLine >= m_pRows->GetCount())
             break; // lines below the grid write nothing
     }
 

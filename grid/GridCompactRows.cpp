@@ -6,6 +6,7 @@
 // made later are exactly those the grid's own CreateCell and SetItemText would have made, so
 // nothing outside can tell the difference.
 #include "grid/internal/QCompactRow.h"
+#include "grid/internal/QGridAxis.h"
 
 #include <algorithm>
 #include <new>
@@ -337,12 +338,13 @@ void CQCompactRow::MakeAllCells()
 // above whose cells are not made yet (column 0 aside) hands on its own.
 CQCompactRow* CQGridCtrl::MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared)
 {
-    if (m_nCols < 1 || m_nCols > CQCompactRow::kMaxColumns || !CellsOnDemand())
+    if (m_pCols->GetCount() < 1 || m_pCols->GetCount() > CQCompactRow::kMaxColumns || !CellsOnDemand())
         return NULL;
     CQRowDefaults* pDefaults = NULL;
     CQCompactRow* pAboveRow =
         nRow > 0 && nRow - 1 < m_RowData.GetSize() ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
-    if (pAboveRow && pAboveRow->UnmadeBeyondColumn0() && pAboveRow->Defaults()->nCols == m_nCols &&
+    if (pAboveRow && pAboveRow->UnmadeBeyondColumn0() &&
+        pAboveRow->Defaults()->nCols == m_pCols->GetCount() &&
         memcmp(&pAboveRow->Defaults()->lf, &m_Logfont, sizeof(LOGFONTW)) == 0)
     {
         pDefaults = pAboveRow->Defaults();
@@ -352,28 +354,28 @@ CQCompactRow* CQGridCtrl::MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int
     {
         UINT formats[CQCompactRow::kMaxColumns];
         formats[0] = 0;
-        for (int col = 1; col < m_nCols; col++)
+        for (int col = 1; col < m_pCols->GetCount(); col++)
         {
             CQCompactRow* pUnmade;
             CQGridCell* pAbove = nRow > 0 ? PeekCell(nRow - 1, col, &pUnmade) : NULL;
             formats[col] = pAbove ? pAbove->m_nFormat : (nRow > 0 && pUnmade ? pUnmade->Format(col) : 0);
         }
-        if (pAboveRow && pAboveRow->Defaults()->Matches(m_nCols, formats, m_Logfont))
+        if (pAboveRow && pAboveRow->Defaults()->Matches(m_pCols->GetCount(), formats, m_Logfont))
         {
             pDefaults = pAboveRow->Defaults();
             pDefaults->AddRef();
         }
         else
         {
-            pDefaults = CQRowDefaults::Make(m_nCols, formats, m_Logfont);
+            pDefaults = CQRowDefaults::Make(m_pCols->GetCount(), formats, m_Logfont);
         }
     }
     CQCompactRow* pRow = NULL;
     try
     {
         LPCTSTR empty = NULL;
-        pRow = CQCompactRow::Make(m_nCols, nTexts > 0 ? ppszTexts : &empty, nTexts > 0 ? nTexts : 0,
-                                  pDefaults, bShared);
+        pRow = CQCompactRow::Make(m_pCols->GetCount(), nTexts > 0 ? ppszTexts : &empty,
+                                  nTexts > 0 ? nTexts : 0, pDefaults, bShared);
     }
     catch (...)
     {
@@ -408,7 +410,7 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
     if (ppszTexts == NULL || nTexts < 1)
         return -1;
 
-    CQCompactRow* pRow = MakeCompactRow(m_nRows, ppszTexts, nTexts, true);
+    CQCompactRow* pRow = MakeCompactRow(m_pRows->GetCount(), ppszTexts, nTexts, true);
     if (pRow == NULL)
     {
         int nRow = InsertRow(ppszTexts[0], -1);
@@ -427,27 +429,15 @@ int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
         if (!m_SelectedCellMap.IsEmpty() || !m_PrevSelectedCellMap.IsEmpty() || m_idCurrentCell.row != -1 ||
             m_idCurrentCell.col != -1)
             ResetSelectedRange();
-        m_arRowHeights.Add(0);
-        try
-        {
-            m_RowData.Add(pRow);
-        }
-        catch (...)
-        {
-            m_arRowHeights.RemoveAt(m_arRowHeights.GetSize() - 1);
-            throw;
-        }
+        m_RowData.Add(pRow);
     }
     catch (...)
     {
         delete pRow;
         throw;
     }
-    const int nRow = m_nRows++;
-
-    CSize size = GetTextExtent(ppszTexts[0], TRUE);
-    m_arRowHeights[nRow] = (UINT)size.cy;
-    RowSizesChanged(nRow);
+    const int nRow = m_pRows->GetCount();
+    m_pRows->Insert(nRow, GetTextExtent(ppszTexts[0], TRUE).cy);
 
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
         m_idCurrentCell.row++;

@@ -7,6 +7,7 @@
 // Cost: the rows and columns walked are those on screen (the visible non-fixed range), so a paint
 // costs what is visible plus the geometry look-ups that find the first row and column on screen.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/QMemDC.h"
 #include "grid/internal/QFontCache.h"
 
@@ -164,12 +165,12 @@ void CQGridCtrl::OnDraw(CDC* pDC)
     auto drawFixed = [this, pDC](int row, int col, const CRect& rect) { DrawFixedCell(pDC, row, col, rect); };
     auto drawOrdinary = [this, pDC](int row, int col, const CRect& rect) { DrawCell(pDC, row, col, rect); };
     // corner: fixed rows and fixed columns, no clip test
-    DrawRun(*this, NULL, 0, m_nFixedRows - 1, 0, 0, m_nFixedCols - 1, 0, drawFixed);
+    DrawRun(*this, NULL, 0, m_pRows->GetFixed() - 1, 0, 0, m_pCols->GetFixed() - 1, 0, drawFixed);
     // fixed columns beside the visible rows
-    DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, 0, m_nFixedCols - 1, 0,
+    DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, 0, m_pCols->GetFixed() - 1, 0,
             drawFixed);
     // fixed rows above the visible columns
-    DrawRun(*this, &clipRect, 0, m_nFixedRows - 1, 0, minVisibleCol, maxVisibleCol, nFixedColWidth,
+    DrawRun(*this, &clipRect, 0, m_pRows->GetFixed() - 1, 0, minVisibleCol, maxVisibleCol, nFixedColWidth,
             drawFixed);
     // ordinary cells
     DrawRun(*this, &clipRect, minVisibleRow, maxVisibleRow, nFixedRowHeight, minVisibleCol, maxVisibleCol,

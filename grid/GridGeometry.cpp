@@ -1,12 +1,12 @@
 // CQGridCtrl: geometry. Rows and columns turned into client-area pixels and back: fixed rows and
 // columns never scroll; the scroll positions count the pixels of non-fixed rows and columns that
-// are scrolled out of view. Every position is a difference of two running sums of the sizes
-// (m_pRowPositions, m_pColPositions), and the row or column under a pixel is found by binary search
-// in them, so no query walks the rows or columns one by one.
+// are scrolled out of view. The arithmetic is the axes' (m_pRows, m_pCols: running sums of the
+// sizes, binary searches); this file puts the two axes, the window's client area and its scroll
+// positions together.
 //
 // Scrolling and the scroll bars are in GridScroll.cpp, measuring and sizing in GridAutoSize.cpp.
 #include "grid/QGridCtrl.h"
-#include "grid/internal/QGridSizeIndex.h"
+#include "grid/internal/QGridAxis.h"
 
 #include <algorithm>
 
@@ -19,45 +19,31 @@ inline int Px(long long v)
 }
 } // namespace
 
-// --- size bookkeeping ---------------------------------------------------------------------------
-
-void CQGridCtrl::RowSizesChanged(int nFirstRow)
-{
-    m_pRowPositions->Invalidate(nFirstRow);
-}
-
-void CQGridCtrl::ColumnSizesChanged(int nFirstCol)
-{
-    m_pColPositions->Invalidate(nFirstCol);
-}
-
 // --- sums ---------------------------------------------------------------------------------------
 
 int CQGridCtrl::GetFixedRowHeight() const
 {
-    return Px(m_pRowPositions->Sum(m_nFixedRows));
+    return Px(m_pRows->FixedExtent());
 }
 
 int CQGridCtrl::GetFixedColumnWidth() const
 {
-    return Px(m_pColPositions->Sum(m_nFixedCols));
+    return Px(m_pCols->FixedExtent());
 }
 
 long CQGridCtrl::GetVirtualWidth() const
 {
-    return (long)m_pColPositions->Sum(m_nCols);
+    return (long)m_pCols->Total();
 }
 
 long CQGridCtrl::GetVirtualHeight() const
 {
-    return (long)m_pRowPositions->Sum(m_nRows);
+    return (long)m_pRows->Total();
 }
 
 // --- positions ----------------------------------------------------------------------------------
 
-// The first non-fixed row and column on screen: the first one whose start lies at or past the
-// scroll position, so a partly scrolled-out one is never the top-left one. The last row or column
-// is as far as it goes.
+// The first non-fixed row and column on screen at the bars' positions.
 CQCellID CQGridCtrl::GetTopleftNonFixedCell() const
 {
     int nVertScroll = 0, nHorzScroll = 0;
@@ -66,16 +52,7 @@ CQCellID CQGridCtrl::GetTopleftNonFixedCell() const
         nVertScroll = GetScrollPos(SB_VERT);
         nHorzScroll = GetScrollPos(SB_HORZ);
     }
-
-    int nColumn = m_nFixedCols;
-    if (nColumn < m_nCols - 1)
-        nColumn = m_pColPositions->FirstSumAtLeast(m_nFixedCols, m_nCols - 1,
-                                                   m_pColPositions->Sum(m_nFixedCols) + nHorzScroll);
-    int nRow = m_nFixedRows;
-    if (nRow < m_nRows - 1)
-        nRow = m_pRowPositions->FirstSumAtLeast(m_nFixedRows, m_nRows - 1,
-                                                m_pRowPositions->Sum(m_nFixedRows) + nVertScroll);
-    return CQCellID(nRow, nColumn);
+    return CQCellID(m_pRows->FirstShown(nVertScroll), m_pCols->FirstShown(nHorzScroll));
 }
 
 // Top-left pixel of the cell. A non-fixed cell scrolled out above or to the left has none; a cell
@@ -86,21 +63,13 @@ BOOL CQGridCtrl::GetCellOrigin(int nRow, int nCol, LPPOINT p) const
         return FALSE;
 
     CQCellID idTopLeft;
-    if (nCol >= m_nFixedCols || nRow >= m_nFixedRows)
+    if (!m_pCols->IsFixed(nCol) || !m_pRows->IsFixed(nRow))
         idTopLeft = GetTopleftNonFixedCell();
-
-    if ((nRow >= m_nFixedRows && nRow < idTopLeft.row) || (nCol >= m_nFixedCols && nCol < idTopLeft.col))
+    long long x, y;
+    if (!m_pCols->Start(nCol, idTopLeft.col, x) || !m_pRows->Start(nRow, idTopLeft.row, y))
         return FALSE;
-
-    if (nCol < m_nFixedCols)
-        p->x = Px(m_pColPositions->Sum(nCol));
-    else
-        p->x = Px(m_pColPositions->Sum(m_nFixedCols) + m_pColPositions->Sum(idTopLeft.col, nCol));
-
-    if (nRow < m_nFixedRows)
-        p->y = Px(m_pRowPositions->Sum(nRow));
-    else
-        p->y = Px(m_pRowPositions->Sum(m_nFixedRows) + m_pRowPositions->Sum(idTopLeft.row, nRow));
+    p->x = Px(x);
+    p->y = Px(y);
     return TRUE;
 }
 
@@ -142,80 +111,16 @@ BOOL CQGridCtrl::GetCellRangeRect(const CQCellRange& range, LPRECT lpRect) const
     return TRUE;
 }
 
-namespace
-{
-// The column (or row) at client coordinate pos along one axis, -1 for none: the first whose running
-// right (bottom) edge passes pos. Fixed ones are found only when bAllowFixed is set; scrollable
-// ones are counted from the first one shown, nTopLeft.
-int IndexAtCoord(const CQGridSizeIndex& sizes, int pos, int nFixed, int nCount, int nTopLeft,
-                 BOOL bAllowFixed)
-{
-    const long long fixedExtent = sizes.Sum(nFixed);
-    if (pos < 0)
-        return -1;
-    if (pos < fixedExtent)
-        return bAllowFixed ? sizes.FirstSumAtLeast(1, nFixed + 1, (long long)pos + 1) - 1 : -1;
-    int k = sizes.FirstSumAtLeast(nTopLeft + 1, nCount + 1,
-                                  (long long)pos - fixedExtent + sizes.Sum(nTopLeft) + 1);
-    return (k > nCount) ? -1 : k - 1;
-}
-} // namespace
-
 // The cell under a client point; either coordinate may be -1. A point on the boundary between two
 // columns or rows belongs to the right-hand or lower one.
 CQCellID CQGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) const
 {
     CQCellID idTopLeft = GetTopleftNonFixedCell();
-    CQCellID cellID;
-    cellID.col =
-        IndexAtCoord(*m_pColPositions, point.x, m_nFixedCols, m_nCols, idTopLeft.col, bAllowFixedCellCheck);
-    cellID.row =
-        IndexAtCoord(*m_pRowPositions, point.y, m_nFixedRows, m_nRows, idTopLeft.row, bAllowFixedCellCheck);
-    return cellID;
+    return CQCellID(m_pRows->IndexAt(point.y, idTopLeft.row, bAllowFixedCellCheck != FALSE),
+                    m_pCols->IndexAt(point.x, idTopLeft.col, bAllowFixedCellCheck != FALSE));
 }
 
 // --- what is on screen --------------------------------------------------------------------------
-
-namespace
-{
-// Where the rows (or columns) from nFirst on reach the client edge. Walking from nFirst with the
-// running edge starting at nStart, the last entry is the first one whose far edge reaches nLimit;
-// nEdge is that far edge. When the entries run out first, the last entry is nCount (one past the
-// end) and nEdge is the edge after all of them.
-struct Reach
-{
-    int nLast;
-    long long nEdge;
-    bool bReached;
-};
-
-Reach ReachEdge(const CQGridSizeIndex& index, int nCount, int nFirst, long long nStart, long long nLimit)
-{
-    Reach r;
-    if (nFirst >= nCount)
-    {
-        r.nLast = nFirst;
-        r.nEdge = nStart;
-        r.bReached = false;
-        return r;
-    }
-    const long long base = index.Sum(nFirst);
-    int k = index.FirstSumAtLeast(nFirst + 1, nCount + 1, nLimit - nStart + base);
-    if (k <= nCount)
-    {
-        r.nLast = k - 1;
-        r.nEdge = nStart + index.Sum(k) - base;
-        r.bReached = true;
-    }
-    else
-    {
-        r.nLast = nCount;
-        r.nEdge = nStart + index.Sum(nCount) - base;
-        r.bReached = false;
-    }
-    return r;
-}
-} // namespace
 
 // Non-fixed cells at least partly on screen; pRect gets (0, 0, reached right, reached bottom), the
 // reached edges clipped to the client area.
@@ -226,24 +131,30 @@ CQCellRange CQGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
         ::GetClientRect(m_hWnd, &rect);
     CQCellID idTopLeft = GetTopleftNonFixedCell();
 
-    Reach rows =
-        ReachEdge(*m_pRowPositions, m_nRows, idTopLeft.row, m_pRowPositions->Sum(m_nFixedRows), rect.bottom);
-    int bottom = rows.bReached ? rect.bottom : Px(rows.nEdge);
-    int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
-
-    Reach cols =
-        ReachEdge(*m_pColPositions, m_nCols, idTopLeft.col, m_pColPositions->Sum(m_nFixedCols), rect.right);
-    int right = cols.bReached ? rect.right : Px(cols.nEdge);
-    int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
-
+    const CQGridAxis::Reach rows = m_pRows->ReachFrom(idTopLeft.row, rect.bottom);
+    const CQGridAxis::Reach cols = m_pCols->ReachFrom(idTopLeft.col, rect.right);
     if (pRect)
     {
         pRect->left = pRect->top = 0;
-        pRect->right = right;
-        pRect->bottom = bottom;
+        pRect->right = cols.bReached ? rect.right : Px(cols.nEdge);
+        pRect->bottom = rows.bReached ? rect.bottom : Px(rows.nEdge);
     }
-    return CQCellRange(idTopLeft.row, idTopLeft.col, maxVisibleRow, maxVisibleCol);
+    return CQCellRange(idTopLeft.row, idTopLeft.col, std::min(rows.nLast, m_pRows->GetCount() - 1),
+                       std::min(cols.nLast, m_pCols->GetCount() - 1));
 }
+
+namespace
+{
+// The last entry wholly before nLimit: the last one reached, less one that sticks out.
+int LastWhole(const CQGridAxis& axis, int nFirstShown, long long nLimit)
+{
+    const CQGridAxis::Reach r = axis.ReachFrom(nFirstShown, nLimit);
+    int nLast = std::min(r.nLast, axis.GetCount() - 1);
+    if (nLast > 0 && r.nEdge > nLimit)
+        nLast--;
+    return nLast;
+}
+} // namespace
 
 // Non-fixed cells wholly on screen: the visible range less a last row or column that sticks out.
 CQCellRange CQGridCtrl::GetUnobstructedNonFixedCellRange() const
@@ -252,67 +163,31 @@ CQCellRange CQGridCtrl::GetUnobstructedNonFixedCellRange() const
     if (::IsWindow(m_hWnd))
         ::GetClientRect(m_hWnd, &rect);
     CQCellID idTopLeft = GetTopleftNonFixedCell();
-
-    Reach rows =
-        ReachEdge(*m_pRowPositions, m_nRows, idTopLeft.row, m_pRowPositions->Sum(m_nFixedRows), rect.bottom);
-    int maxVisibleRow = std::min(rows.nLast, m_nRows - 1);
-    if (maxVisibleRow > 0 && rows.nEdge > rect.bottom)
-        maxVisibleRow--;
-
-    Reach cols =
-        ReachEdge(*m_pColPositions, m_nCols, idTopLeft.col, m_pColPositions->Sum(m_nFixedCols), rect.right);
-    int maxVisibleCol = std::min(cols.nLast, m_nCols - 1);
-    if (maxVisibleCol > 0 && cols.nEdge > rect.right)
-        maxVisibleCol--;
-
-    int minRow = (idTopLeft.row >= 0 && idTopLeft.row < m_nRows) ? idTopLeft.row : 0;
-    return CQCellRange(minRow, idTopLeft.col, maxVisibleRow, maxVisibleCol);
+    const int minRow = (idTopLeft.row >= 0 && idTopLeft.row < m_pRows->GetCount()) ? idTopLeft.row : 0;
+    return CQCellRange(minRow, idTopLeft.col, LastWhole(*m_pRows, idTopLeft.row, rect.bottom),
+                       LastWhole(*m_pCols, idTopLeft.col, rect.right));
 }
 
-// A cell is visible when any part of it is inside the client area: walking from the first column
-// on screen (or column 0 for a fixed one) up to the cell's own, no left edge may reach the client
-// right; rows likewise against the client bottom.
+// A cell is visible when any part of it is inside the client area.
 BOOL CQGridCtrl::IsCellVisible(int nRow, int nCol) const
 {
     if (!::IsWindow(m_hWnd) || !IsValid(nRow, nCol))
         return FALSE;
 
     CQCellID TopLeft;
-    if (nCol >= m_nFixedCols || nRow >= m_nFixedRows)
+    if (!m_pCols->IsFixed(nCol) || !m_pRows->IsFixed(nRow))
     {
         TopLeft = GetTopleftNonFixedCell();
-        if (nCol >= m_nFixedCols && nCol < TopLeft.col)
+        if (!m_pCols->IsFixed(nCol) && nCol < TopLeft.col)
             return FALSE;
-        if (nRow >= m_nFixedRows && nRow < TopLeft.row)
+        if (!m_pRows->IsFixed(nRow) && nRow < TopLeft.row)
             return FALSE;
     }
 
     CRect rect;
     ::GetClientRect(m_hWnd, &rect);
-
-    // a left edge at or past the client right among columns [first, nCol]
-    int first = 0;
-    long long start = 0;
-    if (nCol >= m_nFixedCols)
-    {
-        first = TopLeft.col;
-        start = m_pColPositions->Sum(m_nFixedCols);
-    }
-    if (m_pColPositions->FirstSumAtLeast(first, nCol + 1, rect.right - start + m_pColPositions->Sum(first)) <=
-        nCol)
-        return FALSE;
-
-    first = 0;
-    start = 0;
-    if (nRow >= m_nFixedRows)
-    {
-        first = TopLeft.row;
-        start = m_pRowPositions->Sum(m_nFixedRows);
-    }
-    if (m_pRowPositions->FirstSumAtLeast(first, nRow + 1,
-                                         rect.bottom - start + m_pRowPositions->Sum(first)) <= nRow)
-        return FALSE;
-    return TRUE;
+    return m_pCols->ShowsBefore(nCol, TopLeft.col, rect.right) &&
+           m_pRows->ShowsBefore(nRow, TopLeft.row, rect.bottom);
 }
 
 BOOL CQGridCtrl::IsCellVisible(CQCellID cell) const
@@ -376,7 +251,7 @@ BOOL CQGridCtrl::RedrawCell(int nRow, int nCol, CDC* pDC)
     }
 
     BOOL bResult;
-    if (nRow < m_nFixedRows || nCol < m_nFixedCols)
+    if (nRow < m_pRows->GetFixed() || nCol < m_pCols->GetFixed())
         bResult = DrawFixedCell(pDC, nRow, nCol, rect, TRUE);
     else
         bResult = DrawCell(pDC, nRow, nCol, rect, TRUE);
@@ -414,7 +289,7 @@ BOOL CQGridCtrl::RedrawRow(int row)
 {
     BOOL bResult = TRUE;
     CDC* pDC = ::IsWindow(m_hWnd) ? GetDC() : NULL;
-    for (int col = 0; col < m_nCols; col++)
+    for (int col = 0; col < m_pCols->GetCount(); col++)
         bResult = RedrawCell(row, col, pDC) && bResult;
     if (pDC)
         ReleaseDC(pDC);
@@ -425,7 +300,7 @@ BOOL CQGridCtrl::RedrawColumn(int col)
 {
     BOOL bResult = TRUE;
     CDC* pDC = ::IsWindow(m_hWnd) ? GetDC() : NULL;
-    for (int row = 0; row < m_nRows; row++)
+    for (int row = 0; row < m_pRows->GetCount(); row++)
         bResult = RedrawCell(row, col, pDC) && bResult;
     if (pDC)
         ReleaseDC(pDC);

@@ -2,6 +2,7 @@
 // follow the scrolled rows), select the new cell (Shift extends from the anchor), and start edits,
 // deletions and the clipboard commands.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
 #include <algorithm>
@@ -61,8 +62,8 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         }
     }
 
-    const int nLastRow = m_nRows - 1;
-    const int nLastCol = m_nCols - 1;
+    const int nLastRow = m_pRows->GetCount() - 1;
+    const int nLastCol = m_pCols->GetCount() - 1;
     switch (nChar)
     {
     case VK_DELETE:
@@ -77,9 +78,9 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_TAB:
         if (bShift)
         {
-            if (next.col > m_nFixedCols)
+            if (next.col > m_pCols->GetFixed())
                 next.col--;
-            else if (next.col == m_nFixedCols && next.row > m_nFixedRows)
+            else if (next.col == m_pCols->GetFixed() && next.row > m_pRows->GetFixed())
             {
                 next.row--;
                 next.col = nLastCol;
@@ -95,7 +96,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             else if (next.col == nLastCol && next.row < nLastRow)
             {
                 next.row++;
-                next.col = m_nFixedCols;
+                next.col = m_pCols->GetFixed();
                 bChangeLine = TRUE;
             }
             else
@@ -108,7 +109,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             next.row++;
         break;
     case VK_UP:
-        if (next.row > m_nFixedRows)
+        if (next.row > m_pRows->GetFixed())
             next.row--;
         break;
     case VK_RIGHT:
@@ -116,7 +117,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             next.col++;
         break;
     case VK_LEFT:
-        if (next.col > m_nFixedCols)
+        if (next.col > m_pCols->GetFixed())
             next.col--;
         break;
 
@@ -137,14 +138,14 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
         int increment = GetTopleftNonFixedCell().row - idOldTopLeft.row;
         if (increment)
-            next.row = std::max(next.row + increment, m_nFixedRows);
+            next.row = std::max(next.row + increment, m_pRows->GetFixed());
         else
-            next.row = m_nFixedRows;
+            next.row = m_pRows->GetFixed();
         break;
     }
     case VK_HOME:
         SendMessage(WM_VSCROLL, SB_TOP, 0);
-        next.row = m_nFixedRows;
+        next.row = m_pRows->GetFixed();
         break;
     case VK_END:
         SendMessage(WM_VSCROLL, SB_BOTTOM, 0);
@@ -186,7 +187,7 @@ void CQGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
                 if (bChangeLine)
                 {
                     SendMessage(WM_VSCROLL, SB_LINEUP, 0);
-                    SetScrollPos32(SB_HORZ, m_nHScrollMax);
+                    SetScrollPos32(SB_HORZ, m_pCols->GetScrollMax());
                 }
                 else
                     SendMessage(WM_HSCROLL, SB_LINELEFT, 0);

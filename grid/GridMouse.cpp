@@ -3,6 +3,7 @@
 // column, preparing an edit or a drag), moves extend it and the release ends it. While a selection
 // is dragged the auto-scroll timer turns a pointer outside the window into key strokes.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
 #include <algorithm>
@@ -46,8 +47,8 @@ void CQGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 
     // A click on a header moves the focus into the first non-fixed row or column.
     SetFocusCell(-1, -1);
-    SetFocusCell(std::max(m_LeftClickDownCell.row, m_nFixedRows),
-                 std::max(m_LeftClickDownCell.col, m_nFixedCols));
+    SetFocusCell(std::max(m_LeftClickDownCell.row, m_pRows->GetFixed()),
+                 std::max(m_LeftClickDownCell.col, m_pCols->GetFixed()));
 
     if (m_bAllowDragAndDrop && hOldFocusWnd == m_hWnd &&
         (GetItemState(m_LeftClickDownCell.row, m_LeftClickDownCell.col) & GV_STATE_SELECTED))
@@ -120,11 +121,11 @@ void CQGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         }
     }
 
-    if (m_LeftClickDownCell.row < m_nFixedRows)
+    if (m_LeftClickDownCell.row < m_pRows->GetFixed())
     {
         OnFixedRowClick(m_LeftClickDownCell);
     }
-    else if (m_LeftClickDownCell.col >= m_nFixedCols)
+    else if (m_LeftClickDownCell.col >= m_pCols->GetFixed())
     {
         m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
         OnSelecting(m_LeftClickDownCell);
@@ -224,7 +225,7 @@ void CQGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
         if (!IsValid(cell))
             break;
         OnSelecting(cell);
-        if (cell.row >= m_nFixedRows && cell.col >= m_nFixedCols)
+        if (cell.row >= m_pRows->GetFixed() && cell.col >= m_pCols->GetFixed())
             SetFocusCell(cell);
         break;
     }
@@ -337,8 +338,8 @@ void CQGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
     }
     else if (m_MouseMode == MOUSE_NOTHING)
     {
-        if (IsValid(m_LeftClickDownCell) && m_LeftClickDownCell.row >= m_nFixedRows &&
-            m_LeftClickDownCell.col >= m_nFixedCols)
+        if (IsValid(m_LeftClickDownCell) && m_LeftClickDownCell.row >= m_pRows->GetFixed() &&
+            m_LeftClickDownCell.col >= m_pCols->GetFixed())
         {
             OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, VK_LBUTTON);
         }
@@ -347,7 +348,7 @@ void CQGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
             CQCellID cell = GetCellFromPt(point);
             if (!IsValid(cell))
                 return;
-            if (cell.row >= m_nFixedRows && cell.col < m_nFixedCols)
+            if (cell.row >= m_pRows->GetFixed() && cell.col < m_pCols->GetFixed())
                 OnEditCell(cell.row, cell.col, VK_LBUTTON);
         }
     }

@@ -3,6 +3,7 @@
 // Line scrolls move by one row or column and repaint only the uncovered strip; page, thumb and end
 // scrolls repaint everything that moves. The wheel posts line or page messages to the grid itself.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
 #include <algorithm>
@@ -40,11 +41,11 @@ void CQGridCtrl::ResetScrollBars()
     m_bBarsPending = false;
     if (!ScrollLimits(nVPage, nHPage))
         return;
-    SetBar(m_hWnd, SB_VERT, nVPage, m_nVScrollMax);
-    SetBar(m_hWnd, SB_HORZ, nHPage, m_nHScrollMax);
+    SetBar(m_hWnd, SB_VERT, nVPage, m_pRows->GetScrollMax());
+    SetBar(m_hWnd, SB_HORZ, nHPage, m_pCols->GetScrollMax());
 }
 
-// The limits of both bars (m_nVScrollMax, m_nHScrollMax) and their pages; false when the bars are
+// The limits of both bars (the axes' scroll limits) and their pages; false when the bars are
 // to stay as they are.
 bool CQGridCtrl::ScrollLimits(UINT& nVPage, UINT& nHPage)
 {
@@ -65,8 +66,8 @@ bool CQGridCtrl::ScrollLimits(UINT& nVPage, UINT& nHPage)
 
     const long long nScrollHeight = (long long)GetVirtualHeight() - nFixedHeight;
     const long long nScrollWidth = (long long)GetVirtualWidth() - nFixedWidth;
-    m_nVScrollMax = (rect.bottom - nFixedHeight >= nScrollHeight) ? 0 : (int)(nScrollHeight - 1);
-    m_nHScrollMax = (rect.right - nFixedWidth >= nScrollWidth) ? 0 : (int)(nScrollWidth - 1);
+    m_pRows->SetScrollMax((rect.bottom - nFixedHeight >= nScrollHeight) ? 0 : (int)(nScrollHeight - 1));
+    m_pCols->SetScrollMax((rect.right - nFixedWidth >= nScrollWidth) ? 0 : (int)(nScrollWidth - 1));
     nVPage = (UINT)(rect.bottom - nFixedHeight);
     nHPage = (UINT)(rect.right - nFixedWidth);
     return true;
@@ -145,10 +146,10 @@ void CQGridCtrl::EnsureVisible(int nRow, int nCol)
     long long up = (long long)VisibleCells.GetMinRow() - nRow;
 
     // More steps than columns or rows cannot move the grid any further.
-    right = std::min<long long>(right, m_nCols);
-    left = std::min<long long>(left, m_nCols);
-    down = std::min<long long>(down, m_nRows);
-    up = std::min<long long>(up, m_nRows);
+    right = std::min<long long>(right, m_pCols->GetCount());
+    left = std::min<long long>(left, m_pCols->GetCount());
+    down = std::min<long long>(down, m_pRows->GetCount());
+    up = std::min<long long>(up, m_pRows->GetCount());
 
     for (; right > 0; right--)
         SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
@@ -206,12 +207,12 @@ void CQGridCtrl::ScrollAlong(int nBar, UINT nSBCode)
     const bool bVert = nBar == SB_VERT;
     LONG RECT::*const pNear = bVert ? &RECT::top : &RECT::left;
     LONG RECT::*const pFar = bVert ? &RECT::bottom : &RECT::right;
-    const int nMax = bVert ? m_nVScrollMax : m_nHScrollMax;
-    const int nFixed = bVert ? m_nFixedRows : m_nFixedCols;
-    const int nFixedExtent = bVert ? GetFixedRowHeight() : GetFixedColumnWidth();
+    const CQGridAxis& axis = bVert ? *m_pRows : *m_pCols;
+    const int nMax = axis.GetScrollMax();
+    const int nFixed = axis.GetFixed();
+    const int nFixedExtent = (int)axis.FixedExtent();
     const CQCellID idTopLeft = GetTopleftNonFixedCell();
     const int nFirst = bVert ? idTopLeft.row : idTopLeft.col;
-    auto size = [&](int i) { return bVert ? GetRowHeight(i) : GetColumnWidth(i); };
     auto scroll = [&](int d, const CRect& rc)
     {
         if (bVert)
@@ -229,7 +230,7 @@ void CQGridCtrl::ScrollAlong(int nBar, UINT nSBCode)
     case SB_LINEDOWN: // SB_LINERIGHT
         if (scrollPos < nMax)
         {
-            const int d = size(nFirst);
+            const int d = axis.GetSize(nFirst);
             SetScrollPos32(nBar, scrollPos + d);
             if (GetScrollPos32(nBar) == scrollPos)
                 break; // the bar did not move: nothing to scroll
@@ -243,7 +244,7 @@ void CQGridCtrl::ScrollAlong(int nBar, UINT nSBCode)
     case SB_LINEUP: // SB_LINELEFT
         if (scrollPos > 0 && nFirst > nFixed)
         {
-            const int d = size(nFirst - 1);
+            const int d = axis.GetSize(nFirst - 1);
             SetScrollPos32(nBar, std::max(0, scrollPos - d));
             rect.*pNear = nFixedExtent;
             scroll(d, rect);
@@ -317,8 +318,8 @@ BOOL CQGridCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
         // Whole notches only: a delta below one notch (120) scrolls nothing.
         long long nRowsScrolled = (long long)(zDelta / 120) * (long long)m_nRowsPerWheelNotch;
         // More line steps than rows cannot move the grid any further.
-        nRowsScrolled =
-            std::max<long long>(-(long long)m_nRows - 1, std::min<long long>(nRowsScrolled, m_nRows + 1LL));
+        nRowsScrolled = std::max<long long>(-(long long)m_pRows->GetCount() - 1,
+                                            std::min<long long>(nRowsScrolled, m_pRows->GetCount() + 1LL));
         for (long long i = 0; i < nRowsScrolled; i++)
             PostMessage(WM_VSCROLL, SB_LINEUP, 0);
         for (long long i = 0; i > nRowsScrolled; i--)

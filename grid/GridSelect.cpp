@@ -2,6 +2,7 @@
 // GV_STATE_SELECTED (SetItemState keeps it); the focus cell changes only through SetFocusCell, which
 // tells the parent before (GVN_SELCHANGING) and after (GVN_SELCHANGED) the change.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 #include "grid/internal/QGridInput.h"
 
 #include <algorithm>
@@ -99,7 +100,8 @@ void CQGridCtrl::SelectAllCells()
 {
     if (!m_bEnableSelection)
         return;
-    SetSelectedRange(m_nFixedRows, m_nFixedCols, m_nRows - 1, m_nCols - 1, FALSE);
+    SetSelectedRange(m_pRows->GetFixed(), m_pCols->GetFixed(), m_pRows->GetCount() - 1,
+                     m_pCols->GetCount() - 1, FALSE);
 }
 
 void CQGridCtrl::SelectCells(CQCellID currentCell)
@@ -107,7 +109,7 @@ void CQGridCtrl::SelectCells(CQCellID currentCell)
     if (!m_bEnableSelection)
         return;
     int row = currentCell.row, col = currentCell.col;
-    if (row < m_nFixedRows || col < m_nFixedCols || !IsValid(currentCell))
+    if (row < m_pRows->GetFixed() || col < m_pCols->GetFixed() || !IsValid(currentCell))
         return;
     const CQCellID& start = m_SelectionStartCell;
     SetSelectedRange(std::min(start.row, row), std::min(start.col, col), std::max(start.row, row),
@@ -119,10 +121,11 @@ void CQGridCtrl::SelectRows(CQCellID currentCell)
     if (!m_bEnableSelection)
         return;
     int row = currentCell.row;
-    if (row < m_nFixedRows || !IsValid(currentCell))
+    if (row < m_pRows->GetFixed() || !IsValid(currentCell))
         return;
     const CQCellID& start = m_SelectionStartCell;
-    SetSelectedRange(std::min(start.row, row), m_nFixedCols, std::max(start.row, row), m_nCols - 1, FALSE);
+    SetSelectedRange(std::min(start.row, row), m_pCols->GetFixed(), std::max(start.row, row),
+                     m_pCols->GetCount() - 1, FALSE);
 }
 
 void CQGridCtrl::SelectColumns(CQCellID currentCell)
@@ -130,10 +133,11 @@ void CQGridCtrl::SelectColumns(CQCellID currentCell)
     if (!m_bEnableSelection)
         return;
     int col = currentCell.col;
-    if (col < m_nFixedCols || !IsValid(currentCell))
+    if (col < m_pCols->GetFixed() || !IsValid(currentCell))
         return;
     const CQCellID& start = m_SelectionStartCell;
-    SetSelectedRange(m_nFixedRows, std::min(start.col, col), m_nRows - 1, std::max(start.col, col), FALSE);
+    SetSelectedRange(m_pRows->GetFixed(), std::min(start.col, col), m_pRows->GetCount() - 1,
+                     std::max(start.col, col), FALSE);
 }
 
 void CQGridCtrl::OnSelecting(const CQCellID& currentCell)
@@ -171,7 +175,7 @@ void CQGridCtrl::EnableSelection(BOOL bEnable)
 // Bounding range of the selected set; with nothing selected (rows, cols, -1, -1), an invalid range.
 CQCellRange CQGridCtrl::GetSelectedCellRange() const
 {
-    CQCellRange range(m_nRows, m_nCols, -1, -1);
+    CQCellRange range(m_pRows->GetCount(), m_pCols->GetCount(), -1, -1);
     POSITION pos = m_SelectedCellMap.GetStartPosition();
     while (pos != NULL)
     {
@@ -208,10 +212,10 @@ CQCellID CQGridCtrl::SetFocusCell(CQCellID cell)
         RedrawCell(idPrev);
         // The fixed cells in line with the focus cell are drawn raised.
         if (idPrev.col != m_idCurrentCell.col)
-            for (int row = 0; row < m_nFixedRows; row++)
+            for (int row = 0; row < m_pRows->GetFixed(); row++)
                 RedrawCell(row, idPrev.col);
         if (idPrev.row != m_idCurrentCell.row)
-            for (int col = 0; col < m_nFixedCols; col++)
+            for (int col = 0; col < m_pCols->GetFixed(); col++)
                 RedrawCell(idPrev.row, col);
     }
 
@@ -221,10 +225,10 @@ CQCellID CQGridCtrl::SetFocusCell(CQCellID cell)
                      GetItemState(m_idCurrentCell.row, m_idCurrentCell.col) | GV_STATE_FOCUSED);
         RedrawCell(m_idCurrentCell);
         if (idPrev.col != m_idCurrentCell.col)
-            for (int row = 0; row < m_nFixedRows; row++)
+            for (int row = 0; row < m_pRows->GetFixed(); row++)
                 RedrawCell(row, m_idCurrentCell.col);
         if (idPrev.row != m_idCurrentCell.row)
-            for (int col = 0; col < m_nFixedCols; col++)
+            for (int col = 0; col < m_pCols->GetFixed(); col++)
                 RedrawCell(m_idCurrentCell.row, col);
         SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
     }
@@ -250,41 +254,44 @@ CQCellID CQGridCtrl::GetNextItem(CQCellID& cell, int nFlags) const
 
     if ((nFlags & GV_NEXT_ALL) == GV_NEXT_ALL)
     {
-        int firstRow = startRow <= 0 ? m_nFixedRows : (int)clip(startRow, 0, m_nRows);
-        int firstCol = startCol + 1 <= 0 ? m_nFixedCols : (int)clip(startCol + 1, 0, m_nCols);
-        for (int row = firstRow; row < m_nRows; row++)
-            for (int col = firstCol; col < m_nCols; col++)
+        int firstRow = startRow <= 0 ? m_pRows->GetFixed() : (int)clip(startRow, 0, m_pRows->GetCount());
+        int firstCol =
+            startCol + 1 <= 0 ? m_pCols->GetFixed() : (int)clip(startCol + 1, 0, m_pCols->GetCount());
+        for (int row = firstRow; row < m_pRows->GetCount(); row++)
+            for (int col = firstCol; col < m_pCols->GetCount(); col++)
                 if (matches(row, col))
                     return CQCellID(row, col);
     }
 
-    const bool rowInside = startRow >= 0 && startRow < m_nRows;
-    const bool colInside = startCol >= 0 && startCol < m_nCols;
+    const bool rowInside = startRow >= 0 && startRow < m_pRows->GetCount();
+    const bool colInside = startCol >= 0 && startCol < m_pCols->GetCount();
     if (nFlags & GV_NEXT_ABOVE)
     {
         if (colInside)
-            for (int row = (int)clip(startRow - 1, -1, m_nRows - 1); row >= m_nFixedRows; row--)
+            for (int row = (int)clip(startRow - 1, -1, m_pRows->GetCount() - 1); row >= m_pRows->GetFixed();
+                 row--)
                 if (matches(row, cell.col))
                     return CQCellID(row, cell.col);
     }
     else if (nFlags & GV_NEXT_BELOW)
     {
         if (colInside)
-            for (int row = (int)clip(startRow + 1, 0, m_nRows); row < m_nRows; row++)
+            for (int row = (int)clip(startRow + 1, 0, m_pRows->GetCount()); row < m_pRows->GetCount(); row++)
                 if (matches(row, cell.col))
                     return CQCellID(row, cell.col);
     }
     else if (nFlags & GV_NEXT_TOLEFT)
     {
         if (rowInside)
-            for (int col = (int)clip(startCol - 1, -1, m_nCols - 1); col >= m_nFixedCols; col--)
+            for (int col = (int)clip(startCol - 1, -1, m_pCols->GetCount() - 1); col >= m_pCols->GetFixed();
+                 col--)
                 if (matches(cell.row, col))
                     return CQCellID(cell.row, col);
     }
     else if (nFlags & GV_NEXT_TORIGHT)
     {
         if (rowInside)
-            for (int col = (int)clip(startCol + 1, 0, m_nCols); col < m_nCols; col++)
+            for (int col = (int)clip(startCol + 1, 0, m_pCols->GetCount()); col < m_pCols->GetCount(); col++)
                 if (matches(cell.row, col))
                     return CQCellID(cell.row, col);
     }

@@ -1,28 +1,48 @@
 // CQGridCtrl: the shape of the grid. Row and column counts, fixed counts, insertion, deletion and
 // sizes. Cells are made only by CreateCell (or, in a grid that keeps rows compact, when first asked
 // for) and disposed of only through EmptyCell; none of these operations sends a notification of its
-// own. Every change of the size arrays ends in one call of RowSizesChanged or ColumnSizesChanged.
+// own. Counts, fixed counts and sizes belong to the axes (m_pRows, m_pCols); the row arrays to the
+// cell store.
 #include "grid/QGridCtrl.h"
 #include "grid/internal/QCompactRow.h"
+#include "grid/internal/QGridAxis.h"
+
+int CQGridCtrl::GetRowCount() const
+{
+    return m_pRows->GetCount();
+}
+
+int CQGridCtrl::GetColumnCount() const
+{
+    return m_pCols->GetCount();
+}
+
+int CQGridCtrl::GetFixedRowCount() const
+{
+    return m_pRows->GetFixed();
+}
+
+int CQGridCtrl::GetFixedColumnCount() const
+{
+    return m_pCols->GetFixed();
+}
 
 BOOL CQGridCtrl::SetRowCount(int nRows)
 {
-    if (nRows == m_nRows)
+    if (nRows == m_pRows->GetCount())
         return TRUE;
     if (nRows < 0)
         return FALSE;
 
-    if (nRows < m_nFixedRows)
-        m_nFixedRows = nRows;
     if (m_idCurrentCell.row >= nRows)
         SetFocusCell(-1, -1);
 
-    int nOldRows = m_nRows;
+    int nOldRows = m_pRows->GetCount();
     if (nRows < nOldRows)
     {
         for (int row = nRows; row < nOldRows; row++)
         {
-            for (int col = 0; col < m_nCols; col++)
+            for (int col = 0; col < m_pCols->GetCount(); col++)
             {
                 CQGridCell* pCell = PeekCell(row, col); // a cell not made yet needs no emptying
                 if (pCell)
@@ -39,13 +59,11 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
         }
     }
 
-    m_nRows = nRows;
+    m_pRows->SetCount(nRows); // new rows get the default height
     m_RowData.SetSize(nRows);
-    m_arRowHeights.SetSize(nRows);
 
     for (int row = nOldRows; row < nRows; row++)
     {
-        m_arRowHeights[row] = m_nDefCellHeight;
         if (CQCompactRow* pCompact = MakeCompactRow(row, NULL, 0, false))
         {
             m_RowData[row] = pCompact;
@@ -53,11 +71,10 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
         }
         GRID_ROW* pRow = new GRID_ROW;
         m_RowData[row] = pRow;
-        pRow->SetSize(m_nCols);
-        for (int col = 0; col < m_nCols; col++)
+        pRow->SetSize(m_pCols->GetCount());
+        for (int col = 0; col < m_pCols->GetCount(); col++)
             pRow->SetAt(col, CreateCell(row, col));
     }
-    RowSizesChanged(nOldRows < nRows ? nOldRows : nRows);
 
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
     {
@@ -69,21 +86,19 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
 
 BOOL CQGridCtrl::SetColumnCount(int nCols)
 {
-    if (nCols == m_nCols)
+    if (nCols == m_pCols->GetCount())
         return TRUE;
     if (nCols < 0)
         return FALSE;
 
     MakeUnmadeCells();
-    if (nCols < m_nFixedCols)
-        m_nFixedCols = nCols;
     if (m_idCurrentCell.col >= nCols)
         SetFocusCell(-1, -1);
 
-    int nOldCols = m_nCols;
+    int nOldCols = m_pCols->GetCount();
     if (nCols < nOldCols)
     {
-        for (int row = 0; row < m_nRows; row++)
+        for (int row = 0; row < m_pRows->GetCount(); row++)
         {
             for (int col = nCols; col < nOldCols; col++)
             {
@@ -98,19 +113,15 @@ BOOL CQGridCtrl::SetColumnCount(int nCols)
     }
 
     // The count changes first, so that new cells in column > 0 inherit the format from above.
-    m_nCols = nCols;
-    for (int row = 0; row < m_nRows; row++)
+    m_pCols->SetCount(nCols); // new columns get the default width
+    for (int row = 0; row < m_pRows->GetCount(); row++)
     {
         if (GRID_ROW* pRow = m_RowData[row])
             pRow->SetSize(nCols);
     }
-    m_arColWidths.SetSize(nCols);
-
-    for (int col = nOldCols; col < nCols; col++)
-        m_arColWidths[col] = m_nDefCellWidth;
     if (nCols > nOldCols)
     {
-        for (int row = 0; row < m_nRows; row++)
+        for (int row = 0; row < m_pRows->GetCount(); row++)
         {
             GRID_ROW* pRow = m_RowData[row];
             if (pRow == NULL)
@@ -119,7 +130,6 @@ BOOL CQGridCtrl::SetColumnCount(int nCols)
                 pRow->SetAt(col, CreateCell(row, col));
         }
     }
-    ColumnSizesChanged(nOldCols < nCols ? nOldCols : nCols);
 
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
     {
@@ -133,12 +143,12 @@ BOOL CQGridCtrl::SetFixedRowCount(int nFixedRows)
 {
     if (nFixedRows < 0)
         return FALSE;
-    if (nFixedRows > m_nRows)
+    if (nFixedRows > m_pRows->GetCount())
         SetRowCount(nFixedRows);
     // The focus cell would become a fixed cell.
     if (m_idCurrentCell.row < nFixedRows)
         SetFocusCell(-1, -1);
-    m_nFixedRows = nFixedRows;
+    m_pRows->SetFixed(nFixedRows);
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
         Invalidate();
     return TRUE;
@@ -148,11 +158,11 @@ BOOL CQGridCtrl::SetFixedColumnCount(int nFixedCols)
 {
     if (nFixedCols < 0)
         return FALSE;
-    if (nFixedCols > m_nCols)
+    if (nFixedCols > m_pCols->GetCount())
         SetColumnCount(nFixedCols);
     if (m_idCurrentCell.col < nFixedCols)
         SetFocusCell(-1, -1);
-    m_nFixedCols = nFixedCols;
+    m_pCols->SetFixed(nFixedCols);
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
         Invalidate();
     return TRUE;
@@ -161,43 +171,35 @@ BOOL CQGridCtrl::SetFixedColumnCount(int nFixedCols)
 // A row goes before an existing row, or at the end with nRow -1; never past the end.
 int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
 {
-    if (nRow >= 0 && nRow >= m_nRows)
+    if (nRow >= 0 && nRow >= m_pRows->GetCount())
         return -1;
 
     ResetSelectedRange();
-    if (m_nCols < 1)
+    if (m_pCols->GetCount() < 1)
         SetColumnCount(1);
 
     // A grid that makes its cells its own way keeps the new row compact, with the heading.
     const bool bAppend = nRow < 0;
     if (bAppend)
-        nRow = m_nRows;
+        nRow = m_pRows->GetCount();
     CQCompactRow* pCompact = MakeCompactRow(nRow, &strHeading, 1, false);
     if (bAppend)
-    {
-        m_arRowHeights.Add(0);
         m_RowData.Add(pCompact ? pCompact : new GRID_ROW);
-    }
     else
-    {
-        m_arRowHeights.InsertAt(nRow, (UINT)0);
         m_RowData.InsertAt(nRow, pCompact ? pCompact : new GRID_ROW);
-    }
-    m_nRows++;
+    m_pRows->Insert(nRow, 0);
 
     if (pCompact == NULL)
     {
         GRID_ROW* pRow = m_RowData[nRow];
         if (pRow == NULL)
             return -1;
-        pRow->SetSize(m_nCols);
-        for (int col = 0; col < m_nCols; col++)
+        pRow->SetSize(m_pCols->GetCount());
+        for (int col = 0; col < m_pCols->GetCount(); col++)
             pRow->SetAt(col, CreateCell(nRow, col));
         SetItemText(nRow, 0, strHeading);
     }
-    CSize size = GetTextExtent(strHeading, TRUE);
-    m_arRowHeights[nRow] = (UINT)size.cy;
-    RowSizesChanged(nRow);
+    m_pRows->SetSize(nRow, GetTextExtent(strHeading, TRUE).cy);
 
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
         m_idCurrentCell.row++;
@@ -208,20 +210,19 @@ int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
 
 int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
 {
-    if (nColumn >= 0 && nColumn >= m_nCols)
+    if (nColumn >= 0 && nColumn >= m_pCols->GetCount())
         return -1;
 
     ResetSelectedRange();
-    if (m_nRows < 1)
+    if (m_pRows->GetCount() < 1)
         SetRowCount(1);
     MakeUnmadeCells(); // the new column's slots go beside made cells only
 
     // The new cells are made before the count grows.
     if (nColumn < 0)
     {
-        nColumn = m_nCols;
-        m_arColWidths.Add(0);
-        for (int row = 0; row < m_nRows; row++)
+        nColumn = m_pCols->GetCount();
+        for (int row = 0; row < m_pRows->GetCount(); row++)
         {
             GRID_ROW* pRow = m_RowData[row];
             if (pRow == NULL)
@@ -231,8 +232,7 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     }
     else
     {
-        m_arColWidths.InsertAt(nColumn, (UINT)0);
-        for (int row = 0; row < m_nRows; row++)
+        for (int row = 0; row < m_pRows->GetCount(); row++)
         {
             GRID_ROW* pRow = m_RowData[row];
             if (pRow == NULL)
@@ -240,14 +240,12 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
             pRow->InsertAt(nColumn, CreateCell(row, nColumn));
         }
     }
-    m_nCols++;
+    m_pCols->Insert(nColumn, 0);
 
     SetItemText(0, nColumn, strHeading);
-    for (int row = 0; row < m_nRows; row++)
+    for (int row = 0; row < m_pRows->GetCount(); row++)
         SetItemFormat(row, nColumn, nFormat);
-    CSize size = GetTextExtent(strHeading, TRUE);
-    m_arColWidths[nColumn] = (UINT)size.cx;
-    ColumnSizesChanged(nColumn);
+    m_pCols->SetSize(nColumn, GetTextExtent(strHeading, TRUE).cx);
 
     if (m_idCurrentCell.col != -1 && nColumn < m_idCurrentCell.col)
         m_idCurrentCell.col++;
@@ -258,7 +256,7 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
 
 BOOL CQGridCtrl::DeleteRow(int nRow)
 {
-    if (nRow < 0 || nRow >= m_nRows || nRow >= m_RowData.GetSize())
+    if (nRow < 0 || nRow >= m_pRows->GetCount() || nRow >= m_RowData.GetSize())
         return FALSE;
     GRID_ROW* pRow = m_RowData[nRow];
     if (pRow == NULL)
@@ -277,11 +275,7 @@ BOOL CQGridCtrl::DeleteRow(int nRow)
     }
     delete pRow;
     m_RowData.RemoveAt(nRow);
-    m_arRowHeights.RemoveAt(nRow);
-    m_nRows--;
-    if (nRow < m_nFixedRows)
-        m_nFixedRows--;
-    RowSizesChanged(nRow);
+    m_pRows->Remove(nRow); // a fixed row lowers the fixed count
 
     if (nRow == m_idCurrentCell.row)
         m_idCurrentCell.row = m_idCurrentCell.col = -1;
@@ -294,13 +288,13 @@ BOOL CQGridCtrl::DeleteRow(int nRow)
 
 BOOL CQGridCtrl::DeleteColumn(int nColumn)
 {
-    if (nColumn < 0 || nColumn >= m_nCols)
+    if (nColumn < 0 || nColumn >= m_pCols->GetCount())
         return FALSE;
 
     MakeUnmadeCells();
     ResetSelectedRange();
 
-    for (int row = 0; row < m_nRows; row++)
+    for (int row = 0; row < m_pRows->GetCount(); row++)
     {
         GRID_ROW* pRow = m_RowData[row];
         if (pRow == NULL)
@@ -313,11 +307,7 @@ BOOL CQGridCtrl::DeleteColumn(int nColumn)
         }
         pRow->RemoveAt(nColumn);
     }
-    m_arColWidths.RemoveAt(nColumn);
-    m_nCols--;
-    if (nColumn < m_nFixedCols)
-        m_nFixedCols--;
-    ColumnSizesChanged(nColumn);
+    m_pCols->Remove(nColumn); // a fixed column lowers the fixed count
 
     if (nColumn == m_idCurrentCell.col)
         m_idCurrentCell.row = m_idCurrentCell.col = -1;
@@ -331,9 +321,6 @@ BOOL CQGridCtrl::DeleteColumn(int nColumn)
 BOOL CQGridCtrl::DeleteAllItems()
 {
     ResetSelectedRange();
-
-    m_arColWidths.RemoveAll();
-    m_arRowHeights.RemoveAll();
 
     for (int row = 0; row < m_RowData.GetSize(); row++)
     {
@@ -354,9 +341,8 @@ BOOL CQGridCtrl::DeleteAllItems()
     m_RowData.RemoveAll();
 
     m_idCurrentCell.row = m_idCurrentCell.col = -1;
-    m_nRows = m_nFixedRows = m_nCols = m_nFixedCols = 0;
-    RowSizesChanged(0);
-    ColumnSizesChanged(0);
+    m_pRows->SetCount(0); // and the fixed counts
+    m_pCols->SetCount(0);
 
     ResetScrollBars();
     return TRUE;
@@ -365,7 +351,7 @@ BOOL CQGridCtrl::DeleteAllItems()
 // Deletes the rows from the last one down to the first non-fixed one.
 BOOL CQGridCtrl::DeleteNonFixedRows()
 {
-    for (int nRow = m_nRows - 1; nRow >= m_nFixedRows; nRow--)
+    for (int nRow = m_pRows->GetCount() - 1; nRow >= m_pRows->GetFixed(); nRow--)
         DeleteRow(nRow);
     return TRUE;
 }
@@ -374,32 +360,20 @@ BOOL CQGridCtrl::DeleteNonFixedRows()
 
 int CQGridCtrl::GetRowHeight(int nRow) const
 {
-    if (nRow < 0 || nRow >= m_nRows)
-        return -1;
-    return (int)m_arRowHeights[nRow];
+    return m_pRows->GetSize(nRow);
 }
 
 int CQGridCtrl::GetColumnWidth(int nCol) const
 {
-    if (nCol < 0 || nCol >= m_nCols)
-        return -1;
-    return (int)m_arColWidths[nCol];
+    return m_pCols->GetSize(nCol);
 }
 
 BOOL CQGridCtrl::SetRowHeight(int nRow, int height)
 {
-    if (nRow < 0 || nRow >= m_nRows || height < 0)
-        return FALSE;
-    m_arRowHeights[nRow] = (UINT)height;
-    RowSizesChanged(nRow);
-    return TRUE;
+    return m_pRows->SetSize(nRow, height);
 }
 
 BOOL CQGridCtrl::SetColumnWidth(int nCol, int width)
 {
-    if (nCol < 0 || nCol >= m_nCols || width < 0)
-        return FALSE;
-    m_arColWidths[nCol] = (UINT)width;
-    ColumnSizesChanged(nCol);
-    return TRUE;
+    return m_pCols->SetSize(nCol, width);
 }

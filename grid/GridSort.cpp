@@ -13,6 +13,7 @@
 // recursive form (the lower part is sorted completely before the upper one), so a hostile order of
 // keys costs time but cannot exhaust the thread's stack.
 #include "grid/QGridCtrl.h"
+#include "grid/internal/QGridAxis.h"
 
 #include <algorithm>
 #include <utility>
@@ -102,20 +103,17 @@ bool SortKeyedRows(int low, int high, std::vector<Key>& keys, bool bAscending, C
 } // namespace
 
 // Exchanges two rows: their row arrays (every cell, fixed columns included) and their heights.
-// The caller tells the size bookkeeping (RowSizesChanged) once it is done moving rows.
 void CQGridCtrl::SwapRows(int nRow1, int nRow2)
 {
-    if (nRow1 == nRow2 || nRow1 < 0 || nRow2 < 0 || nRow1 >= m_nRows || nRow2 >= m_nRows ||
-        nRow1 >= m_RowData.GetSize() || nRow2 >= m_RowData.GetSize())
+    if (nRow1 == nRow2 || nRow1 < 0 || nRow2 < 0 || nRow1 >= m_pRows->GetCount() ||
+        nRow2 >= m_pRows->GetCount() || nRow1 >= m_RowData.GetSize() || nRow2 >= m_RowData.GetSize())
         return;
 
     GRID_ROW* pRow = m_RowData[nRow1];
     m_RowData[nRow1] = m_RowData[nRow2];
     m_RowData[nRow2] = pRow;
 
-    UINT nHeight = m_arRowHeights[nRow1];
-    m_arRowHeights[nRow1] = m_arRowHeights[nRow2];
-    m_arRowHeights[nRow2] = nHeight;
+    m_pRows->Swap(nRow1, nRow2);
 }
 
 // --- by text ------------------------------------------------------------------------------------
@@ -137,11 +135,9 @@ BOOL CQGridCtrl::SortTextItems(int nCol, BOOL bAscending, int low, int high)
     std::vector<CString> keys((size_t)(high - low + 1));
     for (int row = low; row <= high; row++)
         keys[row - low] = GetItemText(row, nCol);
-    if (SortKeyedRows(
-            low, high, keys, bAscending != FALSE,
-            [](const CString& a, const CString& b) { return a.Compare(b); },
-            [this](int r1, int r2) { SwapRows(r1, r2); }))
-        RowSizesChanged(low);
+    SortKeyedRows(
+        low, high, keys, bAscending != FALSE, [](const CString& a, const CString& b) { return a.Compare(b); },
+        [this](int r1, int r2) { SwapRows(r1, r2); });
     return TRUE;
 }
 
@@ -166,9 +162,8 @@ BOOL CQGridCtrl::SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, L
     std::vector<LPARAM> keys((size_t)(high - low + 1));
     for (int row = low; row <= high; row++)
         keys[row - low] = GetItemData(row, nCol);
-    if (SortKeyedRows(
-            low, high, keys, bAscending != FALSE, [&](LPARAM a, LPARAM b) { return pfnCompare(a, b, data); },
-            [this](int r1, int r2) { SwapRows(r1, r2); }))
-        RowSizesChanged(low);
+    SortKeyedRows(
+        low, high, keys, bAscending != FALSE, [&](LPARAM a, LPARAM b) { return pfnCompare(a, b, data); },
+        [this](int r1, int r2) { SwapRows(r1, r2); });
     return TRUE;
 }

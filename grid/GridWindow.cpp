@@ -1,7 +1,7 @@
 // CQGridCtrl: construction, destruction, the window class, window creation and the message map.
 #include "grid/QGridCtrl.h"
 #include "grid/internal/QGridInput.h"
-#include "grid/internal/QGridSizeIndex.h"
+#include "grid/internal/QGridAxis.h"
 
 #include <afxole.h>
 
@@ -12,10 +12,8 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_crGridColour(0), m_crWindowText(0), m_crWindowColour(0), m_cr3DFace(0), m_crShadow(0),
       m_nGridLines(GVL_BOTH), m_bEditable(TRUE), m_bModified(FALSE), m_bAllowDragAndDrop(FALSE),
       m_bListMode(FALSE), m_bAllowDraw(TRUE), m_bEnableSelection(TRUE), m_bSortOnClick(TRUE),
-      m_bHandleTabKey(TRUE), m_bDoubleBuffer(TRUE), m_bTitleTips(TRUE), m_nRows(0), m_nFixedRows(0),
-      m_nCols(0), m_nFixedCols(0), m_nMargin(0), m_nDefCellWidth(0), m_nDefCellHeight(30), m_nVScrollMax(0),
-      m_nHScrollMax(0), m_pRowPositions(new CQGridSizeIndex(&m_arRowHeights)),
-      m_pColPositions(new CQGridSizeIndex(&m_arColWidths)), m_pImageList(NULL), m_MouseMode(MOUSE_NOTHING),
+      m_bHandleTabKey(TRUE), m_bDoubleBuffer(TRUE), m_bTitleTips(TRUE), m_pRows(new CQGridAxis(30)),
+      m_pCols(new CQGridAxis(0)), m_nMargin(0), m_pImageList(NULL), m_MouseMode(MOUSE_NOTHING),
       m_LeftClickDownPoint(0, 0), m_LastMousePoint(0, 0), m_nTimerID(0), m_nTimerInterval(25),
       m_nResizeCaptureRange(3), m_bAllowRowResize(TRUE), m_bAllowColumnResize(TRUE), m_nRowsPerWheelNotch(3),
       m_bMustUninitOLE(FALSE), m_CharSize(0, 0), m_nPageHeight(0), m_LogicalPageSize(0, 0), m_PaperSize(0, 0),
@@ -58,7 +56,7 @@ CQGridCtrl::CQGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
         TEXTMETRICW tm;
         SIZE space = {0, 0};
         if (::GetTextMetricsW(hScreen, &tm) && ::GetTextExtentPoint32W(hScreen, L" ", 1, &space))
-            m_nDefCellWidth = 2 * (space.cx + 6 * tm.tmAveCharWidth);
+            m_pCols->SetDefaultSize(2 * (space.cx + 6 * tm.tmAveCharWidth));
         if (hOld)
             ::SelectObject(hScreen, hOld);
         if (hFont)
@@ -84,8 +82,8 @@ CQGridCtrl::~CQGridCtrl()
     if (::IsWindow(m_hWnd))
         DestroyWindow();
     m_Font.DeleteObject();
-    delete m_pRowPositions;
-    delete m_pColPositions;
+    delete m_pRows;
+    delete m_pCols;
     if (m_bMustUninitOLE)
         ::OleUninitialize();
 }
@@ -126,23 +124,8 @@ BOOL CQGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwSt
     if (m_bTitleTips && !::IsWindow(m_TitleTip.m_hWnd))
         m_TitleTip.Create(this);
 
-    try
-    {
-        m_arRowHeights.SetSize(m_nRows);
-        m_arColWidths.SetSize(m_nCols);
-    }
-    catch (CMemoryException* e)
-    {
-        e->ReportError();
-        e->Delete();
-        return FALSE;
-    }
-    for (int row = 0; row < m_nRows; row++)
-        m_arRowHeights[row] = m_nDefCellHeight;
-    for (int col = 0; col < m_nCols; col++)
-        m_arColWidths[col] = m_nDefCellWidth;
-    RowSizesChanged(0);
-    ColumnSizesChanged(0);
+    m_pRows->SetAllSizes(m_pRows->GetDefaultSize());
+    m_pCols->SetAllSizes(m_pCols->GetDefaultSize());
 
     ResetScrollBars();
     return TRUE;
@@ -264,7 +247,7 @@ END_MESSAGE_MAP()
 
 BOOL CQGridCtrl::IsValid(int nRow, int nCol) const
 {
-    return nRow >= 0 && nRow < m_nRows && nCol >= 0 && nCol < m_nCols;
+    return nRow >= 0 && nRow < m_pRows->GetCount() && nCol >= 0 && nCol < m_pCols->GetCount();
 }
 
 BOOL CQGridCtrl::IsValid(const CQCellID& cell) const
@@ -275,11 +258,12 @@ BOOL CQGridCtrl::IsValid(const CQCellID& cell) const
 BOOL CQGridCtrl::IsValid(const CQCellRange& range) const
 {
     return range.GetMinRow() >= 0 && range.GetMinCol() >= 0 && range.GetMaxRow() >= 0 &&
-           range.GetMaxCol() >= 0 && range.GetMaxRow() < m_nRows && range.GetMaxCol() < m_nCols &&
-           range.GetMinRow() <= range.GetMaxRow() && range.GetMinCol() <= range.GetMaxCol();
+           range.GetMaxCol() >= 0 && range.GetMaxRow() < m_pRows->GetCount() &&
+           range.GetMaxCol() < m_pCols->GetCount() && range.GetMinRow() <= range.GetMaxRow() &&
+           range.GetMinCol() <= range.GetMaxCol();
 }
 
 CQCellRange CQGridCtrl::GetCellRange() const
 {
-    return CQCellRange(0, 0, m_nRows - 1, m_nCols - 1);
+    return CQCellRange(0, 0, m_pRows->GetCount() - 1, m_pCols->GetCount() - 1);
 }

@@ -11,8 +11,8 @@
 //
 // The implementation is split by concern, one file each: GridWindow.cpp (construction, window class,
 // creation, message map), GridCells.cpp (cell store and item access), GridShape.cpp (rows and
-// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) with
-// GridSizeIndex.cpp (running sums of the sizes), GridScroll.cpp (scroll bars, scrolling, the wheel),
+// columns), GridSelect.cpp (selection and focus), GridGeometry.cpp (pixels, invalidation) on the
+// two axes of GridAxis.cpp (counts, sizes, running sums, searches), GridScroll.cpp (scroll bars, scrolling, the wheel),
 // GridAutoSize.cpp (fonts, measuring, sizing to contents or window), GridDraw.cpp (painting),
 // GridSort.cpp (sorting), GridMouse.cpp, GridKeys.cpp and GridInput.cpp (mouse, keyboard, header
 // clicks, notifications), GridClipboard.cpp, GridDrag.cpp and GridDropTarget.cpp (clipboard and
@@ -36,7 +36,7 @@ class CDataExchange;
 struct CPrintInfo;
 class CQCompactRow;
 class CQFontCache;
-class CQGridSizeIndex;
+class CQGridAxis;
 
 #define GRIDCTRL_CLASSNAME L"MFCQGridCtrl"
 
@@ -142,10 +142,10 @@ public:
 
     // Rows and columns
 public:
-    int GetRowCount() const { return m_nRows; }
-    int GetColumnCount() const { return m_nCols; }
-    int GetFixedRowCount() const { return m_nFixedRows; }
-    int GetFixedColumnCount() const { return m_nFixedCols; }
+    int GetRowCount() const;
+    int GetColumnCount() const;
+    int GetFixedRowCount() const;
+    int GetFixedColumnCount() const;
     BOOL SetRowCount(int nRows = 10);
     BOOL SetColumnCount(int nCols = 10);
     BOOL SetFixedRowCount(int nFixedRows = 1);
@@ -382,11 +382,6 @@ protected:
     const CQGridCell* CellToRead(int nRow, int nCol) const; // a fresh cell for one not made yet
     void MakeUnmadeCells();                                 // before the columns change
 
-    // Size bookkeeping: called by every operation that changes row heights or column widths,
-    // with the first index whose position may have moved.
-    void RowSizesChanged(int nFirstRow);
-    void ColumnSizesChanged(int nFirstCol);
-
     bool ScrollLimits(UINT& nVPage, UINT& nHPage); // limits and pages of the bars
     void ScrollBarsGrew();                         // rows or columns added: the bars follow
     static UINT GetMouseScrollLines();             // rows per wheel notch from the desktop settings
@@ -450,20 +445,11 @@ protected:
     BOOL m_bDoubleBuffer;
     BOOL m_bTitleTips;
 
-    // shape
-    int m_nRows;
-    int m_nFixedRows;
-    int m_nCols;
-    int m_nFixedCols;
-    CUIntArray m_arRowHeights; // one per row
-    CUIntArray m_arColWidths;  // one per column
-    int m_nMargin;             // width of a space of the grid font; 0 before a font is applied
-    int m_nDefCellWidth;       // width of new columns
-    int m_nDefCellHeight;      // height of new rows
-    int m_nVScrollMax;         // largest scroll positions
-    int m_nHScrollMax;
-    CQGridSizeIndex* m_pRowPositions; // running sums of the row heights
-    CQGridSizeIndex* m_pColPositions; // running sums of the column widths
+    // shape: each axis owns its count, fixed count, sizes, default size, scroll limit and the
+    // running sums of its sizes (internal/QGridAxis.h)
+    CQGridAxis* m_pRows;
+    CQGridAxis* m_pCols;
+    int m_nMargin; // width of a space of the grid font; 0 before a font is applied
 
     // fonts and images
     LOGFONTW m_Logfont;              // the grid's font description, given to every new cell

@@ -140,14 +140,15 @@ private:
                 qfuzz::SendAction(h, act);
                 if (act.ch == L'\r' || act.ch == 0x1B) // the character alone ends the edit too
                     return Ended(h, act.ch == L'\r');
-                if (nKind == 0)
                 {
-                    bModelled = qfuzz::Inserts(act.ch);
-                    if (bModelled)
+                    // the edit control refuses a character that would pass its length limit
+                    const bool bFits =
+                        text.size() - (size_t)(e - s) < (size_t)::SendMessageW(h, EM_GETLIMITTEXT, 0, 0);
+                    if (nKind == 0)
+                        bModelled = qfuzz::Inserts(act.ch);
+                    if (bFits && (nKind == 0 ? bModelled : nKind <= 2 && Accepts(nKind, act.ch, e, text)))
                         expected = text.substr(0, s) + act.ch + text.substr(e);
                 }
-                else if (nKind <= 2 && Accepts(nKind, act.ch, e, text))
-                    expected = text.substr(0, s) + act.ch + text.substr(e);
                 break;
             case KeyAction::Return:
             case KeyAction::Escape: qfuzz::SendAction(h, act); return Ended(h, act.kind == KeyAction::Return);
@@ -166,9 +167,13 @@ private:
                 qfuzz::SendAction(h, act);
                 bModelled = true;
                 if (nKind == 0)
+                {
+                    // a line break of a multi-line editor goes as one: CR and LF together
+                    const int nBack = e >= 2 && text.compare((size_t)e - 2, 2, L"\r\n") == 0 ? 2 : 1;
                     expected = s < e   ? text.substr(0, s) + text.substr(e)
-                               : e > 0 ? text.substr(0, e - 1) + text.substr(e)
+                               : e > 0 ? text.substr(0, e - nBack) + text.substr(e)
                                        : text;
+                }
                 break;
             default: // Delete, clipboard keys, SetText, SetMask
                 qfuzz::SendAction(h, act);

@@ -80,44 +80,6 @@ TEST_F(GridEditTest, EachEditorStyle)
     EXPECT_EQ(0, ChildCount());
 }
 
-// Many edits of every kind, ended every way, leave no editor window behind; a grid destroyed in
-// mid-edit takes its editor with it.
-TEST_F(GridEditTest, EditorsCloseHoweverTheEditEnds)
-{
-    for (int c = 1; c < 5; c++)
-        for (int r = 1; r < 8; r++)
-        {
-            m_pGrid->SetCellStyle(r, c, (UINT)((r * 4 + c) % 9));
-            if (m_pGrid->GetCellStyle(r, c) >= 3)
-                m_pGrid->SetCellListArray(r, c, Items({L"a", L"b"}));
-        }
-    const struct
-    {
-        UINT vk;
-        wchar_t ch;
-    } ends[] = {{VK_RETURN, L'\r'}, {VK_ESCAPE, 27}, {VK_DOWN, 0}, {VK_TAB, L'\t'}, {0, 0}};
-    for (int i = 0; i < 60; i++)
-    {
-        SCOPED_TRACE(i);
-        const int r = 1 + i % 7, c = 1 + (i / 7) % 4;
-        m_pGrid->SetFocusCell(r, c);
-        m_pGrid->OnEditCell(r, c, (i % 2) ? 'k' : VK_LBUTTON);
-        const auto& end = ends[i % 5];
-        if (end.vk != 0)
-            Press(end.vk, end.ch, end.vk == VK_DOWN);
-        qtest::PumpMessages();
-        ASSERT_LE(ChildCount(), 1);
-        Refocus();
-        ASSERT_EQ(0, ChildCount());
-    }
-    EXPECT_GE(Grid()->m_recordFlags.size(), 50u);
-
-    m_pGrid->OnEditCell(1, 1, VK_LBUTTON);
-    ASSERT_EQ(1, ChildCount());
-    m_pGrid->DestroyWindow();
-    qtest::PumpMessages();
-}
-
 // Records that do not come from an editor over this grid, or name no cell of it, change nothing.
 TEST_F(GridEditTest, StrayRecordsAreIgnored)
 {

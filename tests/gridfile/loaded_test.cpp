@@ -1,8 +1,6 @@
 // Rows made by Load: a loaded grid must behave in every respect like one built cell by cell through
-// any later edit or shape change, and stay small until its cells are asked for.
+// any later edit or shape change.
 #include "file.h"
-
-#include <malloc.h>
 
 #include <random>
 
@@ -20,19 +18,6 @@ class LoadedRowsTest : public testing::Test
 protected:
     CTempDir m_dir;
 };
-
-// Bytes of the C run-time heap in use; -1 when the heap cannot be walked.
-long long HeapBytesInUse()
-{
-    _HEAPINFO info;
-    info._pentry = NULL;
-    long long nBytes = 0;
-    int status;
-    while ((status = _heapwalk(&info)) == _HEAPOK)
-        if (info._useflag == _USEDENTRY)
-            nBytes += (long long)info._size;
-    return status == _HEAPEND ? nBytes : -1;
-}
 
 std::string Narrow(const CString& str)
 {
@@ -208,29 +193,4 @@ TEST_F(LoadedRowsTest, ALoadedGridBehavesLikeOneBuiltCellByCellThroughAnyEdits)
         ASSERT_TRUE(built.Save(m_dir.Path(L"b.csv")));
         EXPECT_EQ(ReadBytes(m_dir.Path(L"b.csv")), ReadBytes(m_dir.Path(L"a.csv"))) << seed;
     }
-}
-
-TEST_F(LoadedRowsTest, GridsAreSmallUntilTheirCellsAreAskedFor)
-{
-    std::string bytes = "a,b,c,d,e,f,g,h\r\n";
-    for (int i = 0; i < 4000; i++)
-        bytes += "some text,more text,12.5,x,y,z,last one,end\r\n";
-    CString strPath = m_dir.Path(L"small.csv");
-    WriteBytes(strPath, bytes);
-    long long nBefore = HeapBytesInUse();
-    if (nBefore < 0)
-        GTEST_SKIP() << "the C run-time heap cannot be walked here";
-
-    // A grid class of the caller's that makes its cells the grid's way, and the grid itself.
-    FileGrid derived;
-    ASSERT_TRUE(derived.Load(strPath));
-    long long nDerived = HeapBytesInUse() - nBefore;
-    CQGridCtrl* pPlain = new CQGridCtrl;
-    ASSERT_TRUE(pPlain->Load(strPath));
-    long long nPlain = HeapBytesInUse() - nBefore - nDerived;
-    const long long nCells = 4001LL * 8;
-    EXPECT_LT(nDerived / nCells, 100) << nDerived;
-    EXPECT_LT(nPlain / nCells, 100) << nPlain;
-
-    delete pPlain;
 }

@@ -1,6 +1,8 @@
 // The grid probe and its window fixture.
 #include "gridprobe.h"
 
+#include "grid/internal/QGridAxis.h"
+
 #include <sstream>
 
 CGridProbe::CGridProbe(int nRows, int nCols, int nFixedRows, int nFixedCols) : CQGridCtrl(0, 0, 0, 0)
@@ -14,19 +16,20 @@ CGridProbe::CGridProbe(int nRows, int nCols, int nFixedRows, int nFixedCols) : C
 
 ::testing::AssertionResult CGridProbe::Consistent() const
 {
-    if (m_nFixedRows < 0 || m_nFixedCols < 0 || m_nFixedRows > m_nRows || m_nFixedCols > m_nCols)
+    const int nRows = m_pRows->GetCount(), nCols = m_pCols->GetCount();
+    if (m_pRows->GetFixed() < 0 || m_pCols->GetFixed() < 0 || m_pRows->GetFixed() > nRows ||
+        m_pCols->GetFixed() > nCols)
         return ::testing::AssertionFailure() << "fixed counts outside the counts";
-    if (m_RowData.GetSize() != m_nRows || m_arRowHeights.GetSize() != m_nRows ||
-        m_arColWidths.GetSize() != m_nCols)
-        return ::testing::AssertionFailure() << "array sizes differ from the counts";
-    for (int row = 0; row < m_nRows; row++)
-        for (int col = 0; col < m_nCols; col++)
+    if (m_RowData.GetSize() != nRows)
+        return ::testing::AssertionFailure() << "row arrays differ from the count";
+    for (int row = 0; row < nRows; row++)
+        for (int col = 0; col < nCols; col++)
         {
             CQCompactRow* pUnmade = NULL;
             if (PeekCell(row, col, &pUnmade) == NULL && pUnmade == NULL)
                 return ::testing::AssertionFailure() << "no cell at " << row << ", " << col;
         }
-    if (PeekCell(m_nRows, 0) != NULL || PeekCell(0, m_nCols) != NULL || PeekCell(-1, 0) != NULL)
+    if (PeekCell(nRows, 0) != NULL || PeekCell(0, nCols) != NULL || PeekCell(-1, 0) != NULL)
         return ::testing::AssertionFailure() << "a cell outside the counts";
     POSITION pos = m_SelectedCellMap.GetStartPosition();
     while (pos != NULL)
@@ -40,6 +43,16 @@ CGridProbe::CGridProbe(int nRows, int nCols, int nFixedRows, int nFixedCols) : C
                                                  << " which is not a selected cell";
     }
     return ::testing::AssertionSuccess();
+}
+
+int CGridProbe::DefaultColumnWidth() const
+{
+    return m_pCols->GetDefaultSize();
+}
+
+int CGridProbe::ScrollLimit(int nBar) const
+{
+    return (nBar == SB_VERT ? m_pRows : m_pCols)->GetScrollMax();
 }
 
 bool CGridProbe::InSelectedSet(int nRow, int nCol) const
@@ -76,14 +89,6 @@ void CGridProbe::OnEditCell(int nRow, int nCol, UINT nChar)
         m_edits.push_back({nRow, nCol, (int)nChar});
     else
         CQGridCtrl::OnEditCell(nRow, nCol, nChar);
-}
-
-LRESULT CGridProbe::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_KEYDOWN ||
-        message == WM_NCLBUTTONDOWN)
-        m_received.push_back({(LPARAM)message, (LPARAM)wParam, lParam});
-    return CQGridCtrl::WindowProc(message, wParam, lParam);
 }
 
 // --- the window fixture ---------------------------------------------------------------------------

@@ -42,8 +42,8 @@ public:
     std::string SelectedCells() const;
 
     int Margin() const { return m_nMargin; }
-    int DefaultColumnWidth() const { return m_nDefCellWidth; }
-    int ScrollLimit(int nBar) const { return nBar == SB_VERT ? m_nVScrollMax : m_nHScrollMax; }
+    int DefaultColumnWidth() const;
+    int ScrollLimit(int nBar) const;
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     CQTitleTip& TitleTip() { return m_TitleTip; }
     UINT_PTR TimerId() const { return m_nTimerID; }
@@ -52,18 +52,14 @@ public:
     void SetSelectionStart(int nRow, int nCol) { m_SelectionStartCell = CQCellID(nRow, nCol); }
 
     // Hooks: CreateCell and EmptyCell calls are counted; with m_bRecordEdits OnEditCell is logged
-    // instead of starting an editor; mouse and key messages that reach the window are logged.
+    // instead of starting an editor.
     int m_nCreated = 0, m_nEmptied = 0;
     bool m_bRecordEdits = false;
-    std::vector<std::vector<int>> m_edits;       // row, col, character
-    std::vector<std::vector<LPARAM>> m_received; // message, wParam, lParam
+    std::vector<std::vector<int>> m_edits; // row, col, character
 
     CQGridCell* CreateCell(int nRow, int nCol) override;
     void EmptyCell(CQGridCell* cell, int nRow, int nCol) override;
     void OnEditCell(int nRow, int nCol, UINT nChar) override;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // A fixture with one parent window for the whole program (destroying a visible top-level window
