@@ -21,9 +21,6 @@ protected:
     void SetUp() override
     {
         GridTest::SetUp();
-        // away from where other test programs put their windows, and above them: the title-tip
-        // tests find the grid by its place on the screen
-        Parent()->SetWindowPos(&CWnd::wndTopMost, 860, 660, 0, 0, SWP_NOSIZE);
         MakeGrid(5, 4, 1, 1);
     }
     void MakeGrid(int nRows, int nCols, int nFixedRows, int nFixedCols)

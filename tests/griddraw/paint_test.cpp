@@ -63,14 +63,6 @@ TEST_F(GridDrawTest, BackgroundAreasAroundTheCells)
     EXPECT_TRUE(
         Pixels(*buf, {{60, 198, kTextBk}, {60, 199, kGridLine}, {20, 190, kFixedBk}, {200, 199, kBack}}));
     EXPECT_EQ(0, buf->CountColor(CRect(0, 100, 160, kCy), kBack));
-
-    // without fixed cells there are no fixed bands; lines start from the top
-    MakeGrid(3, 3, 0, 0);
-    buf = Draw();
-    EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kFixedBk));
-    EXPECT_TRUE(Pixels(
-        *buf,
-        {{0, 0, kTextBk}, {20, 10, kTextBk}, {39, 10, kGridLine}, {20, 19, kGridLine}, {130, 30, kBack}}));
 }
 
 // A selected cell is filled with the highlight colour, whatever its own colour, and its text takes

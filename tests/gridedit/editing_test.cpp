@@ -1,5 +1,5 @@
 // In-place editing: when an edit starts, which editor it gets, what the grid does with the record
-// its editor sends, the number filter, and editors that end every way without leaving a window.
+// its editor sends, and records that come from elsewhere.
 #include "edit.h"
 
 // A typed character opens a text editor showing that character; Return stores the typed text,
@@ -107,26 +107,4 @@ TEST_F(GridEditTest, StrayRecordsAreIgnored)
     EXPECT_EQ(L"r1c1", m_pGrid->GetItemText(1, 1));
     EXPECT_FALSE(m_pGrid->GetModified());
     child.DestroyWindow();
-}
-
-// The numeric editor filters characters as a number field does, from the first key on.
-TEST_F(GridEditTest, NumericEditorFiltersCharacters)
-{
-    m_pGrid->SetCellStyle(2, 2, 1);
-    m_pGrid->SetFocusCell(2, 2);
-    Press('X', L'x'); // refused: the old text stays selected
-    EXPECT_EQ(L"r2c2", Text(Editor()));
-    Type(L"5a.5e-3x.");
-    Press(VK_RETURN, L'\r');
-    EXPECT_EQ(L"5.5e-3", m_pGrid->GetItemText(2, 2));
-
-    m_pGrid->SetCellStyle(3, 2, 2);
-    m_pGrid->SetItemText(3, 2, L"");
-    m_pGrid->SetModified(FALSE);
-    m_pGrid->OnEditCell(3, 2, VK_LBUTTON);
-    Type(L"-4-");
-    EXPECT_EQ(L"-4", Text(Editor()));
-    Press(VK_ESCAPE, 27);
-    EXPECT_EQ(L"", m_pGrid->GetItemText(3, 2));
-    EXPECT_FALSE(m_pGrid->GetModified());
 }

@@ -1,6 +1,6 @@
-// Pixels and cells through a real grid window: origins, rectangles, the cell under a point and
-// invalidation, at the boundaries of cells, of the fixed band and of the client area, scrolled and
-// not. (Random shapes are compared with a plain walk in random_test.cpp.)
+// Pixels and cells through a real grid window: origins, rectangles and the cell under a point, at
+// the boundaries of cells, of the fixed band and of the client area, scrolled and not. (Random
+// shapes are compared with a plain walk in random_test.cpp.)
 #include "geo.h"
 
 namespace
@@ -101,18 +101,4 @@ TEST_F(GridWindow, PartlyScrolledOutCellsAreNotTheTopLeftOneAndHaveNoOrigin)
     EXPECT_EQ(2, m_pGrid->GetTopleftNonFixedCell().col);
     ASSERT_EQ(61, ScrollTo(SB_HORZ, 61));
     EXPECT_EQ(3, m_pGrid->GetTopleftNonFixedCell().col);
-}
-
-TEST_F(GridWindow, InvalidationCoversTheInclusiveEdges)
-{
-    ::ValidateRect(Grid(), NULL);
-    EXPECT_TRUE(m_pGrid->InvalidateCellRect(CQCellID(3, 2)));
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(110, 65, 170, 85)));
-    ::ValidateRect(Grid(), NULL);
-    EXPECT_FALSE(m_pGrid->InvalidateCellRect(CQCellID(15, 2))); // below the client area
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect()));
-    // a range is clipped to the visible non-fixed cells
-    EXPECT_TRUE(m_pGrid->InvalidateCellRect(CQCellRange(0, 0, 2, 8)));
-    EXPECT_TRUE(UpdateRegionIs(Grid(), CRect(50, 25, 400, 65))); // (50, 25, 410, 65) on the client
-    ::ValidateRect(Grid(), NULL);
 }

@@ -1,5 +1,4 @@
-// Selection and focus on a real grid window: the selected set after sequences of operations, the
-// focus notifications to the parent as the shape changes.
+// Selecting from the start cell by mouse mode on a real grid window.
 #include "geo.h"
 #include "grid/internal/QGridInput.h"
 
@@ -33,7 +32,6 @@ CellSet Block(int minRow, int minCol, int maxRow, int maxCol)
     return cells;
 }
 
-using Log = std::vector<std::vector<int>>;
 } // namespace
 
 TEST_F(GridWindow, SelectingFromTheStartCellByMouseMode)
@@ -73,37 +71,4 @@ TEST_F(GridWindow, SelectingFromTheStartCellByMouseMode)
     m_pGrid->SetMouseMode(MOUSE_SIZING_COL);
     m_pGrid->OnSelecting(CQCellID(9, 9));
     EXPECT_EQ(Block(2, 2, 5, 4), Selected(m_pGrid.get()));
-}
-
-TEST_F(GridWindow, ShapeChangesKeepTheSetsConsistent)
-{
-    m_pGrid->SetSelectedRange(15, 7, 19, 9);
-    EXPECT_EQ(15, m_pGrid->GetSelectedCount());
-    m_pGrid->SetRowCount(17); // dying cells leave the set
-    EXPECT_EQ(Block(15, 7, 16, 9), Selected(m_pGrid.get()));
-    m_pGrid->SetColumnCount(8);
-    EXPECT_EQ(Block(15, 7, 16, 7), Selected(m_pGrid.get()));
-    m_pGrid->SetFocusCell(16, 7);
-    Notes();
-    m_pGrid->InsertRow(L"new", 3); // resets the selection and the focus first
-    EXPECT_TRUE(Selected(m_pGrid.get()).empty());
-    EXPECT_EQ(Log({{GVN_SELCHANGING, 16, 7}}), Notes());
-
-    // shape changes lose the focus through SetFocusCell; deletion resets it first
-    m_pGrid->SetFocusCell(17, 2);
-    Notes();
-    m_pGrid->SetRowCount(17); // the focus row goes away
-    EXPECT_EQ(Log({{GVN_SELCHANGING, 17, 2}}), Notes());
-    EXPECT_EQ(CQCellID(-1, -1), m_pGrid->GetFocusCell());
-    m_pGrid->SetFocusCell(3, 3);
-    Notes();
-    EXPECT_TRUE(m_pGrid->DeleteRow(3));
-    EXPECT_EQ(Log({{GVN_SELCHANGING, 3, 3}}), Notes());
-    // count changes that keep the focus cell send nothing
-    m_pGrid->SetFocusCell(2, 2);
-    Notes();
-    m_pGrid->SetRowCount(20);
-    m_pGrid->SetColumnCount(3);
-    m_pGrid->SetFixedRowCount(2);
-    EXPECT_TRUE(Notes().empty());
 }

@@ -19,6 +19,7 @@ class CGridProbe : public CQGridCtrl
 public:
     CGridProbe(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
 
+    using CQGridCtrl::CellsOnDemand;
     using CQGridCtrl::GetCell;
     using CQGridCtrl::OnFixedRowClick;
     using CQGridCtrl::OnSelecting;
@@ -45,7 +46,6 @@ public:
     int DefaultColumnWidth() const;
     int ScrollLimit(int nBar) const;
     const LOGFONTW& FontDescription() const { return m_Logfont; }
-    CQTitleTip& TitleTip() { return m_TitleTip; }
     UINT_PTR TimerId() const { return m_nTimerID; }
     CQCellID ClickDownCell() const { return m_LeftClickDownCell; }
     int SortColumn() const { return m_SortColumn; }
