@@ -17,9 +17,9 @@ std::string Narrow(const CString& str)
 }
 
 // Moves the begin and end notifications the parent has received so far into the log.
-void TakeParentNotes(qtest::CRecordingWnd* pParent)
+void TakeParentNotes()
 {
-    for (const qtest::LoggedMsg& msg : pParent->Log())
+    for (const qtest::LoggedMsg& msg : GridTest::Parent()->Log())
         if (const NM_GRIDVIEW* pNM = msg.message == WM_NOTIFY ? msg.As<NM_GRIDVIEW>() : nullptr)
         {
             if ((int)pNM->hdr.code == GVN_BEGINLABELEDIT)
@@ -27,21 +27,13 @@ void TakeParentNotes(qtest::CRecordingWnd* pParent)
             else if ((int)pNM->hdr.code == GVN_ENDLABELEDIT)
                 g_log.push_back("end " + Cell(pNM->iRow, pNM->iColumn));
         }
-    pParent->Flush();
-}
-
-void SetCtrl(bool down)
-{
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
-    ::SetKeyboardState(keys);
+    GridTest::Parent()->Flush();
 }
 } // namespace
 
 void EditGrid::OnEndEditCell(int nRow, int nCol, CString str)
 {
-    TakeParentNotes(GridTest::Parent());
+    TakeParentNotes();
     g_log.push_back("store " + Cell(nRow, nCol) + " " + Narrow(str));
     CGridProbe::OnEndEditCell(nRow, nCol, str);
 }
@@ -51,7 +43,7 @@ LRESULT EditGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     const GV_DISPINFO* p = reinterpret_cast<const GV_DISPINFO*>(lParam);
     if (message == WM_NOTIFY && (int)p->hdr.code == GVN_ENDLABELEDIT && p->hdr.idFrom == IDC_INPLACE_CONTROL)
     {
-        TakeParentNotes(GridTest::Parent());
+        TakeParentNotes();
         m_recordFlags.push_back(p->nFlags);
         g_log.push_back("record " + Cell(p->iRow, p->iColumn) + " " + std::to_string(p->nLastKey) + " " +
                         Narrow(p->strText));
@@ -59,12 +51,9 @@ LRESULT EditGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CGridProbe::WindowProc(message, wParam, lParam);
 }
 
-// --- fixture ------------------------------------------------------------------------------------
-
 void GridEditTest::SetUp()
 {
     GridTest::SetUp();
-    SetCtrl(false);
     Make(8, 5, 1, 1, 20, 70, 400, 200, new EditGrid);
     for (int r = 0; r < 8; r++)
         for (int c = 1; c < 5; c++)
@@ -77,18 +66,8 @@ void GridEditTest::SetUp()
     TakeLog();
 }
 
-void GridEditTest::TearDown()
+void GridEditTest::Press(UINT vk, wchar_t ch)
 {
-    SetCtrl(false);
-    Parent()->SetFocus();
-    qtest::PumpMessages();
-    GridTest::TearDown();
-    g_log.clear();
-}
-
-void GridEditTest::Press(UINT vk, wchar_t ch, bool ctrl)
-{
-    SetCtrl(ctrl);
     const LPARAM lScan = (LPARAM)::MapVirtualKeyW(vk, 0) << 16;
     HWND hWnd = ::GetFocus();
     ::SendMessageW(hWnd, WM_KEYDOWN, vk, 1 | lScan);
@@ -97,7 +76,6 @@ void GridEditTest::Press(UINT vk, wchar_t ch, bool ctrl)
     qtest::PumpMessages();
     ::SendMessageW(::GetFocus(), WM_KEYUP, vk, 0xC0000001 | lScan);
     qtest::PumpMessages();
-    SetCtrl(false);
 }
 
 void GridEditTest::Type(const wchar_t* text)
@@ -112,11 +90,6 @@ void GridEditTest::Refocus()
     qtest::PumpMessages();
 }
 
-HWND GridEditTest::Editor() const
-{
-    return ::GetDlgItem(m_pGrid->GetSafeHwnd(), IDC_INPLACE_CONTROL);
-}
-
 std::wstring GridEditTest::Text(HWND hWnd)
 {
     wchar_t buf[512] = {0};
@@ -124,24 +97,9 @@ std::wstring GridEditTest::Text(HWND hWnd)
     return buf;
 }
 
-std::pair<int, int> GridEditTest::Sel(HWND hWnd)
-{
-    DWORD nStart = 0, nEnd = 0;
-    ::SendMessageW(hWnd, EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);
-    return {(int)nStart, (int)nEnd};
-}
-
-int GridEditTest::ChildCount() const
-{
-    int n = 0;
-    for (HWND h = ::GetWindow(m_pGrid->GetSafeHwnd(), GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
-        n++;
-    return n;
-}
-
 Log GridEditTest::TakeLog()
 {
-    TakeParentNotes(Parent());
+    TakeParentNotes();
     Log log;
     log.swap(g_log);
     return log;
@@ -156,13 +114,4 @@ Log GridEditTest::Ended(int r, int c, UINT key, const char* text, bool begun)
     log.push_back("store " + Cell(r, c) + " " + text);
     log.push_back("end " + Cell(r, c));
     return log;
-}
-
-CStringArray& GridEditTest::Items(std::initializer_list<const wchar_t*> list)
-{
-    static CStringArray items;
-    items.RemoveAll();
-    for (const wchar_t* p : list)
-        items.Add(p);
-    return items;
 }

@@ -55,28 +55,6 @@ TEST_F(GridWindow, SumsOriginsAndRectanglesWithInclusiveEdges)
                  m_pGrid->GetCellRangeRect(CQCellRange(1, 1, 20, 2), &rc));
 }
 
-TEST_F(GridWindow, PointsOnBoundariesBelongToTheRightAndLowerCell)
-{
-    const struct
-    {
-        int x, y;
-        BOOL bFixed;
-        int row, col;
-    } cases
-        [] =
-            {
-                {0, 0, TRUE, 0, 0},       {49, 24, TRUE, 0, 0},   {50, 25, TRUE, 1, 1},
-                {109, 44, TRUE, 1, 1},    {110, 45, TRUE, 2, 2},  {589, 404, TRUE, 19, 9},
-                {590, 405, TRUE, -1, -1},                         // past the client area; past the last cell
-                {-1, 30, TRUE, 1, -1},    {60, -1, TRUE, -1, 1},  // negative coordinates
-                {10, 10, FALSE, -1, -1},  {60, 10, FALSE, -1, 1}, // the fixed band without the fixed check
-                {49, 30, FALSE, 1, -1},   {50, 25, FALSE, 1, 1},
-            };
-    for (const auto& c : cases)
-        EXPECT_TRUE(IsCell(m_pGrid->GetCellFromPt(CPoint(c.x, c.y), c.bFixed), c.row, c.col))
-            << c.x << ", " << c.y << " fixed " << c.bFixed;
-}
-
 TEST_F(GridWindow, PartlyScrolledOutCellsAreNotTheTopLeftOneAndHaveNoOrigin)
 {
     ASSERT_EQ(30, ScrollTo(SB_HORZ, 30)); // half of column 1

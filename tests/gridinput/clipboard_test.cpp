@@ -1,6 +1,6 @@
 // Clipboard through the real clipboard: the exact bytes a copy leaves, pastes of tab-, comma- and
-// CR LF-separated text, pastes that reach past the grid's edge, cut with read-only cells, and
-// malformed or huge clipboard texts.
+// CR LF-separated text, pastes that reach past the grid's edge, and malformed or huge clipboard
+// texts.
 #include "input.h"
 
 #include <random>
@@ -46,7 +46,7 @@ void SetClipboardString(const char* text)
     SetClipboardBytes(std::string(text, strlen(text) + 1));
 }
 
-const UINT kCopy = 0xE122, kCut = 0xE123, kPaste = 0xE125;
+const UINT kCopy = 0xE122, kPaste = 0xE125;
 } // namespace
 
 TEST_F(GridInputTest, CopyGivesTabsSpacesForEmptySelectedCellsLineFeedsAndANul)
@@ -128,25 +128,6 @@ TEST_F(GridInputTest, PasteSplitsAtTabsCommasAndLineEndsAndTrims)
     EXPECT_EQ(CString(L"p"), m_pGrid->GetItemText(10, 5));
     EXPECT_EQ(CString(L"s"), m_pGrid->GetItemText(11, 5));
     EXPECT_EQ(0, m_pGrid->GetSelectedCount());
-}
-
-TEST_F(GridInputTest, CutEmptiesTheEditableSelectedCellsOnly)
-{
-    m_pGrid->SetItemText(1, 1, L"one");
-    m_pGrid->SetItemText(1, 2, L"two");
-    m_pGrid->SetItemText(2, 1, L"ro");
-    m_pGrid->SetItemState(1, 1, GV_STATE_SELECTED);
-    m_pGrid->SetItemState(1, 2, GV_STATE_SELECTED);
-    m_pGrid->SetItemState(2, 1, GV_STATE_SELECTED | GV_STATE_READONLY);
-    m_pGrid->SetFocusCell(1, 1);
-    Key('X', false, true);
-    EXPECT_EQ(std::string("one\ttwo\nro\t\0", 12), ClipboardText());
-    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(1, 1));
-    EXPECT_EQ(CString(L""), m_pGrid->GetItemText(1, 2));
-    EXPECT_EQ(CString(L"ro"), m_pGrid->GetItemText(2, 1));
-    EXPECT_TRUE(m_pGrid->GetItemState(2, 1) & GV_STATE_SELECTED);
-    EXPECT_EQ(1, m_pGrid->GetSelectedCount());
-    EXPECT_TRUE(m_pGrid->GetModified());
 }
 
 TEST_F(GridInputTest, MalformedAndHugeClipboardTextsPasteWithoutHarm)

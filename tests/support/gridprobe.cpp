@@ -116,7 +116,6 @@ void GridTest::TearDown()
     m_pGrid.reset();
     qtest::PumpMessages();
     Parent()->Flush();
-    m_kept.clear();
 }
 
 CGridProbe* GridTest::Make(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth,
@@ -136,39 +135,33 @@ CGridProbe* GridTest::Make(int nRows, int nCols, int nFixedRows, int nFixedCols,
     m_pGrid->ResetScrollBars();
     qtest::PumpMessages();
     Parent()->Flush();
-    m_kept.clear();
     return m_pGrid.get();
 }
 
-void GridTest::Drain()
+// the parent's log of one kind, which is emptied
+static std::vector<qtest::LoggedMsg> TakeLogged(UINT message)
 {
-    m_kept.insert(m_kept.end(), Parent()->Log().begin(), Parent()->Log().end());
-    Parent()->Flush();
+    std::vector<qtest::LoggedMsg> out;
+    for (const qtest::LoggedMsg& msg : GridTest::Parent()->Log())
+        if (msg.message == message)
+            out.push_back(msg);
+    GridTest::Parent()->Flush();
+    return out;
 }
 
 std::vector<std::vector<int>> GridTest::Notes()
 {
-    Drain();
     std::vector<std::vector<int>> out;
-    std::vector<qtest::LoggedMsg> rest;
-    for (const qtest::LoggedMsg& msg : m_kept)
-        if (const NM_GRIDVIEW* pNM = msg.message == WM_NOTIFY ? msg.As<NM_GRIDVIEW>() : nullptr)
+    for (const qtest::LoggedMsg& msg : TakeLogged(WM_NOTIFY))
+        if (const NM_GRIDVIEW* pNM = msg.As<NM_GRIDVIEW>())
             out.push_back({(int)pNM->hdr.code, pNM->iRow, pNM->iColumn});
-        else
-            rest.push_back(msg);
-    m_kept.swap(rest);
     return out;
 }
 
 std::vector<qtest::LoggedMsg> GridTest::Commands()
 {
     qtest::PumpMessages();
-    Drain();
-    std::vector<qtest::LoggedMsg> out, rest;
-    for (const qtest::LoggedMsg& msg : m_kept)
-        (msg.message == WM_COMMAND ? out : rest).push_back(msg);
-    m_kept.swap(rest);
-    return out;
+    return TakeLogged(WM_COMMAND);
 }
 
 CPoint GridTest::Mid(int nRow, int nCol) const
@@ -199,22 +192,4 @@ void GridTest::Key(UINT vk, bool bShift, bool bCtrl)
     SetModifiers(bShift, bCtrl);
     m_pGrid->SendMessage(WM_KEYDOWN, vk, 1);
     SetModifiers(false, false);
-}
-
-void PrintTo(const CString& str, std::ostream* os)
-{
-    *os << '"';
-    for (int i = 0; i < str.GetLength(); i++)
-    {
-        wchar_t ch = str[i];
-        if (ch >= 0x20 && ch < 0x7F)
-            *os << (char)ch;
-        else
-        {
-            char buf[16];
-            snprintf(buf, sizeof(buf), "\\u%04X", (unsigned)ch);
-            *os << buf;
-        }
-    }
-    *os << '"';
 }

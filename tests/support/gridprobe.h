@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,6 @@ public:
 
     using CQGridCtrl::CellsOnDemand;
     using CQGridCtrl::GetCell;
-    using CQGridCtrl::OnFixedRowClick;
     using CQGridCtrl::OnSelecting;
     using CQGridCtrl::ResetSelectedRange;
     using CQGridCtrl::SelectCells;
@@ -48,7 +46,6 @@ public:
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     UINT_PTR TimerId() const { return m_nTimerID; }
     CQCellID ClickDownCell() const { return m_LeftClickDownCell; }
-    int SortColumn() const { return m_SortColumn; }
     void SetSelectionStart(int nRow, int nCol) { m_SelectionStartCell = CQCellID(nRow, nCol); }
 
     // Hooks: CreateCell and EmptyCell calls are counted; with m_bRecordEdits OnEditCell is logged
@@ -76,9 +73,9 @@ protected:
     // and every column nWidth wide; the log is emptied. pGrid: a derived probe to use instead.
     CGridProbe* Make(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth, int cx,
                      int cy, CGridProbe* pGrid = nullptr, DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP);
-    // grid notifications since the last call, as {code, row, column}
+    // grid notifications in the parent's log, as {code, row, column}; the log is emptied
     std::vector<std::vector<int>> Notes();
-    // WM_COMMAND messages since the last call, pending messages dispatched first
+    // commands in the parent's log after pending messages are dispatched; the log is emptied
     std::vector<qtest::LoggedMsg> Commands();
     // the middle of a cell
     CPoint Mid(int nRow, int nCol) const;
@@ -88,11 +85,4 @@ protected:
     static void SetModifiers(bool bShift, bool bCtrl);
 
     std::unique_ptr<CGridProbe> m_pGrid;
-
-private:
-    void Drain(); // moves the parent's log to m_kept
-    std::vector<qtest::LoggedMsg> m_kept;
 };
-
-// Test output shows texts with their non-ASCII characters as \uXXXX.
-void PrintTo(const CString& str, std::ostream* os);
