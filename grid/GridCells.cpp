@@ -1,19 +1,12 @@
-// CQGridCtrl: the cell store and item access. A cell is two array look-ups away (row array, then
-// slot), so every single-property access takes constant time. Outside the grid the getters return
-// 0 (GetItemImage -1), the setters FALSE; none of them repaints.
+// CQGridCtrl: item access. Every property is one cell of the store away (GridStore.cpp: two array
+// look-ups), so every single-property access takes constant time; getters read without making a
+// cell, setters make it. Outside the grid the getters return 0 (GetItemImage -1), the setters
+// FALSE; none of them repaints. Also the grid's own CreateCell and EmptyCell.
 #include "grid/QGridCtrl.h"
 #include "grid/internal/QGridAxis.h"
-#include "grid/internal/QCompactRow.h"
 
 namespace
 {
-// What a cell reads as before it is made: a fresh cell. Text, format and font come from the row.
-const CQGridCell& UnmadeCell()
-{
-    static const CQGridCell s_cell;
-    return s_cell;
-}
-
 // One property of a cell, or the value outside the grid.
 template <class T> T Read(const CQGridCell* pCell, T CQGridCell::*pField, T outside)
 {
@@ -30,77 +23,14 @@ template <class T> BOOL Write(CQGridCell* pCell, T CQGridCell::*pField, const T&
 }
 } // namespace
 
-CQGridCell* CQGridCtrl::PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade) const
-{
-    if (ppUnmade)
-        *ppUnmade = NULL;
-    if (nRow < 0 || nRow >= m_pRows->GetCount() || nCol < 0 || nCol >= m_pCols->GetCount())
-        return NULL;
-    // An allocation failure in the middle of a shape change may leave rows without arrays.
-    if (nRow >= m_RowData.GetSize())
-        return NULL;
-    GRID_ROW* pRow = m_RowData[nRow];
-    if (pRow == NULL)
-        return NULL;
-    CQGridCell* pCell = nCol < pRow->GetSize() ? pRow->GetAt(nCol) : NULL;
-    // An empty slot, or no slots yet, may be a compact row's cell not made yet.
-    if (pCell == NULL && ppUnmade)
-    {
-        CQCompactRow* pCompact = CQCompactRow::From(pRow);
-        if (pCompact && pCompact->IsUnmade(nCol))
-            *ppUnmade = pCompact;
-    }
-    return pCell;
-}
-
-// A cell not made yet is made here, the first time anything asks for it; so this accessor is not
-// const, and every reading accessor goes through PeekCell or CellToRead instead.
-CQGridCell* CQGridCtrl::GetCell(int nRow, int nCol)
-{
-    CQCompactRow* pUnmade;
-    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
-    return pUnmade ? pUnmade->MakeCell(nCol) : pCell;
-}
-
-BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
-{
-    if (nRow < 0 || nRow >= m_pRows->GetCount() || nCol < 0 || nCol >= m_pCols->GetCount() ||
-        nRow >= m_RowData.GetSize())
-        return FALSE;
-    GRID_ROW* pRow = m_RowData[nRow];
-    if (pRow == NULL)
-        return FALSE;
-    // A cell still to be made is not made any more: the slot holds what the caller gives.
-    if (CQCompactRow* pCompact = CQCompactRow::From(pRow))
-        pCompact->Forget(nCol);
-    if (nCol >= pRow->GetSize())
-        return FALSE;
-    pRow->SetAt(nCol, pCell);
-    return TRUE;
-}
-
-const LOGFONTW* CQGridCtrl::CellFont(int nRow, int nCol) const
-{
-    CQCompactRow* pUnmade;
-    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
-    if (pUnmade)
-        return &pUnmade->Font();
-    return pCell ? &pCell->m_lfFont : NULL;
-}
-
 // A new cell copies the format of the cell above it, except in row 0 and column 0, and takes the
 // grid's font description.
 CQGridCell* CQGridCtrl::CreateCell(int nRow, int nCol)
 {
     CQGridCell* pCell = new CQGridCell;
-    if (nRow > 0 && nCol > 0 && nCol < m_pCols->GetCount())
-    {
-        CQCompactRow* pUnmade;
-        if (CQGridCell* pAbove = PeekCell(nRow - 1, nCol, &pUnmade))
-            pCell->m_nFormat = pAbove->m_nFormat;
-        else if (pUnmade)
-            pCell->m_nFormat = pUnmade->Format(nCol);
-    }
+    UINT nFormat;
+    if (nRow > 0 && nCol > 0 && nCol < m_pCols->GetCount() && CellFormat(nRow - 1, nCol, &nFormat))
+        pCell->m_nFormat = nFormat;
     memcpy(&pCell->m_lfFont, &m_Logfont, sizeof(LOGFONTW));
     return pCell;
 }
@@ -119,10 +49,7 @@ BOOL CQGridCtrl::GetItem(GV_ITEM* pItem)
 {
     if (pItem == NULL)
         return FALSE;
-    CQCompactRow* pUnmade;
-    const CQGridCell* pCell = PeekCell(pItem->row, pItem->col, &pUnmade);
-    if (pUnmade)
-        pCell = &UnmadeCell();
+    const CQGridCell* pCell = CellToRead(pItem->row, pItem->col);
     if (pCell == NULL)
         return FALSE;
 
@@ -136,13 +63,13 @@ BOOL CQGridCtrl::GetItem(GV_ITEM* pItem)
     if (pItem->mask & GV_MASK_STATE)
         pItem->state = pCell->m_nState;
     if (pItem->mask & GV_MASK_FORMAT)
-        pItem->format = pUnmade ? pUnmade->Format(pItem->col) : pCell->m_nFormat;
+        CellFormat(pItem->row, pItem->col, &pItem->format);
     if (pItem->mask & GV_MASK_BKCOLOUR)
         pItem->bkColour = pCell->m_crBkClr;
     if (pItem->mask & GV_MASK_FGCOLOUR)
         pItem->fgColour = pCell->m_crFgClr;
     if (pItem->mask & GV_MASK_FONT)
-        memcpy(&pItem->font, pUnmade ? &pUnmade->Font() : &pCell->m_lfFont, sizeof(LOGFONTW));
+        memcpy(&pItem->font, CellFont(pItem->row, pItem->col), sizeof(LOGFONTW));
     return TRUE;
 }
 
@@ -177,31 +104,14 @@ BOOL CQGridCtrl::SetItem(const GV_ITEM* pItem)
 // --- single properties --------------------------------------------------------------------------
 // Getters read a cell not made yet without making it; setters make it.
 
-const CQGridCell* CQGridCtrl::CellToRead(int nRow, int nCol) const
-{
-    CQCompactRow* pUnmade;
-    const CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
-    return pUnmade ? &UnmadeCell() : pCell;
-}
-
 CString CQGridCtrl::GetItemText(int nRow, int nCol) const
 {
-    CQCompactRow* pUnmade;
-    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
-    if (pUnmade)
-        return pUnmade->Text(nCol);
-    return pCell ? pCell->m_strText : CString();
+    return CellText(nRow, nCol);
 }
 
 BOOL CQGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR str)
 {
-    if (SetUnmadeText(nRow, nCol, str))
-        return TRUE;
-    CQGridCell* pCell = GetCell(nRow, nCol);
-    if (pCell == NULL)
-        return FALSE;
-    pCell->m_strText = str;
-    return TRUE;
+    return SetCellText(nRow, nCol, str);
 }
 
 BOOL CQGridCtrl::SetItemData(int nRow, int nCol, LPARAM lParam)
@@ -256,11 +166,9 @@ BOOL CQGridCtrl::SetItemFormat(int nRow, int nCol, UINT nFormat)
 
 UINT CQGridCtrl::GetItemFormat(int nRow, int nCol) const
 {
-    CQCompactRow* pUnmade;
-    CQGridCell* pCell = PeekCell(nRow, nCol, &pUnmade);
-    if (pUnmade)
-        return pUnmade->Format(nCol);
-    return Read(pCell, &CQGridCell::m_nFormat, 0u);
+    UINT nFormat = 0;
+    CellFormat(nRow, nCol, &nFormat);
+    return nFormat;
 }
 
 BOOL CQGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)

@@ -1,10 +1,9 @@
 // CQGridCtrl: the shape of the grid. Row and column counts, fixed counts, insertion, deletion and
-// sizes. Cells are made only by CreateCell (or, in a grid that keeps rows compact, when first asked
-// for) and disposed of only through EmptyCell; none of these operations sends a notification of its
-// own. Counts, fixed counts and sizes belong to the axes (m_pRows, m_pCols); the row arrays to the
-// cell store.
+// sizes, and what they do to the focus cell and the scroll bars. Counts, fixed counts and sizes
+// belong to the axes (m_pRows, m_pCols); the cells and row arrays to the cell store
+// (GridStore.cpp), which makes cells through CreateCell and disposes of them through EmptyCell.
+// None of these operations sends a notification of its own.
 #include "grid/QGridCtrl.h"
-#include "grid/internal/QCompactRow.h"
 #include "grid/internal/QGridAxis.h"
 
 int CQGridCtrl::GetRowCount() const
@@ -39,42 +38,9 @@ BOOL CQGridCtrl::SetRowCount(int nRows)
 
     int nOldRows = m_pRows->GetCount();
     if (nRows < nOldRows)
-    {
-        for (int row = nRows; row < nOldRows; row++)
-        {
-            for (int col = 0; col < m_pCols->GetCount(); col++)
-            {
-                CQGridCell* pCell = PeekCell(row, col); // a cell not made yet needs no emptying
-                if (pCell)
-                {
-                    EmptyCell(pCell, row, col);
-                    delete pCell;
-                }
-            }
-            if (row < m_RowData.GetSize())
-            {
-                delete m_RowData[row];
-                m_RowData[row] = NULL;
-            }
-        }
-    }
-
+        StoreDropRows(nRows);
     m_pRows->SetCount(nRows); // new rows get the default height
-    m_RowData.SetSize(nRows);
-
-    for (int row = nOldRows; row < nRows; row++)
-    {
-        if (CQCompactRow* pCompact = MakeCompactRow(row, NULL, 0, false))
-        {
-            m_RowData[row] = pCompact;
-            continue;
-        }
-        GRID_ROW* pRow = new GRID_ROW;
-        m_RowData[row] = pRow;
-        pRow->SetSize(m_pCols->GetCount());
-        for (int col = 0; col < m_pCols->GetCount(); col++)
-            pRow->SetAt(col, CreateCell(row, col));
-    }
+    StoreAddRows(nOldRows);
 
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
     {
@@ -91,45 +57,10 @@ BOOL CQGridCtrl::SetColumnCount(int nCols)
     if (nCols < 0)
         return FALSE;
 
-    MakeUnmadeCells();
     if (m_idCurrentCell.col >= nCols)
         SetFocusCell(-1, -1);
-
     int nOldCols = m_pCols->GetCount();
-    if (nCols < nOldCols)
-    {
-        for (int row = 0; row < m_pRows->GetCount(); row++)
-        {
-            for (int col = nCols; col < nOldCols; col++)
-            {
-                CQGridCell* pCell = GetCell(row, col);
-                if (pCell)
-                {
-                    EmptyCell(pCell, row, col);
-                    delete pCell;
-                }
-            }
-        }
-    }
-
-    // The count changes first, so that new cells in column > 0 inherit the format from above.
-    m_pCols->SetCount(nCols); // new columns get the default width
-    for (int row = 0; row < m_pRows->GetCount(); row++)
-    {
-        if (GRID_ROW* pRow = m_RowData[row])
-            pRow->SetSize(nCols);
-    }
-    if (nCols > nOldCols)
-    {
-        for (int row = 0; row < m_pRows->GetCount(); row++)
-        {
-            GRID_ROW* pRow = m_RowData[row];
-            if (pRow == NULL)
-                continue;
-            for (int col = nOldCols; col < nCols; col++)
-                pRow->SetAt(col, CreateCell(row, col));
-        }
-    }
+    StoreSetColumnCount(nCols);
 
     if (::IsWindow(m_hWnd) && m_bAllowDraw)
     {
@@ -178,32 +109,34 @@ int CQGridCtrl::InsertRow(LPCTSTR strHeading, int nRow)
     if (m_pCols->GetCount() < 1)
         SetColumnCount(1);
 
-    // A grid that makes its cells its own way keeps the new row compact, with the heading.
-    const bool bAppend = nRow < 0;
-    if (bAppend)
+    if (nRow < 0)
         nRow = m_pRows->GetCount();
-    CQCompactRow* pCompact = MakeCompactRow(nRow, &strHeading, 1, false);
-    if (bAppend)
-        m_RowData.Add(pCompact ? pCompact : new GRID_ROW);
-    else
-        m_RowData.InsertAt(nRow, pCompact ? pCompact : new GRID_ROW);
-    m_pRows->Insert(nRow, 0);
-
-    if (pCompact == NULL)
-    {
-        GRID_ROW* pRow = m_RowData[nRow];
-        if (pRow == NULL)
-            return -1;
-        pRow->SetSize(m_pCols->GetCount());
-        for (int col = 0; col < m_pCols->GetCount(); col++)
-            pRow->SetAt(col, CreateCell(nRow, col));
-        SetItemText(nRow, 0, strHeading);
-    }
+    StoreInsertRow(nRow, &strHeading, 1, false);
     m_pRows->SetSize(nRow, GetTextExtent(strHeading, TRUE).cy);
 
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
         m_idCurrentCell.row++;
 
+    ScrollBarsGrew();
+    return nRow;
+}
+
+// Appends a row as InsertRow(texts[0], -1) followed by SetItemText(row, col, texts[col]) for the
+// other texts up to the column count would, for files read in bulk. With nothing selected and no
+// focus cell, resetting the selection would change nothing, and is not done row by row.
+int CQGridCtrl::InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts)
+{
+    if (ppszTexts == NULL || nTexts < 1)
+        return -1;
+    if (!m_SelectedCellMap.IsEmpty() || !m_PrevSelectedCellMap.IsEmpty() || m_idCurrentCell.row != -1 ||
+        m_idCurrentCell.col != -1)
+        ResetSelectedRange();
+    if (m_pCols->GetCount() < 1)
+        SetColumnCount(1);
+
+    const int nRow = m_pRows->GetCount();
+    StoreInsertRow(nRow, ppszTexts, nTexts, true);
+    m_pRows->SetSize(nRow, GetTextExtent(ppszTexts[0], TRUE).cy);
     ScrollBarsGrew();
     return nRow;
 }
@@ -216,31 +149,10 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
     ResetSelectedRange();
     if (m_pRows->GetCount() < 1)
         SetRowCount(1);
-    MakeUnmadeCells(); // the new column's slots go beside made cells only
-
-    // The new cells are made before the count grows.
     if (nColumn < 0)
-    {
         nColumn = m_pCols->GetCount();
-        for (int row = 0; row < m_pRows->GetCount(); row++)
-        {
-            GRID_ROW* pRow = m_RowData[row];
-            if (pRow == NULL)
-                return -1;
-            pRow->Add(CreateCell(row, nColumn));
-        }
-    }
-    else
-    {
-        for (int row = 0; row < m_pRows->GetCount(); row++)
-        {
-            GRID_ROW* pRow = m_RowData[row];
-            if (pRow == NULL)
-                return -1;
-            pRow->InsertAt(nColumn, CreateCell(row, nColumn));
-        }
-    }
-    m_pCols->Insert(nColumn, 0);
+    if (!StoreInsertColumn(nColumn))
+        return -1;
 
     SetItemText(0, nColumn, strHeading);
     for (int row = 0; row < m_pRows->GetCount(); row++)
@@ -256,26 +168,11 @@ int CQGridCtrl::InsertColumn(LPCTSTR strHeading, UINT nFormat, int nColumn)
 
 BOOL CQGridCtrl::DeleteRow(int nRow)
 {
-    if (nRow < 0 || nRow >= m_pRows->GetCount() || nRow >= m_RowData.GetSize())
+    if (nRow < 0 || nRow >= m_pRows->GetCount())
         return FALSE;
-    GRID_ROW* pRow = m_RowData[nRow];
-    if (pRow == NULL)
-        return FALSE;
-
     ResetSelectedRange();
-
-    for (int col = 0; col < pRow->GetSize(); col++)
-    {
-        CQGridCell* pCell = pRow->GetAt(col);
-        if (pCell)
-        {
-            EmptyCell(pCell, nRow, col);
-            delete pCell;
-        }
-    }
-    delete pRow;
-    m_RowData.RemoveAt(nRow);
-    m_pRows->Remove(nRow); // a fixed row lowers the fixed count
+    if (!StoreDeleteRow(nRow))
+        return FALSE;
 
     if (nRow == m_idCurrentCell.row)
         m_idCurrentCell.row = m_idCurrentCell.col = -1;
@@ -291,23 +188,9 @@ BOOL CQGridCtrl::DeleteColumn(int nColumn)
     if (nColumn < 0 || nColumn >= m_pCols->GetCount())
         return FALSE;
 
-    MakeUnmadeCells();
     ResetSelectedRange();
-
-    for (int row = 0; row < m_pRows->GetCount(); row++)
-    {
-        GRID_ROW* pRow = m_RowData[row];
-        if (pRow == NULL)
-            return FALSE;
-        CQGridCell* pCell = GetCell(row, nColumn);
-        if (pCell)
-        {
-            EmptyCell(pCell, row, nColumn);
-            delete pCell;
-        }
-        pRow->RemoveAt(nColumn);
-    }
-    m_pCols->Remove(nColumn); // a fixed column lowers the fixed count
+    if (!StoreDeleteColumn(nColumn))
+        return FALSE;
 
     if (nColumn == m_idCurrentCell.col)
         m_idCurrentCell.row = m_idCurrentCell.col = -1;
@@ -322,27 +205,8 @@ BOOL CQGridCtrl::DeleteAllItems()
 {
     ResetSelectedRange();
 
-    for (int row = 0; row < m_RowData.GetSize(); row++)
-    {
-        GRID_ROW* pRow = m_RowData[row];
-        if (pRow == NULL)
-            continue;
-        for (int col = 0; col < pRow->GetSize(); col++)
-        {
-            CQGridCell* pCell = pRow->GetAt(col);
-            if (pCell)
-            {
-                EmptyCell(pCell, row, col);
-                delete pCell;
-            }
-        }
-        delete pRow;
-    }
-    m_RowData.RemoveAll();
-
+    StoreClear();
     m_idCurrentCell.row = m_idCurrentCell.col = -1;
-    m_pRows->SetCount(0); // and the fixed counts
-    m_pCols->SetCount(0);
 
     ResetScrollBars();
     return TRUE;

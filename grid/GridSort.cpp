@@ -102,20 +102,6 @@ bool SortKeyedRows(int low, int high, std::vector<Key>& keys, bool bAscending, C
 
 } // namespace
 
-// Exchanges two rows: their row arrays (every cell, fixed columns included) and their heights.
-void CQGridCtrl::SwapRows(int nRow1, int nRow2)
-{
-    if (nRow1 == nRow2 || nRow1 < 0 || nRow2 < 0 || nRow1 >= m_pRows->GetCount() ||
-        nRow2 >= m_pRows->GetCount() || nRow1 >= m_RowData.GetSize() || nRow2 >= m_RowData.GetSize())
-        return;
-
-    GRID_ROW* pRow = m_RowData[nRow1];
-    m_RowData[nRow1] = m_RowData[nRow2];
-    m_RowData[nRow2] = pRow;
-
-    m_pRows->Swap(nRow1, nRow2);
-}
-
 // --- by text ------------------------------------------------------------------------------------
 
 BOOL CQGridCtrl::SortTextItems(int nCol, BOOL bAscending)

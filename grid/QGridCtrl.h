@@ -368,20 +368,34 @@ protected:
     BOOL SortItems(PFNLVCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM data, int low, int high);
     void SwapRows(int nRow1, int nRow2); // row arrays and heights; nothing outside the grid
 
-    // In a grid whose cells may be made on demand, new rows keep their cells' texts and make a cell
-    // only when it is asked for (GridCompactRows.cpp); writing the text of a cell not made yet
-    // rewrites the row's texts. PeekCell gives the slot as it is: a cell not
-    // made yet gives NULL and its compact row in *ppUnmade. CellFont reads a cell's font without
-    // making the cell.
-    int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts); // InsertRow(texts[0]) + SetItemText
-    CQCompactRow* MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared);
-    BOOL SetUnmadeText(int nRow, int nCol, LPCTSTR psz);
-    CQGridCell* PeekCell(int nRow, int nCol, CQCompactRow** ppUnmade = NULL) const; // never makes one
+    // The cell store (GridStore.cpp): the only part that knows how rows keep their cells. Reading
+    // never makes a cell: PeekCell gives a made cell or NULL, CellToRead what the cell reads as
+    // (a fresh cell for one not made yet), CellText, CellFormat (FALSE when there is no cell) and
+    // CellFont one property. The Store... functions change the row arrays in step with the axes.
+    CQGridCell* PeekCell(int nRow, int nCol) const;
+    const CQGridCell* CellToRead(int nRow, int nCol) const;
+    CString CellText(int nRow, int nCol) const;
+    BOOL CellFormat(int nRow, int nCol, UINT* pFormat) const;
     const LOGFONTW* CellFont(int nRow, int nCol) const;
-    bool CellsOnDemand() const;
-    const CQGridCell* CellToRead(int nRow, int nCol) const; // a fresh cell for one not made yet
-    void MakeUnmadeCells();                                 // before the columns change
+    BOOL SetCellText(int nRow, int nCol, LPCTSTR psz);
+    int InsertLoadedRow(LPCTSTR* ppszTexts, int nTexts); // InsertRow(texts[0]) + SetItemText
+    void StoreInsertRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bBulk);
+    void StoreDropRows(int nFrom);
+    void StoreAddRows(int nFrom);
+    BOOL StoreDeleteRow(int nRow);
+    void StoreClear();
+    void StoreSetColumnCount(int nCols);
+    BOOL StoreInsertColumn(int nCol);
+    BOOL StoreDeleteColumn(int nCol);
 
+private:
+    CQGridCell* Slot(int nRow, int nCol, CQCompactRow** ppUnmade) const;
+    CQCompactRow* MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared);
+    void MakeUnmadeCells();
+    bool CellsOnDemand() const;
+    void DisposeCell(CQGridCell* pCell, int nRow, int nCol);
+
+protected:
     bool ScrollLimits(UINT& nVPage, UINT& nHPage); // limits and pages of the bars
     void ScrollBarsGrew();                         // rows or columns added: the bars follow
     static UINT GetMouseScrollLines();             // rows per wheel notch from the desktop settings

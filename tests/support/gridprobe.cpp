@@ -25,11 +25,10 @@ CGridProbe::CGridProbe(int nRows, int nCols, int nFixedRows, int nFixedCols) : C
     for (int row = 0; row < nRows; row++)
         for (int col = 0; col < nCols; col++)
         {
-            CQCompactRow* pUnmade = NULL;
-            if (PeekCell(row, col, &pUnmade) == NULL && pUnmade == NULL)
+            if (CellToRead(row, col) == NULL)
                 return ::testing::AssertionFailure() << "no cell at " << row << ", " << col;
         }
-    if (PeekCell(nRows, 0) != NULL || PeekCell(0, nCols) != NULL || PeekCell(-1, 0) != NULL)
+    if (CellToRead(nRows, 0) != NULL || CellToRead(0, nCols) != NULL || CellToRead(-1, 0) != NULL)
         return ::testing::AssertionFailure() << "a cell outside the counts";
     POSITION pos = m_SelectedCellMap.GetStartPosition();
     while (pos != NULL)

@@ -18,7 +18,6 @@ class CGridProbe : public CQGridCtrl
 public:
     CGridProbe(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
 
-    using CQGridCtrl::CellsOnDemand;
     using CQGridCtrl::GetCell;
     using CQGridCtrl::OnSelecting;
     using CQGridCtrl::ResetSelectedRange;
@@ -40,6 +39,7 @@ public:
     // "r,c r,c ..." of the cells whose state is selected, in row order
     std::string SelectedCells() const;
 
+    bool CellsOnDemand() const { return m_bCellsOnDemand; } // as set by SetCellsOnDemand
     int Margin() const { return m_nMargin; }
     int DefaultColumnWidth() const;
     int ScrollLimit(int nBar) const;
