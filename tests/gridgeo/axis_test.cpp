@@ -92,32 +92,6 @@ TEST(GridAxis, SumsAndSearchesOfATable)
     EXPECT_EQ(4, axis.FirstSumAtLeast(0, 4, 1));
 }
 
-// Spreading a difference: each entry gets diff / n and the first |diff| mod n one more.
-TEST(GridAxis, SpreadGivesTheFirstEntriesTheRemainder)
-{
-    struct Case
-    {
-        std::vector<int> sizes;
-        long long diff;
-        std::vector<int> expected;
-    } cases[] = {
-        {{10, 10, 10}, 5, {12, 12, 11}},
-        {{10, 10, 10}, -5, {8, 8, 9}},
-        {{1, 1}, -5, {-2, -1}},
-        {{4}, 0, {4}},
-    };
-    for (const Case& c : cases)
-    {
-        CQGridAxis axis;
-        for (int v : c.sizes)
-            axis.Insert(axis.GetCount(), v);
-        axis.Spread(c.diff);
-        for (size_t i = 0; i < c.expected.size(); i++)
-            EXPECT_EQ(c.expected[i], axis.GetSize((int)i)) << c.diff << " entry " << i;
-        EXPECT_EQ(PlainSum(c.expected, (int)c.expected.size()), axis.Total());
-    }
-}
-
 TEST(GridAxis, RandomChangesAgreeWithPlainWalks)
 {
     std::mt19937 rng(11);
