@@ -2,6 +2,8 @@
 // answers for files, folders and missing paths, and the folder-browsing dialog.
 #include "shelltest.h"
 
+#include <shlwapi.h>
+
 using namespace shelltest;
 
 // Parts as _wsplitpath gives them (drive, directory, title, extension); a part too long for its
@@ -113,14 +115,42 @@ TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
 namespace
 {
 
-// Answers the folder-browsing dialog when it shows: notes whether it shows a text, then presses
-// a button.
+// Answers the folder-browsing dialog when it shows: waits until the dialog's tree has selected the
+// folder expected (the dialog selects it some time after it shows), notes whether the dialog shows
+// a text, then presses a button. The button is sent, not posted, so that nothing can change the
+// selection between the check and the press. After kMaxTicks it presses whatever is selected.
 struct BrowseAnswer
 {
     int nButton;
     LPCWSTR lpszText;
-    int nSeen, nShown;
+    LPCWSTR lpszParent, lpszSelect; // texts of the item to wait for and of its parent; NULL: none
+    int nSeen, nShown, nTicks;
 } g_answer;
+
+const int kTickMs = 20, kMaxTicks = 250;
+
+CString TreeItemText(HWND hTree, HTREEITEM hItem)
+{
+    wchar_t szText[MAX_PATH] = L"";
+    TVITEMW item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = hItem;
+    item.pszText = szText;
+    item.cchTextMax = MAX_PATH;
+    if (hItem == NULL || !::SendMessageW(hTree, TVM_GETITEMW, 0, (LPARAM)&item))
+        return L"";
+    return szText;
+}
+
+bool SelectionSettled(HWND hDlg)
+{
+    if (g_answer.lpszSelect == NULL)
+        return true;
+    HWND hTree = ::FindWindowExW(hDlg, NULL, WC_TREEVIEWW, NULL);
+    HTREEITEM hItem = TreeView_GetSelection(hTree);
+    return hItem != NULL && TreeItemText(hTree, hItem) == g_answer.lpszSelect &&
+           TreeItemText(hTree, TreeView_GetParent(hTree, hItem)) == g_answer.lpszParent;
+}
 
 void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -128,16 +158,41 @@ void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
     while (g_answer.nSeen == 0 && (hDlg = ::FindWindowExW(NULL, hDlg, L"#32770", NULL)) != NULL)
         if (::GetWindowThreadProcessId(hDlg, NULL) == ::GetCurrentThreadId() && ::IsWindowVisible(hDlg))
         {
+            if (!SelectionSettled(hDlg) && ++g_answer.nTicks < kMaxTicks)
+                return;
             g_answer.nSeen++;
             g_answer.nShown += ::FindWindowExW(hDlg, NULL, NULL, g_answer.lpszText) != NULL;
-            ::PostMessageW(hDlg, WM_COMMAND, g_answer.nButton, 0);
+            ::SendMessageW(hDlg, WM_COMMAND, g_answer.nButton, 0);
         }
 }
 
-BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText)
+// Reads every folder from a path up to its drive's root once. The identifier lists of this shell
+// carry a folder's last-access time, and the dialog finds the folder to select by comparing its
+// own lists byte by byte with the ones it parses: a folder changed since it was last read gets a
+// new access time when the parse reads it, and the dialog then finds no match and selects nothing.
+// Read once after the change, a folder keeps its access time while the dialog runs.
+void ReadFoldersUpTo(CString strPath)
 {
-    g_answer = {nButton, lpszText, 0, 0};
-    UINT_PTR nTimer = ::SetTimer(NULL, 0, 200, AnswerBrowseTimer);
+    while (strPath.GetLength() > 3)
+    {
+        WIN32_FIND_DATAW fd;
+        HANDLE h = ::FindFirstFileW(strPath + L"\\*", &fd);
+        if (h != INVALID_HANDLE_VALUE)
+        {
+            while (::FindNextFileW(h, &fd))
+            {
+            }
+            ::FindClose(h);
+        }
+        strPath = strPath.Left(strPath.ReverseFind(L'\\'));
+    }
+}
+
+BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText, LPCWSTR lpszParent = NULL,
+            LPCWSTR lpszSelect = NULL)
+{
+    g_answer = {nButton, lpszText, lpszParent, lpszSelect, 0, 0, 0};
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, kTickMs, AnswerBrowseTimer);
     BOOL bResult = info.BrowseForFolder(NULL);
     ::KillTimer(NULL, nTimer);
     return bResult;
@@ -153,7 +208,9 @@ TEST(SHFileInfo, BrowseForFolder)
     ASSERT_TRUE(tree.MakeFolder(L"chosen"));
     CQSHFileInfo accepted, cancelled;
     accepted.m_strSelect = tree.Path(L"chosen");
-    EXPECT_TRUE(Browse(accepted, IDOK, L"Open"));
+    ReadFoldersUpTo(accepted.m_strSelect);
+    EXPECT_TRUE(Browse(accepted, IDOK, L"Open", ::PathFindFileNameW(tree.Root()), L"chosen"));
+    EXPECT_LT(g_answer.nTicks, kMaxTicks) << "the dialog never selected the folder";
     EXPECT_STREQ((LPCWSTR)tree.Path(L"chosen"), accepted.m_strFolder);
     EXPECT_EQ(1, g_answer.nShown);
     cancelled.m_strTitle = L"Pick the drawings folder";
