@@ -128,9 +128,19 @@ bool CQShellItemKinds::NamesByType()
     return m_nNamesByType == 1;
 }
 
+bool CQShellItemKinds::AsciiFileName() const
+{
+    // The find data the shell gives back may carry the name through an 8-bit code page, which turns
+    // other characters into question marks: only names in plain ASCII are taken from it.
+    for (const wchar_t* p = m_wfd.cFileName; *p != 0; p++)
+        if (*p < 0x20 || *p > 0x7E || *p == L'?')
+            return false;
+    return true;
+}
+
 bool CQShellItemKinds::FindName(LPWSTR lpszName)
 {
-    if (!m_bNamedByKind)
+    if (!m_bNamedByKind || !AsciiFileName())
         return false;
     const TypeFacts& facts = m_types[m_strType];
     if (!facts.bNamed || facts.naming == NAMING_ASK || !NamesByType())
@@ -147,7 +157,7 @@ bool CQShellItemKinds::FindName(LPWSTR lpszName)
 
 void CQShellItemKinds::NoteName(LPCWSTR lpszName)
 {
-    if (!m_bNamedByKind)
+    if (!m_bNamedByKind || !AsciiFileName())
         return;
     TypeFacts& facts = m_types[m_strType];
     if (facts.bNamed)

@@ -32,9 +32,9 @@ public:
     // false when that is not known (ask the shell, then NoteName).
     bool FindName(LPWSTR lpszName);
     void NoteName(LPCWSTR lpszName);
-    // The item's file name and whether it is a directory, from what Read found on disk; NULL and
-    // false when Read found nothing.
-    LPCWSTR FileName() const { return m_bRead ? m_wfd.cFileName : NULL; }
+    // The item's file name (when it is plain ASCII) and whether it is a directory, from what Read
+    // found on disk; NULL and false when Read found nothing.
+    LPCWSTR FileName() const { return m_bRead && AsciiFileName() ? m_wfd.cFileName : NULL; }
     bool IsDirectory() const { return m_bRead && (m_wfd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
     // Whether the files of a type (an extension with its dot, lower case) each show an icon of
@@ -56,6 +56,8 @@ private:
     };
 
     bool NamesByType();
+    // Whether the current item's file name in m_wfd is plain ASCII, and so exactly its name.
+    bool AsciiFileName() const;
 
     LPCITEMIDLIST m_lpifq;
     int m_nNamesByType;  // -1 not yet known; 0 or 1

@@ -1,13 +1,12 @@
-// CQSHFileInfo: the parts of paths, existence, the size and time texts of real files, the shell's
-// answers for files, folders and missing paths, and the folder-browsing dialog.
+// CQSHFileInfo: the parts of paths, existence, the size and time texts of real
+// files, the shell's answers for files, folders and missing paths, and the
+// folder-browsing dialog.
 #include "shelltest.h"
-
-#include <shlwapi.h>
 
 using namespace shelltest;
 
-// Parts as _wsplitpath gives them (drive, directory, title, extension); a part too long for its
-// field leaves all four empty.
+// Parts as _wsplitpath gives them (drive, directory, title, extension); a part
+// too long for its field leaves all four empty.
 TEST(SHFileInfo, SplitsPathsIntoParts)
 {
     const std::vector<CString> cases[] = {
@@ -31,8 +30,9 @@ TEST(SHFileInfo, SplitsPathsIntoParts)
     }
 }
 
-// Existence of files, folders, drive roots (no look at the disk: Q: does not exist), missing and
-// over-long paths; a longer path with a trailing backslash is looked up as it is.
+// Existence of files, folders, drive roots (no look at the disk: Q: does not
+// exist), missing and over-long paths; a longer path with a trailing backslash
+// is looked up as it is.
 TEST(SHFileInfo, ExistenceOfPaths)
 {
     CTempFolder tree;
@@ -57,8 +57,8 @@ TEST(SHFileInfo, ExistenceOfPaths)
         EXPECT_EQ(c.second, CQSHFileInfo(c.first).Exist()) << Narrow(c.first.Left(80));
 }
 
-// Sizes and last-write times of real files through a finder, as the texts the user reads; none
-// without a finder.
+// Sizes and last-write times of real files through a finder, as the texts the
+// user reads; none without a finder.
 TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
 {
     CTempFolder tree;
@@ -87,8 +87,9 @@ TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
     EXPECT_STREQ(L"", byPath.GetFileSize() + byPath.GetLastWriteTime());
 }
 
-// The shell's display name, type and icon: real for files and folders, empty (index 0) for
-// missing and over-long paths; the system image lists, small and large.
+// The shell's display name, type and icon: real for files and folders, empty
+// (index 0) for missing and over-long paths; the system image lists, small and
+// large.
 TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
 {
     CTempFolder tree;
@@ -108,49 +109,27 @@ TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
     CQSHFileInfo().GetSystemImageList(&small, &large);
     int cxSmall = 0, cySmall = 0, cxLarge = 0, cyLarge = 0;
     ASSERT_TRUE(ImageList_GetIconSize(small.Detach(), &cxSmall, &cySmall) &&
-                ImageList_GetIconSize(large.Detach(), &cxLarge, &cyLarge)); // the lists are the system's
+                ImageList_GetIconSize(large.Detach(), &cxLarge,
+                                      &cyLarge)); // the lists are the system's
     EXPECT_LT(cxSmall, cxLarge);
 }
 
 namespace
 {
 
-// Answers the folder-browsing dialog when it shows: waits until the dialog's tree has selected the
-// folder expected (the dialog selects it some time after it shows), notes whether the dialog shows
-// a text, then presses a button. The button is sent, not posted, so that nothing can change the
-// selection between the check and the press. After kMaxTicks it presses whatever is selected.
+// Answers the folder-browsing dialog when it shows and its tree has selected
+// the item expected (the dialog selects it some time after it shows; after
+// kMaxTicks it answers anyway): notes whether the dialog shows a text, then
+// sends (not posts: nothing can change the selection in between) a button.
 struct BrowseAnswer
 {
     int nButton;
-    LPCWSTR lpszText;
-    LPCWSTR lpszParent, lpszSelect; // texts of the item to wait for and of its parent; NULL: none
+    LPCWSTR lpszText,
+        lpszSelect; // lpszSelect: the text of the item to wait for; NULL: none
     int nSeen, nShown, nTicks;
 } g_answer;
 
 const int kTickMs = 20, kMaxTicks = 250;
-
-CString TreeItemText(HWND hTree, HTREEITEM hItem)
-{
-    wchar_t szText[MAX_PATH] = L"";
-    TVITEMW item = {};
-    item.mask = TVIF_TEXT;
-    item.hItem = hItem;
-    item.pszText = szText;
-    item.cchTextMax = MAX_PATH;
-    if (hItem == NULL || !::SendMessageW(hTree, TVM_GETITEMW, 0, (LPARAM)&item))
-        return L"";
-    return szText;
-}
-
-bool SelectionSettled(HWND hDlg)
-{
-    if (g_answer.lpszSelect == NULL)
-        return true;
-    HWND hTree = ::FindWindowExW(hDlg, NULL, WC_TREEVIEWW, NULL);
-    HTREEITEM hItem = TreeView_GetSelection(hTree);
-    return hItem != NULL && TreeItemText(hTree, hItem) == g_answer.lpszSelect &&
-           TreeItemText(hTree, TreeView_GetParent(hTree, hItem)) == g_answer.lpszParent;
-}
 
 void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -158,7 +137,10 @@ void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
     while (g_answer.nSeen == 0 && (hDlg = ::FindWindowExW(NULL, hDlg, L"#32770", NULL)) != NULL)
         if (::GetWindowThreadProcessId(hDlg, NULL) == ::GetCurrentThreadId() && ::IsWindowVisible(hDlg))
         {
-            if (!SelectionSettled(hDlg) && ++g_answer.nTicks < kMaxTicks)
+            CTreeCtrl* pTree = (CTreeCtrl*)CWnd::FromHandle(::FindWindowExW(hDlg, NULL, WC_TREEVIEWW, NULL));
+            if (g_answer.lpszSelect != NULL &&
+                pTree->GetItemText(pTree->GetSelectedItem()) != g_answer.lpszSelect &&
+                ++g_answer.nTicks < kMaxTicks)
                 return;
             g_answer.nSeen++;
             g_answer.nShown += ::FindWindowExW(hDlg, NULL, NULL, g_answer.lpszText) != NULL;
@@ -166,32 +148,25 @@ void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
         }
 }
 
-// Reads every folder from a path up to its drive's root once. The identifier lists of this shell
-// carry a folder's last-access time, and the dialog finds the folder to select by comparing its
-// own lists byte by byte with the ones it parses: a folder changed since it was last read gets a
-// new access time when the parse reads it, and the dialog then finds no match and selects nothing.
-// Read once after the change, a folder keeps its access time while the dialog runs.
+// Reads every folder from a path up to its drive's root. This shell's
+// identifier lists carry a folder's last-access time, and the dialog finds the
+// folder to select by comparing its own lists byte by byte with the ones it
+// parses: a folder changed since it was last read gets a new access time while
+// the parse reads it, and nothing matches. Read once after the change, it keeps
+// it.
 void ReadFoldersUpTo(CString strPath)
 {
-    while (strPath.GetLength() > 3)
+    for (; strPath.GetLength() > 3; strPath = strPath.Left(strPath.ReverseFind(L'\\')))
     {
-        WIN32_FIND_DATAW fd;
-        HANDLE h = ::FindFirstFileW(strPath + L"\\*", &fd);
-        if (h != INVALID_HANDLE_VALUE)
-        {
-            while (::FindNextFileW(h, &fd))
-            {
-            }
-            ::FindClose(h);
-        }
-        strPath = strPath.Left(strPath.ReverseFind(L'\\'));
+        CFileFind finder;
+        for (BOOL bMore = finder.FindFile(strPath + L"\\*"); bMore;)
+            bMore = finder.FindNextFile();
     }
 }
 
-BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText, LPCWSTR lpszParent = NULL,
-            LPCWSTR lpszSelect = NULL)
+BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText, LPCWSTR lpszSelect = NULL)
 {
-    g_answer = {nButton, lpszText, lpszParent, lpszSelect, 0, 0, 0};
+    g_answer = {nButton, lpszText, lpszSelect, 0, 0, 0};
     UINT_PTR nTimer = ::SetTimer(NULL, 0, kTickMs, AnswerBrowseTimer);
     BOOL bResult = info.BrowseForFolder(NULL);
     ::KillTimer(NULL, nTimer);
@@ -200,8 +175,9 @@ BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText, LPCWSTR lpszParen
 
 } // namespace
 
-// The dialog shows "Open" without a title and comes back with the folder it was asked to select;
-// cancelled it answers FALSE; a root that does not parse keeps it from opening.
+// The dialog shows "Open" without a title and comes back with the folder it was
+// asked to select; cancelled it answers FALSE; a root that does not parse keeps
+// it from opening.
 TEST(SHFileInfo, BrowseForFolder)
 {
     CTempFolder tree;
@@ -209,7 +185,7 @@ TEST(SHFileInfo, BrowseForFolder)
     CQSHFileInfo accepted, cancelled;
     accepted.m_strSelect = tree.Path(L"chosen");
     ReadFoldersUpTo(accepted.m_strSelect);
-    EXPECT_TRUE(Browse(accepted, IDOK, L"Open", ::PathFindFileNameW(tree.Root()), L"chosen"));
+    EXPECT_TRUE(Browse(accepted, IDOK, L"Open", L"chosen"));
     EXPECT_LT(g_answer.nTicks, kMaxTicks) << "the dialog never selected the folder";
     EXPECT_STREQ((LPCWSTR)tree.Path(L"chosen"), accepted.m_strFolder);
     EXPECT_EQ(1, g_answer.nShown);
