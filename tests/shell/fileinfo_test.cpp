@@ -98,6 +98,7 @@ TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
     EXPECT_STREQ(L"plans", folder.GetDisplayName());
     EXPECT_EQ(0, file.GetDisplayName().Find(L"site"));
     EXPECT_FALSE(file.GetDescription().IsEmpty() || folder.GetDescription() == file.GetDescription());
+    EXPECT_NE(file.GetDisplayName(), file.GetDescription()); // a type, not a name
     EXPECT_NE(folder.GetIconIndex(), file.GetIconIndex());
     for (const CString& strPath : {tree.Path(L"missing.txt"), L"C:\\" + CString(L'z', 400)})
     {
