@@ -4,7 +4,9 @@
 //   (b) opening a path 12 levels deep from the desktop (PopulateTree, then TunnelTree);
 //   (c) collapsing and deleting the expanded items, with the shell allocator's blocks still held
 //       afterwards (an IMallocSpy counts them: no leak means none).
-// Usage: bench_shelltree [--count N] (default 10000). Times are the best of 3 turns.
+// Usage: bench_shelltree [--count N] [--keep] [--no-anatomy] (N default 10000; --keep makes the
+// folders once and leaves them for later runs; --no-anatomy leaves out the cost of each shell call
+// per item). Times are the best of 5 turns for the expansion, of 3 for the deep path.
 #include "bench/benchclock.h"
 #include "qctl.h"
 #include "shellfolders.h"
@@ -13,6 +15,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <memory>
 #include <vector>
 
 namespace
@@ -65,15 +68,31 @@ BEGIN_MESSAGE_MAP(COwner, CWnd)
     ON_NOTIFY(TVN_DELETEITEM, kTreeId, OnDeleteItem)
 END_MESSAGE_MAP()
 
+// The CPU time this thread has used, in seconds (at the system clock's resolution, some
+// milliseconds). Unlike the wall clock it does not count the time other programs on a loaded
+// machine take.
+double ThreadCpu()
+{
+    FILETIME ftCreate, ftExit, ftKernel, ftUser;
+    if (!::GetThreadTimes(::GetCurrentThread(), &ftCreate, &ftExit, &ftKernel, &ftUser))
+        return 0;
+    ULARGE_INTEGER k, u;
+    k.LowPart = ftKernel.dwLowDateTime;
+    k.HighPart = ftKernel.dwHighDateTime;
+    u.LowPart = ftUser.dwLowDateTime;
+    u.HighPart = ftUser.dwHighDateTime;
+    return (double)(k.QuadPart + u.QuadPart) * 1e-7;
+}
+
 // Enumerating a folder alone: bind, EnumObjects, Next until the end (freeing each list).
-double EnumerateAlone(const CString& strPath, int* pnItems)
+double EnumerateAlone(const CString& strPath, int* pnItems, double* pCpu)
 {
     LPITEMIDLIST pidl = NULL;
     SFGAOF sfgao = 0;
     ::SHParseDisplayName(strPath, NULL, &pidl, 0, &sfgao);
     LPSHELLFOLDER lpsf = NULL;
     ::SHBindToObject(NULL, pidl, NULL, IID_IShellFolder, (void**)&lpsf);
-    double t0 = Now();
+    double t0 = Now(), c0 = ThreadCpu();
     LPENUMIDLIST lpe = NULL;
     int n = 0;
     if (lpsf != NULL && SUCCEEDED(lpsf->EnumObjects(NULL, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &lpe)) && lpe)
@@ -88,6 +107,7 @@ double EnumerateAlone(const CString& strPath, int* pnItems)
         lpe->Release();
     }
     double t = Now() - t0;
+    *pCpu = ThreadCpu() - c0;
     if (lpsf != NULL)
         lpsf->Release();
     ::ILFree(pidl);
@@ -157,6 +177,7 @@ void Anatomy(const CString& strPath)
 struct Expansion
 {
     double tExpand = 1e9, tFilling = 0, tCollapse = 1e9, tEnum = 1e9;
+    double cExpand = 1e9, cEnum = 1e9; // CPU times of this thread
     int nItems = 0, nEnumerated = 0;
     long nLeft = 0; // allocator blocks held after the last collapse beyond those before the first
 };
@@ -172,16 +193,21 @@ Expansion MeasureExpansion(COwner& owner, const CString& strFolder, LPCWSTR lpsz
         return e;
     }
     // Timed turns run without the allocator spy, which slows every allocation down.
-    for (int turn = 0; turn < 3; turn++)
+    for (int turn = 0; turn < 5; turn++)
     {
         int n = 0;
-        double t = EnumerateAlone(strFolder, &n);
+        double c = 0;
+        double t = EnumerateAlone(strFolder, &n, &c);
         e.tEnum = t < e.tEnum ? t : e.tEnum;
+        e.cEnum = c < e.cEnum ? c : e.cEnum;
         e.nEnumerated = n;
         owner.m_tFilling = 0;
         t = Now();
+        c = ThreadCpu();
         owner.m_tree.Expand(hItem, TVE_EXPAND);
         t = Now() - t;
+        c = ThreadCpu() - c;
+        e.cExpand = c < e.cExpand ? c : e.cExpand;
         if (t < e.tExpand)
         {
             e.tExpand = t;
@@ -211,33 +237,67 @@ Expansion MeasureExpansion(COwner& owner, const CString& strFolder, LPCWSTR lpsz
 int main(int argc, char** argv)
 {
     int nCount = 10000;
-    for (int i = 1; i + 1 < argc; i++)
-        if (strcmp(argv[i], "--count") == 0)
+    bool bKeep = false, bAnatomy = true;
+    for (int i = 1; i < argc; i++)
+        if (strcmp(argv[i], "--count") == 0 && i + 1 < argc)
             nCount = atoi(argv[i + 1]);
+        else if (strcmp(argv[i], "--keep") == 0)
+            bKeep = true;
+        else if (strcmp(argv[i], "--no-anatomy") == 0)
+            bAnatomy = false;
     AfxWinInit(::GetModuleHandleW(NULL), NULL, ::GetCommandLineW(), SW_SHOWNORMAL);
     AfxOleInit();
-    qtest::CTempFolder temp(L"qshellbench");
-    const CString strRoot = temp.Root(), strFolders = temp.Path(L"folders"), strFiles = temp.Path(L"files");
-    temp.MakeFolder(L"folders");
-    temp.MakeFolder(L"files");
-    double t0 = Now();
-    for (int i = 0; i < nCount; i++)
+    // With --keep the folders are made once under <temp>\\qshellbench_kept_<N> and left there for
+    // the next runs (making them takes minutes on a loaded machine); a marker file says they are
+    // complete.
+    std::unique_ptr<qtest::CTempFolder> pTemp;
+    CString strRoot;
+    if (bKeep)
     {
-        CString strName;
-        strName.Format(L"folders\\sub%05d", (i * 7919) % nCount);
-        temp.MakeFolder(strName);
-        strName.Format(L"files\\drawing%05d.%s", (i * 7919) % nCount, i % 10 == 9 ? L"txt" : L"dwg");
-        temp.MakeFile(strName);
+        wchar_t szTemp[MAX_PATH], szLong[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, szTemp);
+        if (::GetLongPathNameW(szTemp, szLong, MAX_PATH) == 0)
+            wcscpy(szLong, szTemp);
+        strRoot.Format(L"%sqshellbench_kept_%d", szLong, nCount);
     }
-    CString strDeep;
+    else
+    {
+        pTemp.reset(new qtest::CTempFolder(L"qshellbench"));
+        strRoot = pTemp->Root();
+    }
+    const CString strFolders = strRoot + L"\\folders", strFiles = strRoot + L"\\files",
+                  strMarker = strRoot + L"\\complete";
+    CString strDeep = strRoot;
     for (int i = 0; i < 12; i++)
+        strDeep += CString(L"\\level") + (wchar_t)(L'a' + i);
+    if (::GetFileAttributesW(strMarker) == INVALID_FILE_ATTRIBUTES)
     {
-        strDeep += CString(i != 0 ? L"\\" : L"") + L"level" + (wchar_t)(L'a' + i);
-        temp.MakeFolder(strDeep);
+        double t0 = Now();
+        ::CreateDirectoryW(strRoot, NULL);
+        ::CreateDirectoryW(strFolders, NULL);
+        ::CreateDirectoryW(strFiles, NULL);
+        for (int i = 0; i < nCount; i++)
+        {
+            CString strName;
+            strName.Format(L"%s\\sub%05d", (LPCWSTR)strFolders, (i * 7919) % nCount);
+            ::CreateDirectoryW(strName, NULL);
+            strName.Format(L"%s\\drawing%05d.%s", (LPCWSTR)strFiles, (i * 7919) % nCount,
+                           i % 10 == 9 ? L"txt" : L"dwg");
+            ::CloseHandle(::CreateFileW(strName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+        }
+        for (int i = 0, n = strRoot.GetLength(); i < 12; i++)
+        {
+            n = strDeep.Find(L'\\', n + 1);
+            ::CreateDirectoryW(n < 0 ? strDeep : strDeep.Left(n), NULL);
+        }
+        if (bKeep)
+            ::CloseHandle(::CreateFileW(strMarker, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+        printf("made %d subfolders and %d files (one in ten .txt) under %ls in %.1f s\n", nCount, nCount,
+               (LPCWSTR)strRoot, Now() - t0);
     }
-    strDeep = temp.Path(strDeep);
-    printf("made %d subfolders and %d files (one in ten .txt) under %ls in %.1f s\n", nCount, nCount,
-           (LPCWSTR)strRoot, Now() - t0);
+    else
+        printf("reusing %d subfolders and %d files (one in ten .txt) under %ls\n", nCount, nCount,
+               (LPCWSTR)strRoot);
 
     COwner owner;
     if (!owner.Create())
@@ -266,8 +326,11 @@ int main(int argc, char** argv)
            (LPCWSTR)strRoot, tDeep * 1e3, strReached == strDeep ? "yes" : "NO");
 
     // (a) and (c)
-    Anatomy(strFolders);
-    Anatomy(strFiles);
+    if (bAnatomy)
+    {
+        Anatomy(strFolders);
+        Anatomy(strFiles);
+    }
     if (getenv("QCTL_BENCH_ANATOMY") != NULL)
     {
         owner.m_tree.DeleteAllItems();
@@ -286,6 +349,8 @@ int main(int argc, char** argv)
                nCount, bFolders ? "subfolders" : "files with *.dwg", e->nItems, e->nEnumerated,
                e->tExpand * 1e3, e->tEnum * 1e3, e->tExpand / e->tEnum, e->tFilling * 1e3,
                (e->tExpand - e->tFilling) * 1e3);
+        printf("    CPU time of this thread: expanding %.0f ms, EnumObjects alone %.0f ms, ratio %.2f\n",
+               e->cExpand * 1e3, e->cEnum * 1e3, e->cEnum > 0 ? e->cExpand / e->cEnum : 0.0);
         printf("(c) collapsing and deleting those %d items: %.1f ms; shell allocator blocks left over 3 "
                "expand/collapse turns: %ld\n",
                e->nItems, e->tCollapse * 1e3, e->nLeft);

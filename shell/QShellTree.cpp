@@ -2,6 +2,7 @@
 // selection), the items' icons and order, and freeing each item's record when it is deleted.
 // The path, search and context-menu operations are in QShellTreePath.cpp.
 #include "QShellTree.h"
+#include "internal/ShellFillOrder.h"
 #include "internal/ShellItemKinds.h"
 #include "internal/ShellParse.h"
 
@@ -56,27 +57,25 @@ CQShellPidl::tagID* CQShellTree::GetRecord(HTREEITEM hItem) const
 
 void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM hParent)
 {
+    FillChildren(lpsf, lpifq, hParent);
+}
+
+bool CQShellTree::FillChildren(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM hParent)
+{
     if (lpsf == NULL)
-        return;
+        return false;
     LPMALLOC lpMalloc = NULL;
     if (FAILED(::SHGetMalloc(&lpMalloc)) || lpMalloc == NULL)
-        return;
+        return false;
     LPENUMIDLIST lpe = NULL;
     HRESULT hr = lpsf->EnumObjects(::GetParent(m_hWnd), SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &lpe);
     if (FAILED(hr) || lpe == NULL)
     {
         lpMalloc->Release();
-        return;
+        return false;
     }
-    // Many inserts in a row where they show (at the top level or under an expanded item): without
-    // redraw each costs microseconds instead of milliseconds. Under a collapsed item, which is
-    // where an expansion fills, the new items are not drawn, and switching redraw back on would
-    // cost the control a pass over the tree.
-    BOOL bRedraw = ::IsWindowVisible(m_hWnd) &&
-                   (hParent == TVI_ROOT || (GetItemState(hParent, TVIS_EXPANDED) & TVIS_EXPANDED) != 0);
-    if (bRedraw)
-        SetRedraw(FALSE);
-    HTREEITEM hPrev = TVI_LAST;
+    // The items are made first, in enumeration order, and inserted together.
+    std::vector<CQShellFillItem> items;
     CQShellItemKinds& kinds = *m_pKinds;
     kinds.BeginFill(lpifq);
     LPITEMIDLIST lpi = NULL;
@@ -133,23 +132,22 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
         lptvid->lpsfParent = lpsf;
         lpsf->AddRef();
 
-        TVINSERTSTRUCT tvis = {};
-        tvis.hParent = hParent;
-        tvis.hInsertAfter = hPrev;
-        tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-        tvis.item.pszText = szName;
-        tvis.item.cchTextMax = MAX_PATH;
-        tvis.item.lParam = (LPARAM)lptvid;
-        if (!kinds.FindIcons(&tvis.item))
+        CQShellFillItem item;
+        item.lParam = (LPARAM)lptvid;
+        item.strText = szName;
+        item.strSortName = kinds.FileName() != NULL ? kinds.FileName() : szName;
+        item.bFolder = kinds.FileName() != NULL ? kinds.IsDirectory() : (ulAttrs & SFGAO_FOLDER) != 0;
+        item.cChildren = 0;
+        TVITEM tvitem = {};
+        if (!kinds.FindIcons(&tvitem))
         {
-            GetNormalAndSelectedIcons(lptvid->lpifq, &tvis.item);
-            kinds.NoteIcons(tvis.item);
+            GetNormalAndSelectedIcons(lptvid->lpifq, &tvitem);
+            kinds.NoteIcons(tvitem);
         }
+        item.iImage = tvitem.iImage;
+        item.iSelectedImage = tvitem.iSelectedImage;
         if ((ulAttrs & SFGAO_HASSUBFOLDER) != 0)
-        {
-            tvis.item.cChildren = 1;
-            tvis.item.mask |= TVIF_CHILDREN;
-        }
+            item.cChildren = 1;
         else if ((ulAttrs & SFGAO_FOLDER) != 0 && m_bShowFiles)
         {
             // A folder without subfolders expands when it holds a file of the filter's pattern.
@@ -159,31 +157,61 @@ void CQShellTree::FillTreeView(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM
             {
                 CFileFind finder;
                 if (finder.FindFile(strPath + L"\\" + m_strFileType))
-                {
-                    tvis.item.cChildren = 1;
-                    tvis.item.mask |= TVIF_CHILDREN;
-                }
+                    item.cChildren = 1;
             }
         }
-        HTREEITEM hItem = InsertItem(&tvis);
-        if (hItem == NULL)
+        items.push_back(item);
+    }
+    lpe->Release();
+
+    // Sorted here when the parent has no other children and the guessed order is confirmed;
+    // otherwise the caller sorts.
+    bool bSorted = GetChildItem(hParent) == NULL && OrderByConfirmedGuess(items, TreeViewCompareProc);
+    // Many inserts in a row where they show (at the top level or under an expanded item): without
+    // redraw each costs microseconds instead of milliseconds. Under a collapsed item, which is
+    // where an expansion fills, the new items are not drawn, and switching redraw back on would
+    // cost the control a pass over the tree.
+    BOOL bRedraw = !items.empty() && ::IsWindowVisible(m_hWnd) &&
+                   (hParent == TVI_ROOT || (GetItemState(hParent, TVIS_EXPANDED) & TVIS_EXPANDED) != 0);
+    if (bRedraw)
+        SetRedraw(FALSE);
+    for (size_t i = 0; i < items.size(); i++)
+    {
+        TVINSERTSTRUCT tvis = {};
+        tvis.hParent = hParent;
+        tvis.hInsertAfter = TVI_LAST; // after the item inserted before it
+        tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        tvis.item.pszText = (LPWSTR)(LPCWSTR)items[i].strText;
+        tvis.item.cchTextMax = MAX_PATH;
+        tvis.item.lParam = items[i].lParam;
+        tvis.item.iImage = items[i].iImage;
+        tvis.item.iSelectedImage = items[i].iSelectedImage;
+        if (items[i].cChildren != 0)
         {
-            // The tree did not take it: nobody else will free the record.
-            lptvid->lpsfParent->Release();
-            lpMalloc->Free(lptvid->lpi);
-            lpMalloc->Free(lptvid->lpifq);
-            lpMalloc->Free(lptvid);
-            break;
+            tvis.item.cChildren = 1;
+            tvis.item.mask |= TVIF_CHILDREN;
         }
-        hPrev = hItem;
+        if (InsertItem(&tvis) == NULL)
+        {
+            // The tree did not take it nor will it take the rest: nobody else will free their records.
+            for (; i < items.size(); i++)
+            {
+                tagID* lptvid = (tagID*)items[i].lParam;
+                lptvid->lpsfParent->Release();
+                lpMalloc->Free(lptvid->lpi);
+                lpMalloc->Free(lptvid->lpifq);
+                lpMalloc->Free(lptvid);
+            }
+            bSorted = false;
+        }
     }
     if (bRedraw)
     {
         SetRedraw(TRUE);
         Invalidate();
     }
-    lpe->Release();
     lpMalloc->Release();
+    return bSorted;
 }
 
 void CQShellTree::GetNormalAndSelectedIcons(LPITEMIDLIST lpifq, LPTVITEM lptvitem)
@@ -376,17 +404,19 @@ void CQShellTree::OnFolderExpanding(NMHDR* pNMHDR, LRESULT* pResult)
     if (pnmtv == NULL || (pnmtv->itemNew.state & TVIS_EXPANDEDONCE) != 0)
         return;
     tagID* lptvid = (tagID*)pnmtv->itemNew.lParam;
+    bool bSorted = false;
     if (lptvid != NULL && lptvid->lpsfParent != NULL)
     {
         LPSHELLFOLDER lpsf = NULL;
         if (SUCCEEDED(lptvid->lpsfParent->BindToObject(lptvid->lpi, NULL, IID_IShellFolder, (void**)&lpsf)) &&
             lpsf != NULL)
         {
-            FillTreeView(lpsf, lptvid->lpifq, pnmtv->itemNew.hItem);
+            bSorted = FillChildren(lpsf, lptvid->lpifq, pnmtv->itemNew.hItem);
             lpsf->Release();
         }
     }
-    SortChildrenOf(pnmtv->itemNew.hItem);
+    if (!bSorted)
+        SortChildrenOf(pnmtv->itemNew.hItem);
     if (pResult != NULL)
         *pResult = 0;
 }
@@ -429,8 +459,8 @@ BOOL CQShellTree::OnFolderSelected(NMHDR* pNMHDR, LRESULT* pResult, CString& str
             item.stateMask = TVIS_EXPANDEDONCE;
             if (GetItem(&item) && item.cChildren == 1 && (item.state & TVIS_EXPANDEDONCE) == 0)
             {
-                FillTreeView(lpsf, lptvid->lpifq, item.hItem);
-                SortChildrenOf(item.hItem);
+                if (!FillChildren(lpsf, lptvid->lpifq, item.hItem))
+                    SortChildrenOf(item.hItem);
                 SetItemState(item.hItem, TVIS_EXPANDEDONCE, TVIS_EXPANDEDONCE);
             }
         }

@@ -97,5 +97,9 @@ protected:
     static int CALLBACK DesktopCompareProc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
 private:
+    // FillTreeView's work; true when the children it inserted are in the sort's order already
+    // (the parent had no children before), so that no sort is needed.
+    bool FillChildren(LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq, HTREEITEM hParent);
+
     CQShellItemKinds* m_pKinds; // the icons and names of kinds of items, learnt while filling
 };

@@ -6,7 +6,7 @@
 #include <cwchar>
 
 CQShellItemKinds::CQShellItemKinds()
-    : m_lpifq(NULL), m_nNamesByType(0), m_bRead(false), m_bFile(false), m_wfd()
+    : m_lpifq(NULL), m_nNamesByType(0), m_bRead(false), m_bNamedByKind(false), m_wfd()
 {
 }
 
@@ -14,7 +14,7 @@ void CQShellItemKinds::BeginFill(LPCITEMIDLIST lpifq)
 {
     m_lpifq = lpifq;
     m_nNamesByType = -1;
-    m_bRead = m_bFile = false;
+    m_bRead = m_bNamedByKind = false;
 }
 
 void CQShellItemKinds::Forget()
@@ -62,7 +62,7 @@ void CQShellItemKinds::Read(LPSHELLFOLDER lpsf, LPCITEMIDLIST lpi, ULONG ulAttrs
 {
     m_strKind.Empty();
     m_strType.Empty();
-    m_bFile = false;
+    m_bNamedByKind = false;
     m_bRead = (ulAttrs & SFGAO_FILESYSTEM) != 0 &&
               SUCCEEDED(::SHGetDataFromIDListW(lpsf, lpi, SHGDFIL_FINDDATA, &m_wfd, sizeof(m_wfd)));
     if (!m_bRead)
@@ -73,12 +73,16 @@ void CQShellItemKinds::Read(LPSHELLFOLDER lpsf, LPCITEMIDLIST lpi, ULONG ulAttrs
         // A folder that is read-only or system may have a desktop.ini with an icon of its own.
         const DWORD dwCustom = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_REPARSE_POINT;
         if (bDirectory && (m_wfd.dwFileAttributes & dwCustom) == 0)
-            m_strKind = L"\\"; // no extension holds a backslash
+        {
+            // Plain folders are one kind, with one way of naming; no extension holds a backslash.
+            m_strKind = m_strType = L"\\";
+            m_bNamedByKind = true;
+        }
         return;
     }
     if (bDirectory)
         return; // a folder the shell shows as a file
-    m_bFile = true;
+    m_bNamedByKind = true;
     m_strType = ::PathFindExtensionW(m_wfd.cFileName);
     m_strType.MakeLower();
     if (m_strType.IsEmpty())
@@ -124,9 +128,19 @@ bool CQShellItemKinds::NamesByType()
     return m_nNamesByType == 1;
 }
 
+bool CQShellItemKinds::AsciiFileName() const
+{
+    // The find data the shell gives back may carry the name through an 8-bit code page, which turns
+    // other characters into question marks: only names in plain ASCII are taken from it.
+    for (const wchar_t* p = m_wfd.cFileName; *p != 0; p++)
+        if (*p < 0x20 || *p > 0x7E || *p == L'?')
+            return false;
+    return true;
+}
+
 bool CQShellItemKinds::FindName(LPWSTR lpszName)
 {
-    if (!m_bFile)
+    if (!m_bNamedByKind || !AsciiFileName())
         return false;
     const TypeFacts& facts = m_types[m_strType];
     if (!facts.bNamed || facts.naming == NAMING_ASK || !NamesByType())
@@ -143,7 +157,7 @@ bool CQShellItemKinds::FindName(LPWSTR lpszName)
 
 void CQShellItemKinds::NoteName(LPCWSTR lpszName)
 {
-    if (!m_bFile)
+    if (!m_bNamedByKind || !AsciiFileName())
         return;
     TypeFacts& facts = m_types[m_strType];
     if (facts.bNamed)

@@ -1,11 +1,12 @@
-// CQSHFileInfo: the parts of paths, existence, the size and time texts of real files, the shell's
-// answers for files, folders and missing paths, and the folder-browsing dialog.
+// CQSHFileInfo: the parts of paths, existence, the size and time texts of real
+// files, the shell's answers for files, folders and missing paths, and the
+// folder-browsing dialog.
 #include "shelltest.h"
 
 using namespace shelltest;
 
-// Parts as _wsplitpath gives them (drive, directory, title, extension); a part too long for its
-// field leaves all four empty.
+// Parts as _wsplitpath gives them (drive, directory, title, extension); a part
+// too long for its field leaves all four empty.
 TEST(SHFileInfo, SplitsPathsIntoParts)
 {
     const std::vector<CString> cases[] = {
@@ -29,8 +30,9 @@ TEST(SHFileInfo, SplitsPathsIntoParts)
     }
 }
 
-// Existence of files, folders, drive roots (no look at the disk: Q: does not exist), missing and
-// over-long paths; a longer path with a trailing backslash is looked up as it is.
+// Existence of files, folders, drive roots (no look at the disk: Q: does not
+// exist), missing and over-long paths; a longer path with a trailing backslash
+// is looked up as it is.
 TEST(SHFileInfo, ExistenceOfPaths)
 {
     CTempFolder tree;
@@ -55,8 +57,8 @@ TEST(SHFileInfo, ExistenceOfPaths)
         EXPECT_EQ(c.second, CQSHFileInfo(c.first).Exist()) << Narrow(c.first.Left(80));
 }
 
-// Sizes and last-write times of real files through a finder, as the texts the user reads; none
-// without a finder.
+// Sizes and last-write times of real files through a finder, as the texts the
+// user reads; none without a finder.
 TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
 {
     CTempFolder tree;
@@ -85,8 +87,9 @@ TEST(SHFileInfo, SizeAndTimeTextsOfFoundFiles)
     EXPECT_STREQ(L"", byPath.GetFileSize() + byPath.GetLastWriteTime());
 }
 
-// The shell's display name, type and icon: real for files and folders, empty (index 0) for
-// missing and over-long paths; the system image lists, small and large.
+// The shell's display name, type and icon: real for files and folders, empty
+// (index 0) for missing and over-long paths; the system image lists, small and
+// large.
 TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
 {
     CTempFolder tree;
@@ -95,6 +98,7 @@ TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
     EXPECT_STREQ(L"plans", folder.GetDisplayName());
     EXPECT_EQ(0, file.GetDisplayName().Find(L"site"));
     EXPECT_FALSE(file.GetDescription().IsEmpty() || folder.GetDescription() == file.GetDescription());
+    EXPECT_NE(file.GetDisplayName(), file.GetDescription()); // a type, not a name
     EXPECT_NE(folder.GetIconIndex(), file.GetIconIndex());
     for (const CString& strPath : {tree.Path(L"missing.txt"), L"C:\\" + CString(L'z', 400)})
     {
@@ -106,21 +110,27 @@ TEST(SHFileInfo, ShellInformationOfFilesFoldersAndMissingPaths)
     CQSHFileInfo().GetSystemImageList(&small, &large);
     int cxSmall = 0, cySmall = 0, cxLarge = 0, cyLarge = 0;
     ASSERT_TRUE(ImageList_GetIconSize(small.Detach(), &cxSmall, &cySmall) &&
-                ImageList_GetIconSize(large.Detach(), &cxLarge, &cyLarge)); // the lists are the system's
+                ImageList_GetIconSize(large.Detach(), &cxLarge,
+                                      &cyLarge)); // the lists are the system's
     EXPECT_LT(cxSmall, cxLarge);
 }
 
 namespace
 {
 
-// Answers the folder-browsing dialog when it shows: notes whether it shows a text, then presses
-// a button.
+// Answers the folder-browsing dialog when it shows and its tree has selected
+// the item expected (the dialog selects it some time after it shows; after
+// kMaxTicks it answers anyway): notes whether the dialog shows a text, then
+// sends (not posts: nothing can change the selection in between) a button.
 struct BrowseAnswer
 {
     int nButton;
-    LPCWSTR lpszText;
-    int nSeen, nShown;
+    LPCWSTR lpszText,
+        lpszSelect; // lpszSelect: the text of the item to wait for; NULL: none
+    int nSeen, nShown, nTicks;
 } g_answer;
+
+const int kTickMs = 20, kMaxTicks = 250;
 
 void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -128,16 +138,37 @@ void CALLBACK AnswerBrowseTimer(HWND, UINT, UINT_PTR, DWORD)
     while (g_answer.nSeen == 0 && (hDlg = ::FindWindowExW(NULL, hDlg, L"#32770", NULL)) != NULL)
         if (::GetWindowThreadProcessId(hDlg, NULL) == ::GetCurrentThreadId() && ::IsWindowVisible(hDlg))
         {
+            CTreeCtrl* pTree = (CTreeCtrl*)CWnd::FromHandle(::FindWindowExW(hDlg, NULL, WC_TREEVIEWW, NULL));
+            if (g_answer.lpszSelect != NULL &&
+                pTree->GetItemText(pTree->GetSelectedItem()) != g_answer.lpszSelect &&
+                ++g_answer.nTicks < kMaxTicks)
+                return;
             g_answer.nSeen++;
             g_answer.nShown += ::FindWindowExW(hDlg, NULL, NULL, g_answer.lpszText) != NULL;
-            ::PostMessageW(hDlg, WM_COMMAND, g_answer.nButton, 0);
+            ::SendMessageW(hDlg, WM_COMMAND, g_answer.nButton, 0);
         }
 }
 
-BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText)
+// Reads every folder from a path up to its drive's root. This shell's
+// identifier lists carry a folder's last-access time, and the dialog finds the
+// folder to select by comparing its own lists byte by byte with the ones it
+// parses: a folder changed since it was last read gets a new access time while
+// the parse reads it, and nothing matches. Read once after the change, it keeps
+// it.
+void ReadFoldersUpTo(CString strPath)
 {
-    g_answer = {nButton, lpszText, 0, 0};
-    UINT_PTR nTimer = ::SetTimer(NULL, 0, 200, AnswerBrowseTimer);
+    for (; strPath.GetLength() > 3; strPath = strPath.Left(strPath.ReverseFind(L'\\')))
+    {
+        CFileFind finder;
+        for (BOOL bMore = finder.FindFile(strPath + L"\\*"); bMore;)
+            bMore = finder.FindNextFile();
+    }
+}
+
+BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText, LPCWSTR lpszSelect = NULL)
+{
+    g_answer = {nButton, lpszText, lpszSelect, 0, 0, 0};
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, kTickMs, AnswerBrowseTimer);
     BOOL bResult = info.BrowseForFolder(NULL);
     ::KillTimer(NULL, nTimer);
     return bResult;
@@ -145,15 +176,18 @@ BOOL Browse(CQSHFileInfo& info, int nButton, LPCWSTR lpszText)
 
 } // namespace
 
-// The dialog shows "Open" without a title and comes back with the folder it was asked to select;
-// cancelled it answers FALSE; a root that does not parse keeps it from opening.
+// The dialog shows "Open" without a title and comes back with the folder it was
+// asked to select; cancelled it answers FALSE; a root that does not parse keeps
+// it from opening.
 TEST(SHFileInfo, BrowseForFolder)
 {
     CTempFolder tree;
     ASSERT_TRUE(tree.MakeFolder(L"chosen"));
     CQSHFileInfo accepted, cancelled;
     accepted.m_strSelect = tree.Path(L"chosen");
-    EXPECT_TRUE(Browse(accepted, IDOK, L"Open"));
+    ReadFoldersUpTo(accepted.m_strSelect);
+    EXPECT_TRUE(Browse(accepted, IDOK, L"Open", L"chosen"));
+    EXPECT_LT(g_answer.nTicks, kMaxTicks) << "the dialog never selected the folder";
     EXPECT_STREQ((LPCWSTR)tree.Path(L"chosen"), accepted.m_strFolder);
     EXPECT_EQ(1, g_answer.nShown);
     cancelled.m_strTitle = L"Pick the drawings folder";

@@ -131,6 +131,8 @@ TEST(ShellPidl, NamesOfRealItems)
     ASSERT_TRUE(tree.MakeFolder(strDeep) && tree.MakeFile(L"notes.txt"));
     for (int i = 0; i < 3; i++)
         ASSERT_TRUE(tree.MakeFolder(strDeep += L"\\" + CString(L'n', 40) + (wchar_t)(L'0' + i)));
+    // The deepest path 258 characters long: its parsing name does not fit the buffer.
+    ASSERT_TRUE(tree.MakeFolder(strDeep += L"\\" + CString(L'z', 257 - tree.Path(strDeep).GetLength())));
     LPITEMIDLIST pidlRoot = ParsePath(tree.Root());
     LPSHELLFOLDER lpsfRoot = NULL;
     ASSERT_HRESULT_SUCCEEDED(::SHBindToObject(NULL, pidlRoot, NULL, IID_IShellFolder, (void**)&lpsfRoot));

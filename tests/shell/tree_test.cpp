@@ -1,6 +1,7 @@
-// CQShellTree on real folder trees made under the temporary folder and on the namespace's fixed
-// places: lazy filling, names, icons, order, children marks, the filter, opening paths,
-// refreshing, the context menu, and what items hold over many expand/collapse cycles.
+// CQShellTree on real folder trees made under the temporary folder and on the
+// namespace's fixed places: lazy filling, names, icons, order, children marks,
+// the filter, opening paths, refreshing, the context menu, and what items hold
+// over many expand/collapse cycles.
 #include "shelltest.h"
 
 #include <algorithm>
@@ -10,19 +11,21 @@ using namespace shelltest;
 namespace
 {
 
-// The sample: alpha\inner\, beta\b.dwg, gamma\g.txt, delta\ (empty) and files of several types
-// (manual.chm: a type whose icon is not the plain document's).
+// The sample: alpha\inner\, beta\b.dwg, gamma\g.txt, delta\, dir.v2\ and 图纸\ (empty; the shell may
+// order a Chinese name apart from Latin ones) and files of several types (manual.chm: a type whose
+// icon is not the plain document's).
 void MakeSample(CTempFolder& tree)
 {
-    for (LPCWSTR f : {L"alpha", L"alpha\\inner", L"beta", L"gamma", L"delta"})
+    for (LPCWSTR f : {L"alpha", L"alpha\\inner", L"beta", L"gamma", L"delta", L"dir.v2", L"图纸"})
         ASSERT_TRUE(tree.MakeFolder(f));
     for (LPCWSTR f : {L"beta\\b.dwg", L"gamma\\g.txt", L"z.dwg", L"Y.DWG", L"a.b.dwg", L"readme.txt",
                       L"noext", L"manual.chm"})
         ASSERT_TRUE(tree.MakeFile(f));
 }
 
-// A real folder that reports subfolders only for folders that have some on disk, as a shell that
-// looks does (this platform's shell reports them for every folder).
+// A real folder that reports subfolders only for folders that have some on
+// disk, as a shell that looks does (this platform's shell reports them for
+// every folder).
 #define FORWARD(name, params, args)                                                                          \
     STDMETHODIMP name params override                                                                        \
     {                                                                                                        \
@@ -70,7 +73,8 @@ private:
     LPSHELLFOLDER m_lpsf;
 };
 
-// Fills a tree's top level from a given folder, as PopulateTree does from the folders it finds.
+// Fills a tree's top level from a given folder, as PopulateTree does from the
+// folders it finds.
 struct CFillableTree : CQShellTree
 {
     static void Fill(CQShellTree& tree, LPSHELLFOLDER lpsf, LPITEMIDLIST lpifq)
@@ -81,13 +85,14 @@ struct CFillableTree : CQShellTree
 
 } // namespace
 
-// Children appear only on expansion (or selection), once; they carry the shell's display names
-// and icons, come in the folder's order, and only files that pass the filter are listed.
+// Children appear only on expansion (or selection), once; they carry the shell's display names and
+// icons, come in the folder's order (filled on selection and on expansion), and only files that pass
+// the filter are listed.
 TEST(ShellTree, LazyFillingNamesIconsAndOrder)
 {
     CTempFolder tree;
     MakeSample(tree);
-    // Files shown, filter, the files listed besides the four folders.
+    // Files shown, filter, the files listed besides the six folders.
     const std::tuple<BOOL, LPCWSTR, std::vector<CString>> cases[] = {
         {FALSE, L"*.*", {}},
         {TRUE, L"*.dwg", {L"z.dwg", L"Y.DWG"}},
@@ -104,29 +109,40 @@ TEST(ShellTree, LazyFillingNamesIconsAndOrder)
         HTREEITEM hRoot = owner.OpenAt(tree.Root());
         EXPECT_STREQ((LPCWSTR)tree.Root(), owner.m_strSelected);
         owner.m_tree.Expand(hRoot, TVE_EXPAND); // filled on selection: not again
-        std::vector<CString> got, want = {L"alpha", L"beta", L"gamma", L"delta"};
+        std::vector<CString> want;
+        for (LPCWSTR f : {L"alpha", L"beta", L"gamma", L"delta", L"dir.v2", L"图纸"})
+            want.push_back(stem(f));
         for (const CString& s : std::get<2>(c))
             want.push_back(stem(s));
-        std::vector<HTREEITEM> items = owner.Children(hRoot);
-        for (size_t i = 0; i < items.size(); i++)
+        for (int nFill = 0; nFill < 2; nFill++)
         {
-            LPSHELLFOLDER lpsf = owner.m_tree.GetParentShellFolder(items[i]);
-            LPITEMIDLIST lpifq = owner.m_tree.GetFullyQualifiedID(items[i]), lpi = ::ILFindLastID(lpifq);
-            wchar_t szName[MAX_PATH] = L"";
-            pidl.GetName(lpsf, lpi, SHGDN_NORMAL, szName);
-            EXPECT_STREQ(szName, owner.m_tree.GetItemText(items[i]));
-            got.push_back(stem(szName));
-            int nImage = -1, nSelected = -1;
-            owner.m_tree.GetItemImage(items[i], nImage, nSelected);
-            UINT uFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-            EXPECT_EQ(pidl.GetItemIcon(lpifq, uFlags), nImage) << Narrow(szName);
-            EXPECT_EQ(pidl.GetItemIcon(lpifq, uFlags | SHGFI_OPENICON), nSelected);
-            EXPECT_TRUE(owner.m_tree.GetChildItem(items[i]) == NULL) << "filled before expansion";
-            LPITEMIDLIST lpiBefore =
-                ::ILFindLastID(owner.m_tree.GetFullyQualifiedID(items[i > 0 ? i - 1 : 0]));
-            EXPECT_TRUE(i == 0 || (short)HRESULT_CODE(lpsf->CompareIDs(0, lpiBefore, lpi)) < 0) << i;
+            if (nFill == 1)
+            {
+                owner.m_tree.Expand(hRoot, TVE_COLLAPSE | TVE_COLLAPSERESET);
+                owner.m_tree.Expand(hRoot, TVE_EXPAND);
+            }
+            std::vector<CString> got;
+            std::vector<HTREEITEM> items = owner.Children(hRoot);
+            for (size_t i = 0; i < items.size(); i++)
+            {
+                LPSHELLFOLDER lpsf = owner.m_tree.GetParentShellFolder(items[i]);
+                LPITEMIDLIST lpifq = owner.m_tree.GetFullyQualifiedID(items[i]), lpi = ::ILFindLastID(lpifq);
+                wchar_t szName[MAX_PATH] = L"";
+                pidl.GetName(lpsf, lpi, SHGDN_NORMAL, szName);
+                EXPECT_STREQ(szName, owner.m_tree.GetItemText(items[i]));
+                got.push_back(stem(szName));
+                int nImage = -1, nSelected = -1;
+                owner.m_tree.GetItemImage(items[i], nImage, nSelected);
+                UINT uFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+                EXPECT_EQ(pidl.GetItemIcon(lpifq, uFlags), nImage) << Narrow(szName);
+                EXPECT_EQ(pidl.GetItemIcon(lpifq, uFlags | SHGFI_OPENICON), nSelected);
+                EXPECT_TRUE(owner.m_tree.GetChildItem(items[i]) == NULL) << "filled before expansion";
+                LPITEMIDLIST lpiBefore =
+                    ::ILFindLastID(owner.m_tree.GetFullyQualifiedID(items[i > 0 ? i - 1 : 0]));
+                EXPECT_TRUE(i == 0 || (short)HRESULT_CODE(lpsf->CompareIDs(0, lpiBefore, lpi)) < 0) << i;
+            }
+            EXPECT_EQ(Sorted(want), Sorted(got));
         }
-        EXPECT_EQ(Sorted(want), Sorted(got));
         HTREEITEM hAlpha = owner.Find(hRoot, L"alpha");
         owner.m_tree.Expand(hAlpha, TVE_EXPAND);
         EXPECT_EQ(std::vector<CString>{L"inner"}, owner.Texts(hAlpha));
@@ -134,8 +150,9 @@ TEST(ShellTree, LazyFillingNamesIconsAndOrder)
     }
 }
 
-// Children marks from a shell that reports subfolders only where there are some: a folder without
-// subfolders is marked when files are shown and the filter's file search in it finds anything.
+// Children marks from a shell that reports subfolders only where there are
+// some: a folder without subfolders is marked when files are shown and the
+// filter's file search in it finds anything.
 TEST(ShellTree, ChildrenMarksFollowSubfoldersAndTheFilter)
 {
     CTempFolder tree;
@@ -148,7 +165,7 @@ TEST(ShellTree, ChildrenMarksFollowSubfoldersAndTheFilter)
         {FALSE, L"*.dwg", {L"alpha"}},
         {TRUE, L"*.dwg", {L"alpha", L"beta"}},
         {TRUE, L"*.txt", {L"alpha", L"gamma"}},
-        {TRUE, L"*.*", {L"alpha", L"beta", L"delta", L"gamma"}}};
+        {TRUE, L"*.*", {L"alpha", L"beta", L"delta", L"dir.v2", L"gamma", L"图纸"}}};
     for (const auto& c : cases)
     {
         CTreeOwner owner;
@@ -167,8 +184,9 @@ TEST(ShellTree, ChildrenMarksFollowSubfoldersAndTheFilter)
     ::ILFree(pidlRoot);
 }
 
-// The filter rule, case-insensitive: whole-name matches, the first dot of a name starts its
-// extension, a filter's dot counts only from position 1 on. Filter, name, whether shown.
+// The filter rule, case-insensitive: whole-name matches, the first dot of a
+// name starts its extension, a filter's dot counts only from position 1 on.
+// Filter, name, whether shown.
 TEST(ShellTree, FilterRule)
 {
     const std::tuple<LPCWSTR, LPCWSTR, BOOL> cases[] = {
@@ -187,9 +205,10 @@ TEST(ShellTree, FilterRule)
     }
 }
 
-// Opening paths: 12 levels deep, with forward slashes, "..", a trailing separator, a file, and
-// paths that do not exist or are too long ("Folder not found", selection unchanged). Each path
-// with the folder selected after (empty: the message).
+// Opening paths: 12 levels deep, with forward slashes, "..", a trailing
+// separator, a file, and paths that do not exist or are too long ("Folder not
+// found", selection unchanged). Each path with the folder selected after
+// (empty: the message).
 TEST(ShellTree, TunnelTreeOpensPaths)
 {
     CTempFolder tree;
@@ -223,9 +242,10 @@ TEST(ShellTree, TunnelTreeOpensPaths)
     }
 }
 
-// The three ways to fill the top level: the desktop, whose first item holds the drives C: and Z:;
-// the computer, which lists them; a path, filled from the folder it leads to as far as it leads
-// (from the desktop when it leads nowhere).
+// The three ways to fill the top level: the desktop, whose first item holds the
+// drives C: and Z:; the computer, which lists them; a path, filled from the
+// folder it leads to as far as it leads (from the desktop when it leads
+// nowhere).
 TEST(ShellTree, PopulateFromTheDesktopAFolderNumberAndPaths)
 {
     CTempFolder tree;
@@ -256,11 +276,13 @@ TEST(ShellTree, PopulateFromTheDesktopAFolderNumberAndPaths)
     }
     for (LPCWSTR lpszPath : {L"Q:\\nowhere", L"::{bad}", L"/tmp/", L"relative\\path", (LPCWSTR)NULL, L""})
         owner.m_tree.PopulateTree(lpszPath);
-    EXPECT_GT(owner.Children(owner.m_tree.GetRootItem()).size(), 1u); // the desktop
+    EXPECT_GT(owner.Children(owner.m_tree.GetRootItem()).size(),
+              1u); // the desktop
 }
 
-// A right click on an item's label selects it and opens its menu (closed at once); beside the
-// label or on empty space nothing opens. Each point with the menus seen.
+// A right click on an item's label selects it and opens its menu (closed at
+// once); beside the label or on empty space nothing opens. Each point with the
+// menus seen.
 TEST(ShellTree, RightClickMenu)
 {
     CTempFolder tree;
@@ -292,8 +314,9 @@ TEST(ShellTree, RightClickMenu)
     }
 }
 
-// Folders created and deleted show after a collapse with reset and a new expansion; a folder that
-// vanished expands to nothing. Over 1,000 cycles no list, record or folder reference stays behind.
+// Folders created and deleted show after a collapse with reset and a new
+// expansion; a folder that vanished expands to nothing. Over 1,000 cycles no
+// list, record or folder reference stays behind.
 TEST(ShellTree, RefreshAndNoLeaksOverExpandCollapseCycles)
 {
     CTempFolder tree;
@@ -313,7 +336,8 @@ TEST(ShellTree, RefreshAndNoLeaksOverExpandCollapseCycles)
     qtest::CTempFolder::RemoveAll(tree.Path(L"alpha\\gone"));
     owner.m_tree.Expand(hGone, TVE_EXPAND);
     EXPECT_TRUE(owner.m_tree.GetChildItem(hGone) == NULL);
-    // Each child holds one reference to the folder; after the collapse only ours is left.
+    // Each child holds one reference to the folder; after the collapse only ours
+    // is left.
     LPSHELLFOLDER lpsfAlpha = owner.m_tree.GetParentShellFolder(hGone);
     EXPECT_EQ(4u, lpsfAlpha->AddRef() - 1);
     ASSERT_TRUE(tree.MakeFolder(L"alpha\\new") && ::RemoveDirectoryW(tree.Path(L"alpha\\old")));
