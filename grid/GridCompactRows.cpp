@@ -3,11 +3,9 @@
 // otherwise cost gigabytes before the first row shows. The rows and their shared blocks are made
 // here; the cell store (GridStore.cpp) decides when a grid uses them.
 #include "grid/internal/QCompactRow.h"
-#include "grid/internal/QGridAxis.h"
 
 #include <algorithm>
 #include <new>
-#include <typeinfo>
 
 IMPLEMENT_DYNAMIC(CQCompactRow, CObArray)
 

@@ -13,7 +13,6 @@
 // recursive form (the lower part is sorted completely before the upper one), so a hostile order of
 // keys costs time but cannot exhaust the thread's stack.
 #include "grid/QGridCtrl.h"
-#include "grid/internal/QGridAxis.h"
 
 #include <algorithm>
 #include <utility>
