@@ -75,6 +75,20 @@ CString CQGridCtrl::CellText(int nRow, int nCol) const
     return pCell ? pCell->m_strText : CString();
 }
 
+CQGridCtrl::CKeptText CQGridCtrl::KeptText(int nRow, int nCol) const
+{
+    CQCompactRow* pUnmade;
+    CQGridCell* pCell = Slot(nRow, nCol, &pUnmade);
+    if (pUnmade)
+    {
+        CQCompactRow::CTextView view = pUnmade->View(nCol);
+        return CKeptText{view.p, view.nLength, view.bWide};
+    }
+    if (pCell)
+        return CKeptText{(LPCWSTR)pCell->m_strText, pCell->m_strText.GetLength(), true};
+    return CKeptText{NULL, 0, false};
+}
+
 BOOL CQGridCtrl::CellFormat(int nRow, int nCol, UINT* pFormat) const
 {
     CQCompactRow* pUnmade;

@@ -102,9 +102,6 @@ public:
             SetSize(m_pDefaults->nCols);
     }
 
-private:
-    CQCompactRow() = default;
-
     // One kept text: characters as single bytes or as UTF-16.
     struct CTextView
     {
@@ -113,6 +110,10 @@ private:
         bool bWide;
     };
     CTextView View(int nCol) const;
+
+private:
+    CQCompactRow() = default;
+
     static CQCompactRow* Build(int nCols, const CTextView* pTexts, int nTexts, CQRowDefaults* pDefaults,
                                bool bShared, int nRoomHint);
 
