@@ -83,7 +83,7 @@ LPTSTR AfxStrDup(LPCTSTR psz)
 _AFX_THREAD_STATE::_AFX_THREAD_STATE()
     : m_bNeedTerm(FALSE), m_pWndInit(NULL), m_hHookOldCbtFilter(NULL), m_hLockoutNotifyWindow(NULL),
       m_pCurrentWinThread(NULL), m_pmapHWND(NULL), m_pmapHDC(NULL), m_pmapHGDIOBJ(NULL), m_pmapHMENU(NULL),
-      m_nTempMapLock(0), m_pMsgCache(NULL)
+      m_nTempMapLock(0), m_pMsgCache(NULL), m_nKeptStrings(0)
 {
     memset(&m_lastSentMsg, 0, sizeof(m_lastSentMsg));
     memset(&m_msgCur, 0, sizeof(m_msgCur));
@@ -99,6 +99,8 @@ _AFX_THREAD_STATE::~_AFX_THREAD_STATE()
     delete m_pmapHGDIOBJ;
     delete m_pmapHMENU;
     delete m_pMsgCache;
+    while (m_nKeptStrings > 0)
+        ::free(m_pKeptStrings[--m_nKeptStrings]);
 }
 
 INT_PTR _AFX_THREAD_STATE::GetTempObjectCount() const
@@ -144,6 +146,12 @@ _AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
         ::TlsSetValue(idx, pState);
     }
     return pState;
+}
+
+_AFX_THREAD_STATE* AFXAPI AfxPeekThreadState()
+{
+    LONG idx = g_tlsIndex;
+    return idx == (LONG)TLS_OUT_OF_INDEXES ? NULL : (_AFX_THREAD_STATE*)::TlsGetValue((DWORD)idx);
 }
 
 void AfxTermThreadState()

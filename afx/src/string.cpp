@@ -1,6 +1,6 @@
 // CString: buffer management, assignment, concatenation, comparison, searching, editing,
 // formatting, resources, and AfxExtractSubString.
-#include <afx.h>
+#include <afxwin.h>
 #include <wchar.h>
 #include <limits.h>
 #include <wctype.h>
@@ -29,6 +29,10 @@ inline bool IsNil(const CStringData* p)
 
 // Longest string: keeps every byte count and length sum inside an int.
 const int kMaxLength = (INT_MAX - 64) / 2;
+
+// The capacity of the buffers a thread keeps for reuse (see _AFX_THREAD_STATE): most texts of
+// cells and list items fit.
+const int kKeptAlloc = 15;
 } // namespace
 
 CStringData* CString::Allocate(int nLength, int nAlloc)
@@ -40,7 +44,15 @@ CStringData* CString::Allocate(int nLength, int nAlloc)
     if (nRounded <= kMaxLength)
         nAlloc = nRounded;
     size_t nBytes = sizeof(CStringData) + (size_t)(nAlloc + 1) * sizeof(wchar_t);
-    CStringData* p = (CStringData*)::malloc(nBytes);
+    CStringData* p = NULL;
+    if (nAlloc == kKeptAlloc)
+    {
+        _AFX_THREAD_STATE* pState = ::AfxPeekThreadState();
+        if (pState != NULL && pState->m_nKeptStrings > 0)
+            p = (CStringData*)pState->m_pKeptStrings[--pState->m_nKeptStrings];
+    }
+    if (p == NULL)
+        p = (CStringData*)::malloc(nBytes);
     if (p == NULL)
         ::AfxThrowMemoryException();
     p->nRefs = 1;
@@ -55,8 +67,19 @@ void CString::Release(CStringData* pData)
 {
     if (IsNil(pData))
         return;
-    if (::InterlockedDecrement(&pData->nRefs) <= 0)
-        ::free(pData);
+    // A count of one means no other string, and so no other thread, holds the buffer.
+    if (pData->nRefs != 1 && ::InterlockedDecrement(&pData->nRefs) > 0)
+        return;
+    if (pData->nAllocLength == kKeptAlloc)
+    {
+        _AFX_THREAD_STATE* pState = ::AfxPeekThreadState();
+        if (pState != NULL && pState->m_nKeptStrings < _AFX_THREAD_STATE::kKeptStrings)
+        {
+            pState->m_pKeptStrings[pState->m_nKeptStrings++] = pData;
+            return;
+        }
+    }
+    ::free(pData);
 }
 
 void CString::SetEmptyData()

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -245,6 +247,37 @@ void PeersWorkload(const Options& opt)
         }
         s = Seconds(t);
         Line("random_read", R, s, Keys("ns_per_op=%.1f,chars=%.0f", s * 1e9 / kRandomOps, (double)nChars));
+    }
+
+    // Not one of the nine: the same reads from a plain array of pointers to one block per row, as
+    // large as a row of the grid keeps (about 24 bytes per cell), with no string made: what two
+    // dependent random memory reads cost on this machine, the floor of any row store.
+    {
+        std::vector<char*> blocks((size_t)R);
+        for (int r = 0; r < R; r++)
+        {
+            blocks[(size_t)r] = (char*)::malloc(24 * kCols + 16);
+            std::memset(blocks[(size_t)r], 'a' + r % 26, 24 * kCols + 16);
+        }
+        Coordinates xy(R);
+        size_t nSum = 0;
+        t = Clock::now();
+        for (int n = 0; n < kRandomOps; n++)
+        {
+            int r, c;
+            xy.Next(r, c);
+            const char* p = blocks[(size_t)r] + 24 * c;
+            wchar_t text[12];
+            for (int i = 0; i < 9; i++)
+                text[i] = (wchar_t)p[i];
+            nSum += text[c % 9];
+        }
+        s = Seconds(t);
+        std::printf("random_read floor (a plain pointer chase to a 9-character text, no string): %.1f ns per "
+                    "read (%zu)\n",
+                    s * 1e9 / kRandomOps, nSum % 10);
+        for (char* p : blocks)
+            ::free(p);
     }
 
     // 5. random writes to the shown grid.

@@ -1,7 +1,14 @@
 // CString where the library relies on it: formatting, clamping of positions and counts,
 // comparisons, editing, embedded NULs, buffer access, tokenizing and field extraction.
 #include "afxcore_test.h"
+#include "resources.h"
+
+#include <afxwin.h>
+
 #include <initializer_list>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -294,4 +301,47 @@ TEST(CStringFields, TokenizeAndExtractSubStringAtTheEdges)
     s = L"x;y;z";
     EXPECT_TRUE(AfxExtractSubString(s, s, 1, L';')); // source and target are the same string
     EXPECT_STREQ(L"y", s);
+}
+
+// Short strings' buffers are kept by the thread that frees them and taken again by its next short
+// string; copies shared between threads are released once, whichever thread lets go last; and
+// what a thread keeps goes back to the heap when the thread ends.
+TEST(CStringBuffer, ShortBuffersAreReusedAndSharedCopiesOutliveOtherThreads)
+{
+    AfxGetThreadState(); // this thread keeps buffers
+    LPCWSTR pFreed;
+    {
+        CString a(L"short text");
+        pFreed = a;
+    }
+    CString b(L"other text");
+    EXPECT_EQ(pFreed, (LPCWSTR)b) << "the buffer just freed is taken again";
+
+    // Both threads let go of the same 500 buffers at once; the one that lets go last frees them.
+    auto round = []
+    {
+        std::vector<CString> mine(500), theirs;
+        for (int i = 0; i < 500; i++)
+            mine[i].Format(L"text %d", i);
+        theirs = mine;
+        bool bIntact = true;
+        std::thread other(
+            [&theirs, &bIntact]
+            {
+                AfxGetThreadState();
+                for (int i = 0; i < 500; i++)
+                {
+                    bIntact = bIntact && theirs[i] == CString(L"text ") + std::to_wstring(i).c_str();
+                    theirs[i].Empty();
+                }
+            });
+        mine.clear();
+        other.join();
+        EXPECT_TRUE(bIntact);
+    };
+    round();
+    round();
+    const long long nBefore = qtest::HeapInUse();
+    round();
+    EXPECT_LT(qtest::HeapInUse() - nBefore, 1024) << "buffers kept by an ended thread";
 }
