@@ -27,6 +27,9 @@ struct Options
 // Records a figure: a value that should stay at or below its goal (a ratio, or bytes per cell).
 // pszNote says what the value divides or measures; a goal <= 0 records a figure without a goal.
 void Figure(const char* pszWorkload, const char* pszName, double value, double goal, const char* pszNote);
+// The same for a figure whose goal is a least value.
+void FigureAtLeast(const char* pszWorkload, const char* pszName, double value, double goal,
+                   const char* pszNote);
 
 // The workloads.
 void BuildWorkload(const Options& opt);    // SetRowCount/SetColumnCount against plain allocation

@@ -30,6 +30,7 @@ struct Recorded
 {
     std::string workload, name, note;
     double value, goal;
+    bool bAtLeast; // the goal is a least value
 };
 std::vector<Recorded> g_figures;
 
@@ -66,10 +67,10 @@ int PrintFigures()
                         f.note.c_str());
             continue;
         }
-        bool bMet = f.value <= f.goal;
+        bool bMet = f.bAtLeast ? f.value >= f.goal : f.value <= f.goal;
         nMissed += bMet ? 0 : 1;
         char goal[32];
-        std::snprintf(goal, sizeof(goal), "<= %g", f.goal);
+        std::snprintf(goal, sizeof(goal), "%s %g", f.bAtLeast ? ">=" : "<=", f.goal);
         std::printf("%-9s %-44s %9.2f  %-10s %-7s (%s)\n", f.workload.c_str(), f.name.c_str(), f.value, goal,
                     bMet ? "met" : "MISSED", f.note.c_str());
     }
@@ -80,7 +81,14 @@ int PrintFigures()
 
 void Figure(const char* pszWorkload, const char* pszName, double value, double goal, const char* pszNote)
 {
-    g_figures.push_back({pszWorkload, pszName, pszNote, value, goal});
+    g_figures.push_back({pszWorkload, pszName, pszNote, value, goal, false});
+    std::fflush(stdout);
+}
+
+void FigureAtLeast(const char* pszWorkload, const char* pszName, double value, double goal,
+                   const char* pszNote)
+{
+    g_figures.push_back({pszWorkload, pszName, pszNote, value, goal, true});
     std::fflush(stdout);
 }
 } // namespace gridbench
