@@ -167,6 +167,20 @@ void Paint(const char* pszName, CQGridCtrl& grid, int nRows)
     std::printf("%s with the frame (scroll bars) as well: median %.3f ms\n", pszName, Median(ms[1]));
 }
 
+// Seconds for kRandomOps calls of fn(r, c) over the seeded sequence of data cells.
+template <class F> double TimeRandomCells(int nRows, F fn)
+{
+    Coordinates xy(nRows);
+    Clock::time_point t = Clock::now();
+    for (int n = 0; n < kRandomOps; n++)
+    {
+        int r, c;
+        xy.Next(r, c);
+        fn(r, c);
+    }
+    return Seconds(t);
+}
+
 void RandomWrites(const char* pszName, CQGridCtrl& grid, int nRows, int nMax, double maxSeconds)
 {
     Coordinates xy(nRows);
@@ -264,16 +278,8 @@ void PeersWorkload(const Options& opt)
 
     // 4. random reads.
     {
-        Coordinates xy(R);
         size_t nChars = 0;
-        t = Clock::now();
-        for (int n = 0; n < kRandomOps; n++)
-        {
-            int r, c;
-            xy.Next(r, c);
-            nChars += grid.GetItemText(r + 1, c + 1).GetLength();
-        }
-        s = Seconds(t);
+        s = TimeRandomCells(R, [&](int r, int c) { nChars += grid.GetItemText(r + 1, c + 1).GetLength(); });
         Line("random_read", R, s, Keys("ns_per_op=%.1f,chars=%.0f", s * 1e9 / kRandomOps, (double)nChars));
         Goal("random_read", "ns per read", s * 1e9 / kRandomOps, 280, "GetItemText of random cells");
     }
@@ -288,20 +294,16 @@ void PeersWorkload(const Options& opt)
             blocks[(size_t)r] = (char*)::malloc(24 * kCols + 16);
             std::memset(blocks[(size_t)r], 'a' + r % 26, 24 * kCols + 16);
         }
-        Coordinates xy(R);
         size_t nSum = 0;
-        t = Clock::now();
-        for (int n = 0; n < kRandomOps; n++)
-        {
-            int r, c;
-            xy.Next(r, c);
-            const char* p = blocks[(size_t)r] + 24 * c;
-            wchar_t text[12];
-            for (int i = 0; i < 9; i++)
-                text[i] = (wchar_t)p[i];
-            nSum += text[c % 9];
-        }
-        s = Seconds(t);
+        s = TimeRandomCells(R,
+                            [&](int r, int c)
+                            {
+                                const char* p = blocks[(size_t)r] + 24 * c;
+                                wchar_t text[12];
+                                for (int i = 0; i < 9; i++)
+                                    text[i] = (wchar_t)p[i];
+                                nSum += text[c % 9];
+                            });
         std::printf("random_read floor (a plain pointer chase to a 9-character text, no string): %.1f ns per "
                     "read (%zu)\n",
                     s * 1e9 / kRandomOps, nSum % 10);
