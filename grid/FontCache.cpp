@@ -36,7 +36,9 @@ HFONT CQFontCache::Get(const LOGFONTW& lf)
         m_nEntries++;
     else
     {
-        // The oldest entry makes room; callers have deselected it by now.
+        // The oldest entry makes room (the pinned one aside); callers have deselected it by now.
+        if (m_entries[m_nNext].hFont == m_hPinned)
+            m_nNext = (m_nNext + 1) % kFonts;
         i = m_nNext;
         m_nNext = (m_nNext + 1) % kFonts;
         ::DeleteObject(m_entries[i].hFont);
@@ -44,6 +46,15 @@ HFONT CQFontCache::Get(const LOGFONTW& lf)
     m_entries[i].lf = lf;
     m_entries[i].hFont = hFont;
     return hFont;
+}
+
+HFONT CQFontCache::Pin(HFONT hFont)
+{
+    if (!m_bOwner)
+        return m_pSlot ? m_pSlot->Pin(hFont) : NULL;
+    HFONT hOld = m_hPinned;
+    m_hPinned = hFont;
+    return hOld;
 }
 
 HDC CQFontCache::WindowDC()

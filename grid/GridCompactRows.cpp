@@ -162,7 +162,7 @@ CQCompactRow* CQCompactRow::Make(int nCols, const LPCWSTR* ppszTexts, int nTexts
             return NULL;
         views[i] = CTextView{psz, (int)nLength, true};
     }
-    return Build(nCols, views, nTexts, pDefaults, bShared);
+    return Build(nCols, views, nTexts, pDefaults, bShared, -1);
 }
 
 CQCompactRow::CTextView CQCompactRow::View(int nCol) const
@@ -176,7 +176,7 @@ CQCompactRow::CTextView CQCompactRow::View(int nCol) const
 }
 
 CQCompactRow* CQCompactRow::Build(int nCols, const CTextView* pTexts, int nTexts, CQRowDefaults* pDefaults,
-                                  bool bShared)
+                                  bool bShared, int nRoomHint)
 {
     if (nCols < 1 || nCols > kMaxColumns || nTexts < 0 || pDefaults == NULL || pDefaults->nCols != nCols)
         return NULL;
@@ -196,17 +196,27 @@ CQCompactRow* CQCompactRow::Build(int nCols, const CTextView* pTexts, int nTexts
             for (int k = 0; k < t.nLength && !bWide; k++)
                 bWide = ((const wchar_t*)t.p)[k] > 0xFF;
     }
+    // A row being edited (a hint given) gets half as much room again, or as much as hinted, so that
+    // the texts written into it one by one rewrite it a few times only.
+    size_t nRoom = nChars;
+    if (nRoomHint >= 0)
+        nRoom = std::min(std::max(nChars + nChars / 2 + 8, (size_t)nRoomHint), (size_t)kMaxChars);
 
-    size_t nExtra = (size_t)(nTexts + 1) * sizeof(WORD) + nChars * (bWide ? sizeof(wchar_t) : 1);
+    size_t nExtra = (size_t)(nCols + 1) * sizeof(WORD) + nRoom * (bWide ? sizeof(wchar_t) : 1);
     CQCompactRow* pRow = new (CExtra{nExtra, bShared}) CQCompactRow;
-    pRow->m_nTexts = nTexts;
+    pDefaults->AddRef();
+    pRow->m_pDefaults = pDefaults;
+    pRow->m_nUnmade = nCols == kMaxColumns ? ~0ULL : ((1ULL << nCols) - 1);
+    pRow->m_nRoom = (int)nRoom;
     pRow->m_bWide = bWide;
     WORD* pOffsets = pRow->Offsets();
-    BYTE* pChars = (BYTE*)pRow->Chars();
+    BYTE* pChars = pRow->Chars();
     WORD nAt = 0;
-    for (int i = 0; i < nTexts; i++)
+    for (int i = 0; i < nCols; i++)
     {
         pOffsets[i] = nAt;
+        if (i >= nTexts)
+            continue;
         const CTextView& t = pTexts[i];
         for (int k = 0; k < t.nLength; k++, nAt++)
         {
@@ -217,15 +227,48 @@ CQCompactRow* CQCompactRow::Build(int nCols, const CTextView* pTexts, int nTexts
                 pChars[nAt] = (BYTE)ch;
         }
     }
-    pOffsets[nTexts] = nAt;
-
-    pDefaults->AddRef();
-    pRow->m_pDefaults = pDefaults;
-    pRow->m_nUnmade = nCols == kMaxColumns ? ~0ULL : ((1ULL << nCols) - 1);
+    pOffsets[nCols] = nAt;
     return pRow;
 }
 
-CQCompactRow* CQCompactRow::WithText(int nCol, LPCWSTR psz)
+bool CQCompactRow::SetText(int nCol, LPCWSTR psz)
+{
+    const int nCols = m_pDefaults->nCols;
+    if (!IsUnmade(nCol) || nCol >= nCols || (psz != NULL && IS_INTRESOURCE(psz)))
+        return false;
+    WORD* pOffsets = Offsets();
+    const int nOld = pOffsets[nCol + 1] - pOffsets[nCol];
+    int nNew = 0;
+    for (; psz != NULL && psz[nNew] != 0; nNew++)
+    {
+        if (nNew >= m_nRoom || (!m_bWide && psz[nNew] > 0xFF))
+            return false;
+    }
+    const int nTotal = pOffsets[nCols];
+    if (nTotal - nOld + nNew > m_nRoom)
+        return false;
+
+    // The texts after column nCol move to make room (or close up), then the new text goes in.
+    const size_t nCharSize = m_bWide ? sizeof(wchar_t) : 1;
+    BYTE* pChars = Chars();
+    const int nTail = nTotal - pOffsets[nCol + 1];
+    if (nNew != nOld && nTail > 0)
+        memmove(pChars + (pOffsets[nCol] + nNew) * nCharSize, pChars + pOffsets[nCol + 1] * nCharSize,
+                (size_t)nTail * nCharSize);
+    BYTE* pTo = pChars + pOffsets[nCol] * nCharSize;
+    for (int k = 0; k < nNew; k++)
+    {
+        if (m_bWide)
+            ((wchar_t*)pTo)[k] = psz[k];
+        else
+            pTo[k] = (BYTE)psz[k];
+    }
+    for (int i = nCol + 1; i <= nCols; i++)
+        pOffsets[i] = (WORD)(pOffsets[i] + nNew - nOld);
+    return true;
+}
+
+CQCompactRow* CQCompactRow::WithText(int nCol, LPCWSTR psz, int nRoomHint)
 {
     const int nCols = m_pDefaults->nCols;
     if (!IsUnmade(nCol) || nCol >= nCols || (psz != NULL && IS_INTRESOURCE(psz)))
@@ -233,11 +276,10 @@ CQCompactRow* CQCompactRow::WithText(int nCol, LPCWSTR psz)
     const size_t nLength = psz ? wcslen(psz) : 0;
     if (nLength > kMaxChars)
         return NULL;
-    const int nTexts = std::max(m_nTexts, nCol + 1);
     CTextView views[kMaxColumns];
-    for (int i = 0; i < nTexts; i++)
+    for (int i = 0; i < nCols; i++)
         views[i] = i == nCol ? CTextView{psz, (int)nLength, true} : View(i);
-    CQCompactRow* pRow = Build(nCols, views, nTexts, m_pDefaults, false);
+    CQCompactRow* pRow = Build(nCols, views, nCols, m_pDefaults, false, std::max(nRoomHint, 0));
     if (pRow == NULL)
         return NULL;
     pRow->m_nUnmade = m_nUnmade;
@@ -267,7 +309,7 @@ CQCompactRow::~CQCompactRow()
 
 int CQCompactRow::TextLength(int nCol) const
 {
-    if (nCol < 0 || nCol >= m_nTexts)
+    if (nCol < 0 || nCol >= m_pDefaults->nCols)
         return 0;
     return Offsets()[nCol + 1] - Offsets()[nCol];
 }

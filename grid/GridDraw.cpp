@@ -31,6 +31,84 @@ void FillArea(CDC* pDC, const CRect& rect, CBrush* pBrush)
         pDC->FillRect(&rect, pBrush);
 }
 
+// What drawing one cell changes in the DC, put back when the cell is done: the text and background
+// colours, the background mode, the pen and brush, the current position, and the font. The font is
+// selected only when the cell's font is not the one already in the DC: a paint selects the grid's
+// font once for all its cells, and selecting a font costs far more than drawing a cell's text. A
+// cell with an image, or a DC whose output and attribute contexts differ, saves the whole DC
+// instead, since the image list may change more than the cell itself does.
+class CCellDrawState
+{
+public:
+    CCellDrawState(CDC* pDC, bool bWhole)
+        : m_hDC(pDC->m_hDC), m_nSaved(0), m_crText(0), m_crBk(0), m_nBkMode(0), m_hOldFont(NULL),
+          m_hOldPen(NULL), m_hOldBrush(NULL), m_bPosition(false)
+    {
+        if (bWhole || pDC->m_hDC != pDC->m_hAttribDC)
+        {
+            m_nSaved = pDC->SaveDC();
+            m_pDC = pDC;
+            return;
+        }
+        m_crText = ::GetTextColor(m_hDC);
+        m_crBk = ::GetBkColor(m_hDC);
+        m_nBkMode = ::GetBkMode(m_hDC);
+    }
+    ~CCellDrawState()
+    {
+        if (m_nSaved != 0)
+        {
+            m_pDC->RestoreDC(m_nSaved);
+            return;
+        }
+        if (m_hOldFont)
+            ::SelectObject(m_hDC, m_hOldFont);
+        if (m_hOldPen)
+            ::SelectObject(m_hDC, m_hOldPen);
+        if (m_hOldBrush)
+            ::SelectObject(m_hDC, m_hOldBrush);
+        if (m_bPosition)
+            ::MoveToEx(m_hDC, m_ptAt.x, m_ptAt.y, NULL);
+        ::SetTextColor(m_hDC, m_crText);
+        ::SetBkColor(m_hDC, m_crBk);
+        ::SetBkMode(m_hDC, m_nBkMode);
+    }
+    CCellDrawState(const CCellDrawState&) = delete;
+    CCellDrawState& operator=(const CCellDrawState&) = delete;
+
+    void SelectFont(HFONT hFont)
+    {
+        if (hFont == NULL || (m_nSaved == 0 && hFont == (HFONT)::GetCurrentObject(m_hDC, OBJ_FONT)))
+            return;
+        HGDIOBJ hOld = ::SelectObject(m_hDC, hFont);
+        if (m_hOldFont == NULL)
+            m_hOldFont = hOld;
+    }
+    void SelectStock(int nObject)
+    {
+        HGDIOBJ hOld = ::SelectObject(m_hDC, ::GetStockObject(nObject));
+        HGDIOBJ& hKeep = ::GetObjectType(hOld) == OBJ_PEN ? m_hOldPen : m_hOldBrush;
+        if (hKeep == NULL)
+            hKeep = hOld;
+    }
+    // The current position is about to move.
+    void KeepPosition()
+    {
+        if (!m_bPosition)
+            m_bPosition = ::GetCurrentPositionEx(m_hDC, &m_ptAt) != FALSE;
+    }
+
+private:
+    HDC m_hDC;
+    CDC* m_pDC = NULL;
+    int m_nSaved;
+    COLORREF m_crText, m_crBk;
+    int m_nBkMode;
+    HGDIOBJ m_hOldFont, m_hOldPen, m_hOldBrush;
+    bool m_bPosition;
+    POINT m_ptAt = {0, 0};
+};
+
 } // namespace
 
 // --- paint and erase ----------------------------------------------------------------------------
@@ -151,6 +229,10 @@ void CQGridCtrl::OnDraw(CDC* pDC)
 
     EraseBkgnd(pDC);
     CQFontCache pass(m_pFontPass, m_hWnd); // one font per description for all the cells
+    // The grid's font stays selected for the whole paint: cells in it need not select a font.
+    HFONT hGridFont = m_pFontPass->Get(m_Logfont);
+    HFONT hOldPinned = m_pFontPass->Pin(hGridFont);
+    HGDIOBJ hOldFont = hGridFont ? ::SelectObject(pDC->m_hDC, hGridFont) : NULL;
 
     const int nFixedRowHeight = GetFixedRowHeight();
     const int nFixedColWidth = GetFixedColumnWidth();
@@ -206,6 +288,9 @@ void CQGridCtrl::OnDraw(CDC* pDC)
             pDC->SelectObject(pOldPen);
     }
     pDC->SelectStockObject(NULL_PEN);
+    if (hOldFont != NULL)
+        ::SelectObject(pDC->m_hDC, hOldFont);
+    m_pFontPass->Pin(hOldPinned);
 }
 
 // --- one cell -----------------------------------------------------------------------------------
@@ -233,7 +318,7 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
     const BOOL bPrinting = pDC->IsPrinting();
 
     CQFontCache pass(m_pFontPass, m_hWnd); // outlives the saved state, which deselects the font
-    int nSavedDC = pDC->SaveDC();
+    CCellDrawState state(pDC, m_pImageList != NULL && Item.image >= 0);
     pDC->SetBkMode(TRANSPARENT);
 
     if ((Item.state & GV_STATE_FOCUSED) && !bPrinting)
@@ -244,8 +329,8 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
             FillArea(pDC, rect, TextBkClr);
         rect.right--;
         rect.bottom--;
-        pDC->SelectStockObject(BLACK_PEN);
-        pDC->SelectStockObject(NULL_BRUSH);
+        state.SelectStock(BLACK_PEN);
+        state.SelectStock(NULL_BRUSH);
         pDC->Rectangle(rect);
         pDC->SetTextColor(TextClr);
         rect.DeflateRect(1, 1);
@@ -272,20 +357,17 @@ BOOL CQGridCtrl::DrawCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseB
 
     if ((Item.state & GV_STATE_DROPTARGET) && !bPrinting)
     {
-        pDC->SelectStockObject(BLACK_PEN);
-        pDC->SelectStockObject(NULL_BRUSH);
+        state.SelectStock(BLACK_PEN);
+        state.SelectStock(NULL_BRUSH);
         pDC->Rectangle(rect);
     }
 
     const LOGFONTW* pLF = CellFont(nRow, nCol);
-    if (HFONT hFont = m_pFontPass->Get(pLF != NULL ? *pLF : m_Logfont))
-        pDC->SelectObject(CFont::FromHandle(hFont));
+    state.SelectFont(m_pFontPass->Get(pLF != NULL ? *pLF : m_Logfont));
 
     rect.DeflateRect(m_nMargin, 0);
 
     DrawCellContent(pDC, rect, Item);
-
-    pDC->RestoreDC(nSavedDC);
     return TRUE;
 }
 
@@ -303,15 +385,15 @@ BOOL CQGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bE
     if (!GetItem(&Item))
         return FALSE;
 
+    CQFontCache pass(m_pFontPass, m_hWnd); // outlives the saved state, which deselects the font
+    CCellDrawState state(pDC, m_pImageList != NULL && Item.image >= 0);
+
     if (!pDC->IsPrinting() && (Item.bkColour != GV_CLR_DEFAULT || bEraseBk))
     {
         COLORREF clr = (Item.bkColour == GV_CLR_DEFAULT) ? GetFixedBkColor() : Item.bkColour;
         FillArea(pDC, rect, clr);
     }
     pDC->SetTextColor((Item.fgColour == GV_CLR_DEFAULT) ? GetFixedTextColor() : Item.fgColour);
-
-    CQFontCache pass(m_pFontPass, m_hWnd); // outlives the saved state, which deselects the font
-    int nSavedDC = pDC->SaveDC();
 
     const CQCellID FocusCell = GetFocusCell();
     const BOOL bInLineWithFocus = (FocusCell.row == nRow || FocusCell.col == nCol);
@@ -320,8 +402,8 @@ BOOL CQGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bE
     LOGFONTW lf = (pLF != NULL) ? *pLF : m_Logfont;
     if (bInLineWithFocus)
         lf.lfWeight = 600;
-    if (HFONT hFont = m_pFontPass->Get(lf))
-        pDC->SelectObject(CFont::FromHandle(hFont));
+    state.SelectFont(m_pFontPass->Get(lf));
+    state.KeepPosition(); // the edges are drawn with lines
 
     if (IsValid(FocusCell) && bInLineWithFocus)
     {
@@ -355,8 +437,6 @@ BOOL CQGridCtrl::DrawFixedCell(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bE
     rect.DeflateRect(m_nMargin, 0);
 
     DrawCellContent(pDC, rect, Item);
-
-    pDC->RestoreDC(nSavedDC);
     return TRUE;
 }
 

@@ -13,7 +13,10 @@
 #include "grid/internal/QFontCache.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <string>
+#include <typeinfo>
 
 namespace
 {
@@ -69,8 +72,10 @@ private:
 };
 } // namespace
 
-// Writes the headings line and then every row from row 0, through the virtual GetItemText so that
-// a derived grid saves the texts it shows. A cell's text ends at an embedded NUL, as a C string.
+// Writes the headings line and then every row from row 0. A derived grid's texts are read through
+// its GetItemText, so that it saves the texts it shows; the grid's own are read where they are
+// kept, without a copy. A cell's text ends at an embedded NUL, as a C string. Characters are
+// converted as the text file's WriteString converts them, and the lines go out in large pieces.
 BOOL CQGridCtrl::Save(LPCTSTR filename)
 {
     CStdioFile File;
@@ -84,25 +89,60 @@ BOOL CQGridCtrl::Save(LPCTSTR filename)
     TRY
     {
         const int nNumColumns = GetColumnCount();
-        std::wstring strLine; // one line at a time, written in one call
+        const bool bKept = typeid(*this) == typeid(CQGridCtrl);
+        const size_t kPiece = 64 * 1024;
+        std::string out;
+        out.reserve(kPiece + 1024);
 
+        // One character in the locale's multibyte encoding; '?' where it has none.
+        auto Put = [&out](wchar_t wc)
+        {
+            if (wc < 0x80)
+            {
+                out.push_back((char)wc);
+                return;
+            }
+            char mb[MB_LEN_MAX];
+            int nBytes = wctomb(mb, wc);
+            if (nBytes <= 0)
+                out.push_back('?');
+            else
+                out.append(mb, (size_t)nBytes);
+        };
         auto WriteRow = [&](int nRow)
         {
-            strLine.clear();
             for (int col = 0; col < nNumColumns; col++)
             {
-                CString strText = GetItemText(nRow, col);
-                LPCWSTR psz = strText;
-                strLine.append(psz, wcslen(psz));
-                strLine.push_back(col == nNumColumns - 1 ? L'\n' : L',');
+                if (bKept)
+                {
+                    CKeptText text = KeptText(nRow, col);
+                    for (int i = 0; i < text.nLength; i++)
+                    {
+                        wchar_t wc = text.bWide ? ((const wchar_t*)text.p)[i] : ((const BYTE*)text.p)[i];
+                        if (wc == 0)
+                            break;
+                        Put(wc);
+                    }
+                }
+                else
+                {
+                    CString strText = GetItemText(nRow, col);
+                    for (LPCWSTR psz = strText; *psz != 0; psz++)
+                        Put(*psz);
+                }
+                out.push_back(col == nNumColumns - 1 ? '\n' : ',');
             }
-            if (!strLine.empty())
-                File.WriteString(strLine.c_str());
+            if (out.size() >= kPiece)
+            {
+                File.Write(out.data(), (UINT)out.size());
+                out.clear();
+            }
         };
 
         WriteRow(0);
         for (int row = 0; row < GetRowCount(); row++)
             WriteRow(row);
+        File.Write(out.data(), (UINT)out.size());
         File.Close();
     }
     CATCH(CFileException, e)

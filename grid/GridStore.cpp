@@ -75,6 +75,20 @@ CString CQGridCtrl::CellText(int nRow, int nCol) const
     return pCell ? pCell->m_strText : CString();
 }
 
+CQGridCtrl::CKeptText CQGridCtrl::KeptText(int nRow, int nCol) const
+{
+    CQCompactRow* pUnmade;
+    CQGridCell* pCell = Slot(nRow, nCol, &pUnmade);
+    if (pUnmade)
+    {
+        CQCompactRow::CTextView view = pUnmade->View(nCol);
+        return CKeptText{view.p, view.nLength, view.bWide};
+    }
+    if (pCell)
+        return CKeptText{(LPCWSTR)pCell->m_strText, pCell->m_strText.GetLength(), true};
+    return CKeptText{NULL, 0, false};
+}
+
 BOOL CQGridCtrl::CellFormat(int nRow, int nCol, UINT* pFormat) const
 {
     CQCompactRow* pUnmade;
@@ -121,14 +135,20 @@ BOOL CQGridCtrl::SetCell(int nRow, int nCol, CQGridCell* pCell)
     return TRUE;
 }
 
-// The text of a cell not made yet goes into its row's kept texts; a made cell (or one whose text no
-// longer fits the row, which is made now) takes it itself.
+// The text of a cell not made yet goes into its row's kept texts, where the row stands when it has
+// room, else into a new row with room to spare; a made cell (or one whose text no longer fits a
+// compact row, which is made now) takes it itself.
 BOOL CQGridCtrl::SetCellText(int nRow, int nCol, LPCTSTR psz)
 {
     CQCompactRow* pUnmade;
     if (Slot(nRow, nCol, &pUnmade) == NULL && pUnmade != NULL)
     {
-        if (CQCompactRow* pNew = pUnmade->WithText(nCol, psz))
+        if (pUnmade->SetText(nCol, psz))
+            return TRUE;
+        // Rows filled one text at a time usually end as long as the row above.
+        CQCompactRow* pAbove = nRow > 0 ? CQCompactRow::From(m_RowData[nRow - 1]) : NULL;
+        const int nHint = pAbove ? pAbove->TotalLength() + pAbove->TotalLength() / 8 + 8 : 0;
+        if (CQCompactRow* pNew = pUnmade->WithText(nCol, psz, nHint))
         {
             m_RowData[nRow] = pNew;
             delete pUnmade;
@@ -290,7 +310,7 @@ void CQGridCtrl::StoreAddRows(int nFrom)
     m_RowData.SetSize(nRows);
     for (int row = nFrom; row < nRows; row++)
     {
-        if (CQCompactRow* pCompact = MakeCompactRow(row, NULL, 0, false))
+        if (CQCompactRow* pCompact = MakeCompactRow(row, NULL, 0, true))
         {
             m_RowData[row] = pCompact;
             continue;

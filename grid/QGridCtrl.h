@@ -391,6 +391,15 @@ protected:
     BOOL StoreDeleteColumn(int nCol);
 
 private:
+    // A cell's text where it is kept, without a copy (valid until the cell or its row changes):
+    // single bytes, each a character code below 256, or UTF-16.
+    struct CKeptText
+    {
+        const void* p;
+        int nLength;
+        bool bWide;
+    };
+    CKeptText KeptText(int nRow, int nCol) const;
     CQGridCell* Slot(int nRow, int nCol, CQCompactRow** ppUnmade) const;
     CQCompactRow* MakeCompactRow(int nRow, const LPCTSTR* ppszTexts, int nTexts, bool bShared);
     void MakeUnmadeCells();

@@ -44,9 +44,15 @@ public:
     // of their own, which a row replaced by an edit gives back at once.
     static CQCompactRow* Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults,
                               bool bShared);
-    // The same row with the kept text of column nCol replaced (nCol a cell still to be made); the
+    // Replaces the kept text of column nCol (a cell still to be made) where the row stands, when
+    // the new text fits the room the row has; false when it does not (WithText then makes a row).
+    bool SetText(int nCol, LPCWSTR psz);
+    // The same row with the kept text of column nCol replaced and room to spare for later texts (at
+    // least nRoomHint characters: rows filled one text at a time end much like the row above); the
     // cells made so far move into the new row's slots. NULL when the texts no longer fit.
-    CQCompactRow* WithText(int nCol, LPCWSTR psz);
+    CQCompactRow* WithText(int nCol, LPCWSTR psz, int nRoomHint);
+    // Characters of all the kept texts.
+    int TotalLength() const { return Offsets()[m_pDefaults->nCols]; }
     // The row and its kept texts are one allocation.
     struct CExtra
     {
@@ -96,9 +102,6 @@ public:
             SetSize(m_pDefaults->nCols);
     }
 
-private:
-    CQCompactRow() = default;
-
     // One kept text: characters as single bytes or as UTF-16.
     struct CTextView
     {
@@ -107,14 +110,19 @@ private:
         bool bWide;
     };
     CTextView View(int nCol) const;
+
+private:
+    CQCompactRow() = default;
+
     static CQCompactRow* Build(int nCols, const CTextView* pTexts, int nTexts, CQRowDefaults* pDefaults,
-                               bool bShared);
+                               bool bShared, int nRoomHint);
 
     CQRowDefaults* m_pDefaults = NULL;
     unsigned long long m_nUnmade = 0; // bit c: the cell of column c is still to be made
-    int m_nTexts = 0;
-    bool m_bWide = false; // characters kept as UTF-16, else as single bytes
-    // Followed in the same allocation by (m_nTexts + 1) WORD offsets and the characters.
+    int m_nRoom = 0;                  // characters the row has room for
+    bool m_bWide = false;             // characters kept as UTF-16, else as single bytes
+    // Followed in the same allocation by one WORD offset per column and one for the end, then room
+    // for m_nRoom characters: the text of column c is [offset c, offset c + 1).
     WORD* Offsets() const { return (WORD*)(this + 1); }
-    const BYTE* Chars() const { return (const BYTE*)(Offsets() + m_nTexts + 1); }
+    BYTE* Chars() const { return (BYTE*)(Offsets() + m_pDefaults->nCols + 1); }
 };

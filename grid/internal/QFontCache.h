@@ -19,6 +19,10 @@ public:
     // A font for the description; NULL when it cannot be created. It stays valid until the pass
     // ends or until a later Get needs its place, so callers deselect it before they ask again.
     HFONT Get(const LOGFONTW& lf);
+    // Keeps hFont (one of this pass's fonts) from making room for others until Pin is called
+    // again, so that it may stay selected while other fonts are asked for; returns the font pinned
+    // before. NULL pins none.
+    HFONT Pin(HFONT hFont);
     // The window's device context, taken the first time and released when the pass ends.
     HDC WindowDC();
     // Whether hDC is that context: a screen context in its default state, as nothing in a pass
@@ -43,4 +47,5 @@ private:
     CEntry m_entries[kFonts];
     int m_nEntries = 0;
     int m_nNext = 0; // the entry replaced when all are in use
+    HFONT m_hPinned = NULL;
 };

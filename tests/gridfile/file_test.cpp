@@ -47,24 +47,37 @@ TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero)
     }
 }
 
+// The grid itself reads the texts where it keeps them (made cells and texts kept by their rows
+// alike); a derived grid reads them through GetItemText. Both write the same bytes.
 TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
 {
     FileGrid grid(2, 4);
-    grid.SetItemText(0, 0, L"caf\u00E9");            // Latin-1: one byte in the C locale
-    grid.SetItemText(0, 1, L"\u8868\u683C");         // not in the C locale: '?'
-    grid.SetItemText(0, 2, L"a,b");                  // a comma is written as it is
-    grid.SetItemText(0, 3, L"\uD55C");               // in neither locale
-    grid.SetItemText(1, 0, CString(L"be\0fore", 7)); // a text ends at an embedded NUL
-    grid.SetItemText(1, 2, L"line\nfeed");           // so does a line feed, on loading
-    ASSERT_TRUE(grid.Save(m_dir.Path(L"c.csv")));
-    EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,"}),
-              ReadBytes(m_dir.Path(L"c.csv")));
+    CQGridCtrl plain(2, 4);
+    for (CQGridCtrl* pGrid : {(CQGridCtrl*)&grid, &plain})
+    {
+        pGrid->SetItemText(0, 0, L"caf\u00E9");            // Latin-1: one byte in the C locale
+        pGrid->SetItemText(0, 1, L"\u8868\u683C");         // not in the C locale: '?'
+        pGrid->SetItemText(0, 2, L"a,b");                  // a comma is written as it is
+        pGrid->SetItemText(0, 3, L"\uD55C");               // in neither locale
+        pGrid->SetItemText(1, 0, CString(L"be\0fore", 7)); // a text ends at an embedded NUL
+        pGrid->SetItemText(1, 2, L"line\nfeed");           // so does a line feed, on loading
+        pGrid->SetItemBkColour(1, 2, RGB(1, 2, 3));        // a made cell
+    }
+    for (CQGridCtrl* pGrid : {(CQGridCtrl*)&grid, &plain})
+    {
+        ASSERT_TRUE(pGrid->Save(m_dir.Path(L"c.csv")));
+        EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,"}),
+                  ReadBytes(m_dir.Path(L"c.csv")));
+    }
 
     CLocaleScope chinese(".936");
     ASSERT_TRUE(chinese.Ok());
+    ASSERT_TRUE(plain.Save(m_dir.Path(L"936.csv")));
+    const std::string plainBytes = ReadBytes(m_dir.Path(L"936.csv"));
     ASSERT_TRUE(grid.Save(m_dir.Path(L"936.csv")));
     std::string bytes = ReadBytes(m_dir.Path(L"936.csv"));
     EXPECT_EQ(0u, bytes.find("caf\xA8\xA6,\xB1\xED\xB8\xF1,a,b,?\r\n")) << bytes;
+    EXPECT_EQ(bytes, plainBytes);
 }
 
 // A file that cannot be opened is reported, naming it, and the grid keeps what it held; a load

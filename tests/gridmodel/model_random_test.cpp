@@ -178,7 +178,11 @@ void RunSequence(unsigned seed, int steps, bool bOnDemand)
         {
             int rows = model.rows(), cols = model.cols();
             int r = pick(-1, rows), c = pick(-1, cols); // one step outside on either side
+            // Texts shrink, grow past the room a compact row keeps, and mix in characters beyond
+            // one byte, so that kept texts are rewritten in place, moved and widened.
             std::wstring text = L"t" + std::to_wstring(step);
+            if (step % 3 == 0)
+                text = std::wstring((size_t)pick(0, 40), L"x\u00e9\u4e2d"[pick(0, 2)]) + text;
             int op = pick(0, 17), n = 0;
             SCOPED_TRACE(testing::Message() << "step " << step << ": operation " << op);
             switch (op)
