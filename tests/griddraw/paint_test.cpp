@@ -4,11 +4,6 @@
 
 namespace
 {
-COLORREF Sys(int nIndex)
-{
-    return ::GetSysColor(nIndex);
-}
-
 // Pixels of clr inside the cell's rectangle less its one-pixel edges.
 int InkInCell(qtest::CPixelBuffer& buf, const CRect& cell, COLORREF clr)
 {
@@ -77,17 +72,17 @@ TEST_F(GridDrawTest, SelectedCellsAreHighlightedExceptWhenPrinting)
 
     auto buf = Draw();
     // grid lines are drawn over the highlight
-    EXPECT_TRUE(Pixels(*buf, {{115, 55, Sys(COLOR_HIGHLIGHT)},
-                              {155, 55, Sys(COLOR_HIGHLIGHT)},
+    EXPECT_TRUE(Pixels(*buf, {{115, 55, ::GetSysColor(COLOR_HIGHLIGHT)},
+                              {155, 55, ::GetSysColor(COLOR_HIGHLIGHT)},
                               {119, 50, kGridLine},
                               {115, 35, kTextBk}}));
-    EXPECT_GT(InkInCell(*buf, CellRect(2, 2), Sys(COLOR_HIGHLIGHTTEXT)), 0);
+    EXPECT_GT(InkInCell(*buf, CellRect(2, 2), ::GetSysColor(COLOR_HIGHLIGHTTEXT)), 0);
     EXPECT_EQ(0, InkInCell(*buf, CellRect(2, 2), kText));
 
     auto printed = Draw(TRUE);
     EXPECT_TRUE(Pixels(*printed, {{115, 55, kTextBk}, {155, 55, RGB(0, 128, 0)}}));
     EXPECT_GT(InkInCell(*printed, CellRect(2, 2), kText), 0);
-    EXPECT_EQ(0, printed->CountColor(CRect(0, 0, kCx, kCy), Sys(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(0, printed->CountColor(CRect(0, 0, kCx, kCy), ::GetSysColor(COLOR_HIGHLIGHT)));
 }
 
 // Lines between the ordinary cells only, one pixel left of and above each cell's end, as far as the
@@ -134,10 +129,10 @@ TEST_F(GridDrawTest, FixedCellsInLineWithTheFocusAreRaisedAndBold)
     }
 
     auto flat = Draw(); // header (0, 1): (40, 0)-(79, 19)
-    EXPECT_TRUE(Pixels(*flat, {{60, 0, Sys(COLOR_3DHIGHLIGHT)},
-                               {40, 10, Sys(COLOR_3DHIGHLIGHT)},
-                               {79, 10, Sys(COLOR_3DDKSHADOW)},
-                               {60, 19, Sys(COLOR_3DDKSHADOW)},
+    EXPECT_TRUE(Pixels(*flat, {{60, 0, ::GetSysColor(COLOR_3DHIGHLIGHT)},
+                               {40, 10, ::GetSysColor(COLOR_3DHIGHLIGHT)},
+                               {79, 10, ::GetSysColor(COLOR_3DDKSHADOW)},
+                               {60, 19, ::GetSysColor(COLOR_3DDKSHADOW)},
                                {60, 1, kFixedBk},
                                {78, 10, kFixedBk}}));
     const int nNormalInk = InkInCell(*flat, CellRect(0, 1), kFixedText);
@@ -149,10 +144,10 @@ TEST_F(GridDrawTest, FixedCellsInLineWithTheFocusAreRaisedAndBold)
     {
         SCOPED_TRACE(testing::Message() << cell.left << "," << cell.top);
         const int xMid = (cell.left + cell.right) / 2, yMid = (cell.top + cell.bottom) / 2;
-        EXPECT_TRUE(Pixels(*raised, {{xMid, cell.top + 1, Sys(COLOR_3DHILIGHT)},
-                                     {cell.right - 1, yMid, Sys(COLOR_3DSHADOW)},
-                                     {cell.right, yMid, Sys(COLOR_3DDKSHADOW)},
-                                     {xMid, cell.bottom, Sys(COLOR_3DDKSHADOW)}}));
+        EXPECT_TRUE(Pixels(*raised, {{xMid, cell.top + 1, ::GetSysColor(COLOR_3DHILIGHT)},
+                                     {cell.right - 1, yMid, ::GetSysColor(COLOR_3DSHADOW)},
+                                     {cell.right, yMid, ::GetSysColor(COLOR_3DDKSHADOW)},
+                                     {xMid, cell.bottom, ::GetSysColor(COLOR_3DDKSHADOW)}}));
     }
     EXPECT_GT(InkInCell(*raised, CellRect(0, 1), kFixedText), nNormalInk) << "semi-bold";
     // the others stay flat and normal

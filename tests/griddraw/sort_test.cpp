@@ -8,7 +8,6 @@
 
 namespace
 {
-
 // A grid whose rows carry their identity: column 0 holds "id<n>", the item data of column 0 is n
 // and the row's height is 10 + n.
 void Label(CQGridCtrl& grid, int row, int id)
@@ -25,23 +24,17 @@ int IdOf(CQGridCtrl& grid, int row)
     return (int)grid.GetItemData(row, 0);
 }
 
-std::vector<int> Ids(CQGridCtrl& grid)
-{
-    std::vector<int> ids;
-    for (int row = 0; row < grid.GetRowCount(); row++)
-        ids.push_back(IdOf(grid, row));
-    return ids;
-}
-
-// The grid's quicksort on plain (key, id) pairs: what the rows must look like afterwards.
-void ModelSort(std::vector<std::pair<CString, int>>& v, bool bAscending, int low, int high)
+// The grid's quicksort on plain (key, id) pairs, cmp(a, b) < 0 when a sorts before b in ascending
+// order: what the rows must look like afterwards.
+template <class Key, class Cmp>
+void ModelSort(std::vector<std::pair<Key, int>>& v, Cmp cmp, bool bAscending, int low, int high)
 {
     if (high <= low)
         return;
-    const CString pivot = v[(low + high) / 2].first;
+    const Key pivot = v[(low + high) / 2].first;
     int lo = low, hi = high;
-    auto below = [&](const CString& s) { return bAscending ? s.Compare(pivot) < 0 : s.Compare(pivot) > 0; };
-    auto above = [&](const CString& s) { return bAscending ? s.Compare(pivot) > 0 : s.Compare(pivot) < 0; };
+    auto below = [&](const Key& k) { return bAscending ? cmp(k, pivot) < 0 : cmp(k, pivot) > 0; };
+    auto above = [&](const Key& k) { return bAscending ? cmp(k, pivot) > 0 : cmp(k, pivot) < 0; };
     while (lo <= hi)
     {
         while (lo < high && below(v[lo].first))
@@ -50,104 +43,76 @@ void ModelSort(std::vector<std::pair<CString, int>>& v, bool bAscending, int low
             --hi;
         if (lo <= hi)
         {
-            if (v[lo].first.Compare(v[hi].first) != 0)
+            if (cmp(v[lo].first, v[hi].first) != 0)
                 std::swap(v[lo], v[hi]);
             ++lo;
             --hi;
         }
     }
     if (low < hi)
-        ModelSort(v, bAscending, low, hi);
+        ModelSort(v, cmp, bAscending, low, hi);
     if (lo < high)
-        ModelSort(v, bAscending, lo, high);
+        ModelSort(v, cmp, bAscending, lo, high);
 }
 
-std::vector<std::tuple<LPARAM, LPARAM, LPARAM>> g_compares;
+// Row r holds the row of id model[r].second, with its height and its key read(r) == model[r].first.
+template <class Key, class Read>
+::testing::AssertionResult RowsAre(CQGridCtrl& grid, const std::vector<std::pair<Key, int>>& model, Read read)
+{
+    for (int row = 0; row < (int)model.size(); row++)
+        if (IdOf(grid, row) != model[row].second || grid.GetRowHeight(row) != 10 + model[row].second ||
+            !(read(row) == model[row].first))
+            return ::testing::AssertionFailure()
+                   << "row " << row << " holds id " << IdOf(grid, row) << " instead of " << model[row].second;
+    return ::testing::AssertionSuccess();
+}
+
+const LPARAM kCallerData = 0x123456789ALL;
+bool g_bOtherData = false; // a comparison got another LPARAM than the caller's
 
 int CALLBACK CompareData(LPARAM a, LPARAM b, LPARAM data)
 {
-    g_compares.emplace_back(a, b, data);
+    g_bOtherData |= data != kCallerData;
     return a < b ? -1 : (a > b ? 1 : 0);
 }
-
 } // namespace
 
-// Every property of every cell of a row goes with the row, and its height too; fixed rows and the
-// column widths stay.
-TEST(GridSortTest, TextSortMovesWholeRowsBothWays)
+// A sort exchanges whole rows: the cell objects of every column (so everything in them) and the
+// heights; fixed rows and column widths stay.
+TEST(GridSortTest, ASortMovesWholeRows)
 {
     CGridProbe grid(4, 3, 1, 1);
     const wchar_t* keys[] = {L"head", L"b", L"a", L"c"};
-    // the cells are moved, not copied (checked by address), so a few properties show the rest
-    auto setRow = [&](int row)
+    for (int row = 0; row < 4; row++)
     {
         Label(grid, row, row);
-        grid.SetItemData(row, 2, row * 10);
-        grid.SetItemState(row, 2, GV_STATE_READONLY | (row << 8));
         grid.SetItemText(row, 1, keys[row]);
-        grid.SetItemText(row, 2, CString(L"x") + keys[row]);
-    };
-    auto checkRow = [&](int row, int id)
-    {
-        SCOPED_TRACE(testing::Message() << "row " << row << " should be id " << id);
-        EXPECT_EQ(id, IdOf(grid, row));
-        EXPECT_EQ(10 + id, grid.GetRowHeight(row));
-        EXPECT_EQ(CString(keys[id]), grid.GetItemText(row, 1));
-        EXPECT_EQ(CString(L"x") + keys[id], grid.GetItemText(row, 2));
-        EXPECT_EQ(id * 10, grid.GetItemData(row, 2));
-        EXPECT_EQ(GV_STATE_READONLY | (UINT)(id << 8), grid.GetItemState(row, 2));
-    };
-    for (int row = 0; row < 4; row++)
-        setRow(row);
+        grid.SetItemState(row, 2, GV_STATE_READONLY | (row << 8));
+    }
     grid.SetColumnWidth(1, 77);
-    CQGridCell* pCellOfB = grid.GetCell(1, 2);
-
-    const int ascending[] = {0, 2, 1, 3}, descending[] = {0, 3, 1, 2};
+    const CQGridCell* pCellsOfB[] = {grid.GetCell(1, 0), grid.GetCell(1, 1), grid.GetCell(1, 2)};
+    EXPECT_FALSE(grid.SortTextItems(3, TRUE)); // no such column
     EXPECT_TRUE(grid.SortTextItems(1, TRUE));
+    const int ascending[] = {0, 2, 1, 3};
     for (int row = 0; row < 4; row++)
-        checkRow(row, ascending[row]);
-    EXPECT_EQ(pCellOfB, grid.GetCell(2, 2)) << "cells are moved, not copied";
+    {
+        EXPECT_EQ(ascending[row], IdOf(grid, row));
+        EXPECT_EQ(10 + ascending[row], grid.GetRowHeight(row));
+        EXPECT_EQ(GV_STATE_READONLY | (UINT)(ascending[row] << 8), grid.GetItemState(row, 2));
+    }
+    for (int col = 0; col < 3; col++)
+        EXPECT_EQ(pCellsOfB[col], grid.GetCell(2, col)) << "cells are moved, not copied";
     EXPECT_EQ(77, grid.GetColumnWidth(1));
-    EXPECT_TRUE(grid.Consistent());
-    EXPECT_TRUE(grid.SortTextItems(1, FALSE));
-    for (int row = 0; row < 4; row++)
-        checkRow(row, descending[row]);
-    EXPECT_TRUE(grid.Consistent());
-}
-
-// Data sort: the caller's comparison on item data, its LPARAM passed unchanged to every call.
-TEST(GridSortTest, DataSortUsesTheCallersComparison)
-{
-    CGridProbe grid(8, 2, 1, 0);
-    const LPARAM values[] = {50, -3, 7, 7, 1000000000000LL, 0, -3};
-    for (int i = 0; i < 7; i++)
-    {
-        Label(grid, i + 1, i + 1);
-        grid.SetItemData(i + 1, 1, values[i]);
-    }
-    g_compares.clear();
-    EXPECT_TRUE(grid.SortItems(CompareData, 1, TRUE, 0x123456789ALL));
-    ASSERT_FALSE(g_compares.empty());
-    for (auto& c : g_compares)
-        EXPECT_EQ(0x123456789ALL, std::get<2>(c));
-
-    std::vector<LPARAM> order;
-    for (int row = 1; row < 8; row++)
-    {
-        order.push_back(grid.GetItemData(row, 1));
-        EXPECT_EQ(10 + IdOf(grid, row), grid.GetRowHeight(row));
-        EXPECT_EQ(values[IdOf(grid, row) - 1], grid.GetItemData(row, 1));
-    }
-    EXPECT_EQ((std::vector<LPARAM>{-3, -3, 0, 7, 7, 50, 1000000000000LL}), order);
-
     EXPECT_TRUE(grid.Consistent());
 }
 
 // Random grids sorted by random keys from a small alphabet (many equal keys, upper and lower case:
-// the comparison is ordinal and case-sensitive): the rows end exactly where the grid's quicksort
-// puts them, with their heights, and the store stays consistent.
+// the comparison is ordinal and case-sensitive), then by item data through the caller's comparison:
+// the rows end exactly where the grid's quicksort puts them, with their heights, no selection and
+// no focus is left, and the caller's LPARAM reaches every comparison unchanged.
 TEST(GridSortTest, RandomGridsMatchTheModel)
 {
+    const LPARAM kValues[] = {50, -3, 7, 0, 1000000000000LL};
     for (unsigned seed = 1; seed <= 60; seed++)
     {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
@@ -157,7 +122,8 @@ TEST(GridSortTest, RandomGridsMatchTheModel)
         const int nKeyLen = std::uniform_int_distribution<int>(0, 2)(rng);
         CGridProbe grid(nRows, 3, nFixed, 1);
 
-        std::vector<std::pair<CString, int>> model;
+        std::vector<std::pair<CString, int>> texts;
+        std::vector<LPARAM> valueOf; // by id
         for (int row = 0; row < nRows; row++)
         {
             Label(grid, row, row);
@@ -165,7 +131,9 @@ TEST(GridSortTest, RandomGridsMatchTheModel)
             for (int i = 0; i < nKeyLen; i++)
                 key += (wchar_t)(L"aAb"[std::uniform_int_distribution<int>(0, 2)(rng)]);
             grid.SetItemText(row, 2, key);
-            model.emplace_back(key, row);
+            texts.emplace_back(key, row);
+            valueOf.push_back(kValues[rng() % 5]);
+            grid.SetItemData(row, 1, valueOf.back());
         }
         if (nRows > nFixed)
         {
@@ -174,21 +142,24 @@ TEST(GridSortTest, RandomGridsMatchTheModel)
         }
 
         const bool bAscending = (seed % 2) == 1;
-        const BOOL bResult = grid.SortTextItems(2, bAscending);
-        EXPECT_EQ(nRows - 1 > nFixed, bResult != FALSE);
-        ModelSort(model, bAscending, nFixed, nRows - 1);
-
-        for (int row = 0; row < nRows; row++)
-        {
-            ASSERT_EQ(model[row].second, IdOf(grid, row)) << "row " << row;
-            ASSERT_EQ(model[row].first, grid.GetItemText(row, 2));
-            ASSERT_EQ(10 + model[row].second, grid.GetRowHeight(row));
-        }
-        for (int row = nFixed + 1; row < nRows; row++)
-            ASSERT_TRUE(bAscending ? grid.GetItemText(row - 1, 2).Compare(grid.GetItemText(row, 2)) <= 0
-                                   : grid.GetItemText(row - 1, 2).Compare(grid.GetItemText(row, 2)) >= 0);
+        EXPECT_EQ(nRows - 1 > nFixed, grid.SortTextItems(2, bAscending) != FALSE);
+        ModelSort(
+            texts, [](const CString& a, const CString& b) { return a.Compare(b); }, bAscending, nFixed,
+            nRows - 1);
+        ASSERT_TRUE(RowsAre(grid, texts, [&](int row) { return grid.GetItemText(row, 2); }));
         EXPECT_TRUE(grid.Consistent());
         EXPECT_EQ(0, grid.GetSelectedCount());
         EXPECT_EQ(CQCellID(-1, -1), grid.GetFocusCell());
+
+        std::vector<std::pair<LPARAM, int>> data;
+        for (const auto& t : texts)
+            data.emplace_back(valueOf[(size_t)t.second], t.second);
+        g_bOtherData = false;
+        EXPECT_EQ(nRows - 1 > nFixed, grid.SortItems(CompareData, 1, !bAscending, kCallerData) != FALSE);
+        EXPECT_FALSE(g_bOtherData);
+        ModelSort(
+            data, [](LPARAM a, LPARAM b) { return CompareData(a, b, kCallerData); }, !bAscending, nFixed,
+            nRows - 1);
+        ASSERT_TRUE(RowsAre(grid, data, [&](int row) { return grid.GetItemData(row, 1); }));
     }
 }

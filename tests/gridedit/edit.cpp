@@ -44,9 +44,8 @@ LRESULT EditGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_NOTIFY && (int)p->hdr.code == GVN_ENDLABELEDIT && p->hdr.idFrom == IDC_INPLACE_CONTROL)
     {
         TakeParentNotes();
-        m_recordFlags.push_back(p->nFlags);
         g_log.push_back("record " + Cell(p->iRow, p->iColumn) + " " + std::to_string(p->nLastKey) + " " +
-                        Narrow(p->strText));
+                        Narrow(p->strText) + (p->nFlags == GV_ENDEDIT_FLAGS ? "" : " with other flags"));
     }
     return CGridProbe::WindowProc(message, wParam, lParam);
 }

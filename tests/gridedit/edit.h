@@ -1,8 +1,8 @@
 // The in-place editing tests' window: a grid of 8 rows and 5 columns (one fixed row and column)
 // whose cells (1..7, 1..4) hold "r<row>c<col>", columns 70 wide and rows 20 high, and one log of
 // what happens in order: the parent's begin and end notifications, the end-of-edit records the
-// grid receives from its editors ("begin r,c", "end r,c", "record r,c key text") and the texts it
-// stores ("store r,c text").
+// grid receives from its editors ("begin r,c", "end r,c", "record r,c key text", flagged when its
+// flags are not the editors' usual ones) and the texts it stores ("store r,c text").
 #pragma once
 
 #include "gridprobe.h"
@@ -16,7 +16,6 @@ class EditGrid : public CGridProbe
 {
 public:
     void OnEndEditCell(int nRow, int nCol, CString str) override;
-    std::vector<int> m_recordFlags; // the flags of each end-of-edit record
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -26,7 +25,6 @@ class GridEditTest : public GridTest
 {
 protected:
     void SetUp() override;
-    EditGrid* Grid() { return static_cast<EditGrid*>(m_pGrid.get()); }
 
     // A key as a user presses it on whatever window has the focus: key down, its character (to the
     // same window, as translation posts it), pending messages, key up to the focus window then.

@@ -48,29 +48,10 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
     fclose(f);
 }
 
-std::vector<CString> FileGrid::Row(int nRow) const
+::Row FileGrid::Row(int nRow) const
 {
-    std::vector<CString> texts;
+    ::Row texts;
     for (int col = 0; col < GetColumnCount(); col++)
         texts.push_back(GetItemText(nRow, col));
     return texts;
-}
-
-void FileGrid::Fill(LPCWSTR pszPrefix)
-{
-    for (int row = 0; row < GetRowCount(); row++)
-        for (int col = 0; col < GetColumnCount(); col++)
-        {
-            CString str;
-            str.Format(L"%s%d.%d", pszPrefix, row, col);
-            SetItemText(row, col, str);
-        }
-}
-
-std::vector<CString> Texts(std::initializer_list<LPCWSTR> texts)
-{
-    std::vector<CString> v;
-    for (LPCWSTR p : texts)
-        v.push_back(CString(p));
-    return v;
 }

@@ -1,5 +1,5 @@
-// The file tests' helpers: a temporary folder, whole-file reads and writes, the C run-time locale
-// for a scope, and a grid that keeps its rows' texts until a cell is asked for.
+// The file tests' helpers: a temporary folder (and a fixture with one), whole-file reads and writes,
+// the C run-time locale for a scope, and a grid that keeps its rows' texts until a cell is asked for.
 #pragma once
 
 #include "gridprobe.h"
@@ -36,6 +36,9 @@ private:
     bool m_bOk;
 };
 
+// the texts of a row
+using Row = std::vector<CString>;
+
 // A probe whose cells may be made on demand (its CreateCell and EmptyCell forward to the grid's).
 class FileGrid : public CGridProbe
 {
@@ -46,9 +49,12 @@ public:
         SetCellsOnDemand(TRUE);
     }
     // the texts of one row, column by column
-    std::vector<CString> Row(int nRow) const;
-    // fills row r, column c with prefix + r + "." + c
-    void Fill(LPCWSTR pszPrefix = L"t");
+    ::Row Row(int nRow) const;
 };
 
-std::vector<CString> Texts(std::initializer_list<LPCWSTR> texts);
+// A test with a temporary folder.
+class GridFileTest : public testing::Test
+{
+protected:
+    CTempDir m_dir;
+};

@@ -84,7 +84,7 @@ TEST_F(GridWindow, TextExtentsEqualThePlatformsOverACorpusOfFontsAndTexts)
 
 TEST_F(GridWindow, AutoSizeTakesTheLargestCellExtentOfEachRowAndColumn)
 {
-    Rebuild(3, 3, 1, 1, 20, 60);
+    Make(3, 3, 1, 1, 20, 60, 400, 300, nullptr, WS_CHILD | WS_VISIBLE);
     const LOGFONTW lf = m_pGrid->FontDescription();
     const int m = m_pGrid->Margin();
     ASSERT_GT(m, 0);

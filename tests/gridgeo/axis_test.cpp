@@ -1,6 +1,7 @@
 // One axis on its own, without a window: running sums and searches against plain walks over the
-// sizes, through random insertions, removals, count changes, sizes and stretches (which may leave
-// sizes below zero), and the client positions of entries for given fixed counts and first shown
+// sizes, through random insertions, removals, count changes, sizes (refused when negative or
+// outside), stretches (which may leave sizes below zero) and fixed counts (lowered by removals and
+// counts below them), and the client positions of entries for given fixed counts and first shown
 // entries.
 #include "grid/internal/QGridAxis.h"
 
@@ -50,67 +51,28 @@ int PlainIndexAt(const std::vector<int>& a, int nFixed, int nFirst, int pos, boo
 }
 } // namespace
 
-TEST(GridAxis, SumsAndSearchesOfATable)
-{
-    CQGridAxis axis(7);
-    const int init[] = {10, 0, 20, 5, 0, 0, 30};
-    for (int v : init)
-        axis.Insert(axis.GetCount(), v);
-    const long long sums[] = {0, 10, 10, 30, 35, 35, 35, 65};
-    for (int k = 0; k <= 7; k++)
-        EXPECT_EQ(sums[k], axis.Sum(k)) << k;
-    EXPECT_EQ(0, axis.Sum(-3));
-    EXPECT_EQ(65, axis.Sum(100));
-    EXPECT_EQ(25, axis.Sum(2, 4));
-    EXPECT_EQ(0, axis.Sum(4, 2));
-
-    // equal sums resolve to the first of them; bounds are clipped
-    const long long searches[][4] = {
-        {0, 8, 0, 0},  {0, 8, 10, 1}, {0, 8, 11, 3},  {0, 8, 35, 4}, {0, 8, 36, 7},
-        {0, 8, 66, 8}, {5, 8, 0, 5},  {2, 4, 100, 4}, {3, 3, 0, 3},  {0, 50, 1000, 50},
-    };
-    for (auto& q : searches)
-        EXPECT_EQ(q[3], axis.FirstSumAtLeast((int)q[0], (int)q[1], q[2]))
-            << q[0] << ", " << q[1] << ", " << q[2];
-
-    // sizes: -1 outside, negative sizes refused, new entries take the default size
-    EXPECT_EQ(-1, axis.GetSize(7));
-    EXPECT_FALSE(axis.SetSize(0, -1));
-    EXPECT_FALSE(axis.SetSize(7, 3));
-    axis.SetFixed(3);
-    axis.SetCount(9);
-    EXPECT_EQ(7, axis.GetSize(8));
-    EXPECT_EQ(79, axis.Total());
-    axis.Remove(0); // a fixed entry lowers the fixed count
-    EXPECT_EQ(2, axis.GetFixed());
-    axis.SetCount(1);
-    EXPECT_EQ(1, axis.GetFixed());
-    EXPECT_EQ(0, axis.Total());
-    axis.SetCount(0);
-    EXPECT_EQ(0, axis.Sum(1));
-    EXPECT_EQ(0, axis.FirstSumAtLeast(0, 1, 0));
-    EXPECT_EQ(4, axis.FirstSumAtLeast(0, 4, 1));
-}
-
 TEST(GridAxis, RandomChangesAgreeWithPlainWalks)
 {
     std::mt19937 rng(11);
     auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     CQGridAxis axis(9);
     std::vector<int> model;
+    int nModelFixed = 0;
     for (int step = 0; step < 600; step++)
     {
         const int n0 = (int)model.size();
         switch (pick(0, 6))
         {
         case 0:
-            if (n0 > 0)
-            {
-                int i = pick(0, n0 - 1), v = pick(0, 30);
-                ASSERT_TRUE(axis.SetSize(i, v));
+        {
+            // an index outside or a negative size is refused
+            int i = pick(-1, n0), v = pick(-2, 30);
+            const bool bValid = i >= 0 && i < n0 && v >= 0;
+            ASSERT_EQ(bValid, axis.SetSize(i, v)) << i << ", " << v;
+            if (bValid)
                 model[(size_t)i] = v;
-            }
             break;
+        }
         case 1:
         {
             int i = pick(0, n0), v = pick(0, 30);
@@ -124,13 +86,15 @@ TEST(GridAxis, RandomChangesAgreeWithPlainWalks)
                 int i = pick(0, n0 - 1);
                 axis.Remove(i);
                 model.erase(model.begin() + i);
+                nModelFixed -= i < nModelFixed; // a fixed entry goes with its fixed place
             }
             break;
         case 3:
         {
             int n = pick(0, 40);
             axis.SetCount(n);
-            model.resize((size_t)n, 9);
+            model.resize((size_t)n, 9); // new entries take the default size
+            nModelFixed = std::min(nModelFixed, n);
             break;
         }
         case 4:
@@ -151,13 +115,14 @@ TEST(GridAxis, RandomChangesAgreeWithPlainWalks)
                 std::swap(model[(size_t)i], model[(size_t)j]);
             }
             break;
-        default: axis.SetFixed(pick(0, n0)); break;
+        default: axis.SetFixed(nModelFixed = pick(0, n0)); break;
         }
-        const int n = (int)model.size();
+        const int n = (int)model.size(), nFixed = nModelFixed;
         ASSERT_EQ(n, axis.GetCount());
-        const int nFixed = std::min(axis.GetFixed(), n);
         ASSERT_EQ(nFixed, axis.GetFixed()) << "step " << step;
-        for (int k = 0; k <= n; k++)
+        ASSERT_EQ(-1, axis.GetSize(pick(0, 1) ? -1 : n));
+        // sums clip their bounds
+        for (int k = -1; k <= n + 1; k++)
             ASSERT_EQ(PlainSum(model, k), axis.Sum(k)) << "step " << step << " k " << k;
         for (int q = 0; q < 10; q++)
         {

@@ -18,12 +18,6 @@ protected:
         m_pGrid->ResetScrollBars();
         Parent()->Flush();
     }
-    // a fresh grid of the shape, every row nHeight high and every column nWidth wide
-    void Rebuild(int nRows, int nCols, int nFixedRows, int nFixedCols, int nHeight, int nWidth, int cx = 400,
-                 int cy = 300)
-    {
-        Make(nRows, nCols, nFixedRows, nFixedCols, nHeight, nWidth, cx, cy, nullptr, WS_CHILD | WS_VISIBLE);
-    }
     HWND Grid() const { return m_pGrid->GetSafeHwnd(); }
     CRect Client() const
     {

@@ -59,7 +59,7 @@ TEST_F(GridWindow, HorizontalCodesUseColumnsAndTheFixedColumnWidth)
 
     // a single non-fixed column, scrolled into: it is still the top-left column, and there is no
     // non-fixed column before it to step back by
-    Rebuild(3, 3, 1, 1, 20, 50);
+    Make(3, 3, 1, 1, 20, 50, 400, 300, nullptr, WS_CHILD | WS_VISIBLE);
     m_pGrid->SetColumnWidth(1, 300);
     m_pGrid->SetColumnWidth(2, 300);
     m_pGrid->ResetScrollBars(); // limit 599, page 350

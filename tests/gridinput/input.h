@@ -1,10 +1,9 @@
 // The input tests' window: a grid of 12 rows and 6 columns (one fixed row and column), columns 60
-// wide and rows 20 high, in a 300 x 200 window, whose edits are recorded instead of started; and
-// the mouse as a user's presses, moves and releases reach it.
+// wide and rows 20 high, in a 300 x 200 window, that starts no editors; and the mouse as a user's
+// presses, moves and releases reach it.
 #pragma once
 
 #include "gridprobe.h"
-#include "grid/internal/QGridInput.h"
 
 using Log = std::vector<std::vector<int>>;
 
@@ -15,7 +14,7 @@ protected:
     {
         GridTest::SetUp();
         Make(12, 6, 1, 1, 20, 60, 300, 200);
-        m_pGrid->m_bRecordEdits = true;
+        m_pGrid->m_bNoEditors = true;
     }
     // a point dx, dy from a cell's top-left corner
     CPoint At(int nRow, int nCol, int dx, int dy) const

@@ -82,7 +82,8 @@ TEST_F(GridInputTest, HeaderClicksSelectColumnsRowsOrEverything)
     EXPECT_EQ(55, m_pGrid->GetSelectedCount());
 }
 
-TEST_F(GridInputTest, ListModeClicksSelectWholeRows)
+// In list mode clicks, drags and keys select whole rows.
+TEST_F(GridInputTest, ListModeSelectsWholeRows)
 {
     m_pGrid->SetListMode(TRUE);
     Down(Mid(3, 2));
@@ -91,47 +92,48 @@ TEST_F(GridInputTest, ListModeClicksSelectWholeRows)
     Up(Mid(4, 4));
     EXPECT_TRUE(m_pGrid->GetSelectedCellRange() == CQCellRange(3, 1, 4, 5));
     EXPECT_EQ(10, m_pGrid->GetSelectedCount());
+    Key(VK_DOWN);
+    EXPECT_TRUE(m_pGrid->GetSelectedCellRange() == CQCellRange(5, 1, 5, 5));
+    Key(VK_DOWN, true);
+    EXPECT_TRUE(m_pGrid->GetSelectedCellRange() == CQCellRange(5, 1, 6, 5));
 }
 
+// A press just beside a header boundary sizes the row or column before it (or the one whose far
+// edge it is), released where that entry is the new size long.
 TEST_F(GridInputTest, DraggingABoundarySizesTheRowOrColumnBeforeIt)
 {
-    CPoint onBoundary = At(0, 2, 2, 10);
-    Move(onBoundary, 0);
-    Down(onBoundary);
-    EXPECT_EQ(MOUSE_SIZING_COL, m_pGrid->GetMouseMode());
-    EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(0, 1)); // the column left of the boundary
-    CPoint release(At(0, 1, 0, 0).x + 95, 10);
-    Move(release);
-    Up(release);
-    EXPECT_EQ(95, m_pGrid->GetColumnWidth(1));
-    EXPECT_EQ(60, m_pGrid->GetColumnWidth(2));
-    EXPECT_EQ(MOUSE_NOTHING, m_pGrid->GetMouseMode());
-
-    onBoundary = At(0, 3, 1, 5); // a width of 0 is accepted
-    Move(onBoundary, 0);
-    Down(onBoundary);
-    Up(CPoint(At(0, 2, 0, 0).x, 5));
-    EXPECT_EQ(0, m_pGrid->GetColumnWidth(2));
-    onBoundary = At(0, 4, 57, 5); // press and release at the same point leave the size alone
-    Move(onBoundary, 0);
-    Down(onBoundary);
-    Up(onBoundary);
-    EXPECT_EQ(60, m_pGrid->GetColumnWidth(4));
-
-    onBoundary = At(3, 0, 10, 1);
-    Move(onBoundary, 0);
-    Down(onBoundary);
-    EXPECT_EQ(MOUSE_SIZING_ROW, m_pGrid->GetMouseMode());
-    EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(2, 0));
-    CPoint top2 = At(2, 0, 0, 0);
-    Move(CPoint(10, top2.y + 33));
-    Up(CPoint(10, top2.y + 33));
-    EXPECT_EQ(33, m_pGrid->GetRowHeight(2));
-    EXPECT_EQ(20, m_pGrid->GetRowHeight(3));
-    onBoundary = At(4, 0, 10, 18); // the bottom edge of a row sizes that row
-    Move(onBoundary, 0);
-    Down(onBoundary);
-    EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(4, 0));
-    Up(CPoint(10, At(4, 0, 0, 0).y + 12));
-    EXPECT_EQ(12, m_pGrid->GetRowHeight(4));
+    // pressed at dx, dy from cell (row, col); nSize -1: released where pressed, without a move
+    const struct
+    {
+        int row, col, dx, dy, mode, downRow, downCol, nSize, expected;
+    } cases[] = {
+        {0, 2, 2, 10, MOUSE_SIZING_COL, 0, 1, 95, 95}, // the column left of the boundary
+        {0, 3, 1, 5, MOUSE_SIZING_COL, 0, 2, 0, 0},    // a width of 0 is accepted
+        {0, 4, 57, 5, MOUSE_SIZING_COL, 0, 4, -1, 60}, // no move: the size stays
+        {3, 0, 10, 1, MOUSE_SIZING_ROW, 2, 0, 33, 33},
+        {4, 0, 10, 18, MOUSE_SIZING_ROW, 4, 0, 12, 12}, // the bottom edge of a row sizes that row
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "pressed in " << c.row << "," << c.col);
+        const bool bRow = c.mode == MOUSE_SIZING_ROW;
+        const CPoint press = At(c.row, c.col, c.dx, c.dy);
+        Move(press, 0);
+        Down(press);
+        EXPECT_EQ(c.mode, m_pGrid->GetMouseMode());
+        EXPECT_TRUE(m_pGrid->ClickDownCell() == CQCellID(c.downRow, c.downCol));
+        CPoint release = press;
+        if (c.nSize >= 0)
+        {
+            const CPoint origin = At(c.downRow, c.downCol, 0, 0);
+            (bRow ? release.y : release.x) = (bRow ? origin.y : origin.x) + c.nSize;
+            Move(release);
+        }
+        Up(release);
+        EXPECT_EQ(MOUSE_NOTHING, m_pGrid->GetMouseMode());
+        EXPECT_EQ(c.expected, bRow ? m_pGrid->GetRowHeight(c.downRow) : m_pGrid->GetColumnWidth(c.downCol));
+        // the next one keeps its size
+        EXPECT_EQ(bRow ? 20 : 60,
+                  bRow ? m_pGrid->GetRowHeight(c.downRow + 1) : m_pGrid->GetColumnWidth(c.downCol + 1));
+    }
 }

@@ -57,43 +57,35 @@ struct Model
         select(-1, -1, -1, -1);
         setFocus(CQCellID());
     }
-    void setRows(int n)
+    // SetRowCount (bRows) or SetColumnCount
+    void setCount(bool bRows, int n)
     {
-        if (n == rows())
+        const int old = bRows ? rows() : cols();
+        if (n == old)
             return;
-        fixedRows = std::min(fixedRows, n);
-        if (focus.row >= n)
+        (bRows ? fixedRows : fixedCols) = std::min(bRows ? fixedRows : fixedCols, n);
+        if ((bRows ? focus.row : focus.col) >= n)
             setFocus(CQCellID());
-        int old = rows();
-        cells.resize(std::min(old, n));
-        heights.resize(n, 30);
-        for (int r = old; r < n; r++)
+        if (bRows)
         {
-            cells.emplace_back();
-            for (int c = 0; c < cols(); c++)
-                cells[r].push_back(made(r, c));
+            cells.resize(std::min(old, n));
+            heights.resize(n, 30);
         }
-    }
-    void setCols(int n)
-    {
-        if (n == cols())
-            return;
-        fixedCols = std::min(fixedCols, n);
-        if (focus.col >= n)
-            setFocus(CQCellID());
-        int old = cols();
-        widths.resize(n, defWidth);
-        for (int r = 0; r < rows(); r++)
+        else
+            widths.resize(n, defWidth);
+        for (int r = bRows ? old : 0; r < rows(); r++)
         {
-            cells[r].resize(std::min(old, n));
-            for (int c = old; c < n; c++)
+            if (bRows)
+                cells.emplace_back();
+            cells[r].resize(bRows ? 0 : std::min(old, n));
+            for (int c = (int)cells[r].size(); c < cols(); c++)
                 cells[r].push_back(made(r, c));
         }
     }
     void setFixed(int n, bool bRows)
     {
         if (n > (bRows ? rows() : cols()))
-            bRows ? setRows(n) : setCols(n);
+            setCount(bRows, n);
         if ((bRows ? focus.row : focus.col) < n)
             setFocus(CQCellID());
         (bRows ? fixedRows : fixedCols) = n;
@@ -105,7 +97,7 @@ struct Model
             return -1;
         resetSelection();
         if ((bRow ? cols() : rows()) < 1)
-            bRow ? setCols(1) : setRows(1);
+            setCount(!bRow, 1);
         if (at < 0)
             at = bRow ? rows() : cols();
         (bRow ? heights : widths).insert((bRow ? heights : widths).begin() + at, 0); // no window: no extent
@@ -196,20 +188,16 @@ void RunSequence(unsigned seed, int steps, bool bOnDemand)
             switch (op)
             {
             case 0:
-                ASSERT_TRUE(grid.SetRowCount(n = pick(0, 14)));
-                model.setRows(n);
-                break;
             case 1:
-                ASSERT_TRUE(grid.SetColumnCount(n = pick(0, 9)));
-                model.setCols(n);
+                n = op == 0 ? pick(0, 14) : pick(0, 9);
+                ASSERT_TRUE(op == 0 ? grid.SetRowCount(n) : grid.SetColumnCount(n));
+                model.setCount(op == 0, n);
                 break;
             case 2:
-                ASSERT_TRUE(grid.SetFixedRowCount(n = pick(0, std::min(rows + 1, 4))));
-                model.setFixed(n, true);
-                break;
             case 3:
-                ASSERT_TRUE(grid.SetFixedColumnCount(n = pick(0, std::min(cols + 1, 3))));
-                model.setFixed(n, false);
+                n = op == 2 ? pick(0, std::min(rows + 1, 4)) : pick(0, std::min(cols + 1, 3));
+                ASSERT_TRUE(op == 2 ? grid.SetFixedRowCount(n) : grid.SetFixedColumnCount(n));
+                model.setFixed(n, op == 2);
                 break;
             case 4: ASSERT_EQ(model.insert(true, text, -1, r), grid.InsertRow(text.c_str(), r)); break;
             case 5:
@@ -241,17 +229,16 @@ void RunSequence(unsigned seed, int steps, bool bOnDemand)
                     (op == 11 ? model.cells[r][c].format : model.cells[r][c].state) = n;
                 break;
             case 13:
-                n = pick(-2, 60);
-                ASSERT_EQ(r >= 0 && r < rows && n >= 0, !!grid.SetRowHeight(r, n));
-                if (r >= 0 && r < rows && n >= 0)
-                    model.heights[r] = n;
-                break;
             case 14:
-                n = pick(-2, 120);
-                ASSERT_EQ(c >= 0 && c < cols && n >= 0, !!grid.SetColumnWidth(c, n));
-                if (c >= 0 && c < cols && n >= 0)
-                    model.widths[c] = n;
+            {
+                const int i = op == 13 ? r : c;
+                std::vector<int>& sizes = op == 13 ? model.heights : model.widths;
+                const bool bValid = i >= 0 && i < (int)sizes.size() && (n = pick(-2, 90)) >= 0;
+                ASSERT_EQ(bValid, !!(op == 13 ? grid.SetRowHeight(i, n) : grid.SetColumnWidth(i, n)));
+                if (bValid)
+                    sizes[i] = n;
                 break;
+            }
             case 15:
             {
                 int r2 = pick(-1, rows), c2 = pick(-1, cols);

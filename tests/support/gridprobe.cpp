@@ -2,6 +2,7 @@
 #include "gridprobe.h"
 
 #include "grid/internal/QGridAxis.h"
+#include "grid/internal/QGridSelection.h"
 
 #include <sstream>
 
@@ -49,11 +50,6 @@ int CGridProbe::DefaultColumnWidth() const
     return m_pCols->GetDefaultSize();
 }
 
-int CGridProbe::ScrollLimit(int nBar) const
-{
-    return (nBar == SB_VERT ? m_pRows : m_pCols)->GetScrollMax();
-}
-
 bool CGridProbe::InSelectedSet(int nRow, int nCol) const
 {
     CQCellID cell;
@@ -85,9 +81,7 @@ void CGridProbe::EmptyCell(CQGridCell* cell, int nRow, int nCol)
 
 void CGridProbe::OnEditCell(int nRow, int nCol, UINT nChar)
 {
-    if (m_bRecordEdits)
-        m_edits.push_back({nRow, nCol, (int)nChar});
-    else
+    if (!m_bNoEditors)
         CQGridCtrl::OnEditCell(nRow, nCol, nChar);
 }
 

@@ -12,7 +12,6 @@
 
 #include "qctl.h"
 #include "grid/internal/QGridInput.h"
-#include "grid/internal/QGridSelection.h"
 #include "testwin.h"
 
 class CGridProbe : public CQGridCtrl
@@ -21,11 +20,7 @@ public:
     CGridProbe(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
 
     using CQGridCtrl::GetCell;
-    using CQGridCtrl::OnSelecting;
     using CQGridCtrl::ResetSelectedRange;
-    using CQGridCtrl::SelectCells;
-    using CQGridCtrl::SelectColumns;
-    using CQGridCtrl::SelectRows;
     using CQGridCtrl::SetCell;
     using CQGridCtrl::SetCellsOnDemand;
     using CQGridCtrl::SetFocusCell;
@@ -44,17 +39,14 @@ public:
     bool CellsOnDemand() const { return m_bCellsOnDemand; } // as set by SetCellsOnDemand
     int Margin() const { return m_nMargin; }
     int DefaultColumnWidth() const;
-    int ScrollLimit(int nBar) const;
     const LOGFONTW& FontDescription() const { return m_Logfont; }
     UINT_PTR TimerId() const { return m_pInput->m_nTimerID; }
     CQCellID ClickDownCell() const { return m_pInput->m_LeftClickDownCell; }
-    void SetSelectionStart(int nRow, int nCol) { m_pSelection->m_SelectionStartCell = CQCellID(nRow, nCol); }
 
-    // Hooks: CreateCell and EmptyCell calls are counted; with m_bRecordEdits OnEditCell is logged
-    // instead of starting an editor.
+    // Hooks: CreateCell and EmptyCell calls are counted; with m_bNoEditors OnEditCell starts no
+    // editor.
     int m_nCreated = 0, m_nEmptied = 0;
-    bool m_bRecordEdits = false;
-    std::vector<std::vector<int>> m_edits; // row, col, character
+    bool m_bNoEditors = false;
 
     CQGridCell* CreateCell(int nRow, int nCol) override;
     void EmptyCell(CQGridCell* cell, int nRow, int nCol) override;
