@@ -113,7 +113,9 @@ TEST_F(GridDrawTest, GridLinesForEachSetting)
         EXPECT_NE(kGridLine, buf->GetPixel(79, 10));
         EXPECT_NE(kGridLine, buf->GetPixel(20, 39));
         if (!c.bVert && !c.bHorz)
+        {
             EXPECT_EQ(0, buf->CountColor(CRect(0, 0, kCx, kCy), kGridLine));
+        }
     }
 }
 

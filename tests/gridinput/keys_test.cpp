@@ -36,7 +36,9 @@ TEST_F(GridInputTest, NavigationKeysMoveTheFocusWithinTheNonFixedCells)
             EXPECT_TRUE(m_pGrid->GetFocusCell() == CQCellID(s.row, s.col))
                 << m_pGrid->GetFocusCell().row << "," << m_pGrid->GetFocusCell().col;
             if (*s.selected)
+            {
                 EXPECT_EQ(s.selected, m_pGrid->SelectedCells());
+            }
         }
     };
     // no way into the headers nor past the far edges; each plain key selects the single new cell
