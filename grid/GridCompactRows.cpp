@@ -279,7 +279,11 @@ CQCompactRow* CQCompactRow::WithText(int nCol, LPCWSTR psz, int nRoomHint)
     CTextView views[kMaxColumns];
     for (int i = 0; i < nCols; i++)
         views[i] = i == nCol ? CTextView{psz, (int)nLength, true} : View(i);
-    CQCompactRow* pRow = Build(nCols, views, nCols, m_pDefaults, false, std::max(nRoomHint, 0));
+    // A row getting its first text (one made empty, with no room) is usually one of many being
+    // filled in turn: it is carved from the shared blocks like the empty rows it replaces, whose
+    // blocks go back as they empty. Rows growing later have an allocation of their own.
+    const bool bFirst = m_nRoom == 0 && GetSize() == 0;
+    CQCompactRow* pRow = Build(nCols, views, nCols, m_pDefaults, bFirst, std::max(nRoomHint, 0));
     if (pRow == NULL)
         return NULL;
     pRow->m_nUnmade = m_nUnmade;

@@ -40,8 +40,9 @@ public:
 
     // A row of nCols empty slots keeping the texts (nTexts of them, the rest empty); NULL when
     // the texts do not fit a compact row (too many columns or characters). Rows made in bulk
-    // (bShared) are carved from large blocks shared with other rows; the others have an allocation
-    // of their own, which a row replaced by an edit gives back at once.
+    // (bShared: loaded, added by a row count, or given their first text) are carved from large
+    // blocks shared with other rows, a block going back when its last row goes; the others have an
+    // allocation of their own, which a row replaced by an edit gives back at once.
     static CQCompactRow* Make(int nCols, const LPCWSTR* ppszTexts, int nTexts, CQRowDefaults* pDefaults,
                               bool bShared);
     // Replaces the kept text of column nCol (a cell still to be made) where the row stands, when
