@@ -76,9 +76,17 @@ public:
     CCellDrawState(const CCellDrawState&) = delete;
     CCellDrawState& operator=(const CCellDrawState&) = delete;
 
+    // With the whole DC saved, objects go through the DC object, into both of its contexts.
     void SelectFont(HFONT hFont)
     {
-        if (hFont == NULL || (m_nSaved == 0 && hFont == (HFONT)::GetCurrentObject(m_hDC, OBJ_FONT)))
+        if (hFont == NULL)
+            return;
+        if (m_nSaved != 0)
+        {
+            m_pDC->SelectObject(CFont::FromHandle(hFont));
+            return;
+        }
+        if (hFont == (HFONT)::GetCurrentObject(m_hDC, OBJ_FONT))
             return;
         HGDIOBJ hOld = ::SelectObject(m_hDC, hFont);
         if (m_hOldFont == NULL)
@@ -86,6 +94,11 @@ public:
     }
     void SelectStock(int nObject)
     {
+        if (m_nSaved != 0)
+        {
+            m_pDC->SelectStockObject(nObject);
+            return;
+        }
         HGDIOBJ hOld = ::SelectObject(m_hDC, ::GetStockObject(nObject));
         HGDIOBJ& hKeep = ::GetObjectType(hOld) == OBJ_PEN ? m_hOldPen : m_hOldBrush;
         if (hKeep == NULL)
