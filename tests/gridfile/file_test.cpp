@@ -52,7 +52,9 @@ TEST_F(GridFileTest, SaveWritesTheHeadingsLineThenEveryRowFromRowZero)
 TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
 {
     FileGrid grid(2, 4);
-    CQGridCtrl plain(2, 4);
+    CQGridCtrl plain; // rows added after the columns keep their texts in the row
+    plain.SetColumnCount(4);
+    plain.SetRowCount(2);
     for (CQGridCtrl* pGrid : {(CQGridCtrl*)&grid, &plain})
     {
         pGrid->SetItemText(0, 0, L"caf\u00E9");            // Latin-1: one byte in the C locale
@@ -62,11 +64,12 @@ TEST_F(GridFileTest, SaveWritesTextsAsTheyAreInTheLocaleEncoding)
         pGrid->SetItemText(1, 0, CString(L"be\0fore", 7)); // a text ends at an embedded NUL
         pGrid->SetItemText(1, 2, L"line\nfeed");           // so does a line feed, on loading
         pGrid->SetItemBkColour(1, 2, RGB(1, 2, 3));        // a made cell
+        pGrid->SetItemText(1, 3, L"\u00E9t\u00E9");        // Latin-1 in a row of single bytes
     }
     for (CQGridCtrl* pGrid : {(CQGridCtrl*)&grid, &plain})
     {
         ASSERT_TRUE(pGrid->Save(m_dir.Path(L"c.csv")));
-        EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,"}),
+        EXPECT_EQ(Lines({"caf\xE9,??,a,b,?", "caf\xE9,??,a,b,?", "be,,line", "feed,\xE9t\xE9"}),
                   ReadBytes(m_dir.Path(L"c.csv")));
     }
 
