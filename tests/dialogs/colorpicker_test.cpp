@@ -1,8 +1,8 @@
 // The colour picker through real owner-drawn combo boxes (a dialog's control subclassed, one the
 // library creates): the table, adding, removing and selecting, and the swatches' pixels.
-#include <gtest/gtest.h>
-#include "dlgtest.h"
 #include "dialogs/QColorPickerCB.h"
+#include "dlgtest.h"
+#include <gtest/gtest.h>
 
 #include <aced.h>
 
@@ -50,36 +50,24 @@ protected:
     CQColorPickerCB m_combo, m_sorted;
 };
 
-// Subclassed or created, a control holds the table once, in order, with the first colour selected.
-TEST_F(ColorPickerTest, FreshControlsHoldTheTableOnce)
+// Subclassed or created, a control holds the table once, in order, with the first colour selected;
+// then adding, removing and selecting by index and by name, odd names and indices included.
+TEST_F(ColorPickerTest, TableAddRemoveAndSelect)
 {
     CQColorPickerCB created;
     ASSERT_TRUE(created.Create(WS_CHILD | kStyle, CRect(150, 5, 300, 200), &m_dlg, 400));
-    const struct
-    {
-        int nPos, nIndex;
-        LPCWSTR lpszName;
-    } probes[] = {{0, 1, L"  红色"},   {7, 8, L"  灰色"},    {8, 9, L"color 9"},
-                  {9, 10, L"color10"}, {16, 40, L"color40"}, {21, 241, L"color241"}};
+    EXPECT_EQ(22, m_sorted.GetCount());
     for (CQColorPickerCB* pCombo : {&m_combo, &created})
     {
         EXPECT_EQ(22, pCombo->GetCount());
         EXPECT_EQ(1, pCombo->GetSelectedColorValue());
         EXPECT_STREQ(L"  红色", pCombo->GetSelectedColorName());
     }
-    EXPECT_EQ(22, m_sorted.GetCount());
+    const std::pair<int, LPCWSTR> probes[] = {{8, L"color 9"}, {9, L"color10"}, {21, L"color241"}};
     for (auto& p : probes)
-    {
-        CString str;
-        created.GetLBText(p.nPos, str);
-        EXPECT_STREQ(p.lpszName, str);
-        EXPECT_EQ((DWORD_PTR)p.nIndex, created.GetItemData(p.nPos));
-    }
-}
+        EXPECT_STREQ(p.second, Text(p.first));
+    EXPECT_EQ(241u, m_combo.GetItemData(21));
 
-// Adding, removing and selecting by index and by name, odd names and indices included.
-TEST_F(ColorPickerTest, AddRemoveAndSelect)
-{
     m_combo.SetCurSel(-1);
     EXPECT_EQ(255, m_combo.GetSelectedColorValue());
     EXPECT_STREQ(L"", m_combo.GetSelectedColorName());
@@ -103,9 +91,10 @@ TEST_F(ColorPickerTest, AddRemoveAndSelect)
     EXPECT_EQ(nDup, m_combo.GetCurSel()); // the last match
     m_combo.SetSelectedColorName(strLong);
     EXPECT_EQ(strLong, m_combo.GetSelectedColorName());
+    m_combo.SetSelectedColorValue(12345);
+    EXPECT_EQ(nLong, m_combo.GetCurSel()); // no such index: the selection stays
     m_combo.SetSelectedColorName(L"");
     EXPECT_EQ(-7, m_combo.GetSelectedColorValue());
-    m_combo.SetSelectedColorValue(12345);
     EXPECT_EQ(nEmpty, m_combo.GetCurSel());
     EXPECT_EQ(RGB(0, 0, 0), Draw(nLong, 0)->GetPixel(25, 10)); // an index the host does not know
 }

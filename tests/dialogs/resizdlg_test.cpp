@@ -1,8 +1,8 @@
 // The resizable dialog through real modeless dialogs from templates in memory: the controls after a
 // sequence of sizes, the minimum size, the grip, and the size kept in the profile in the registry.
-#include <gtest/gtest.h>
-#include "dlgtest.h"
 #include "dialogs/QResizDlg.h"
+#include "dlgtest.h"
+#include <gtest/gtest.h>
 
 using namespace dlgtest;
 
@@ -11,7 +11,8 @@ namespace
 
 const LPCWSTR kKey = L"QCtl dialog tests";
 // A control's rule and how far its left, top, right and bottom edges follow the change (dx, dy):
-// 0x0006 widens and moves down, 0x0005 only widens, flags 0 stay, a control listed twice moves twice.
+// 0x0006 widens and moves down, 0x0005 only widens, flags 0 stay, a control listed twice moves
+// twice.
 struct Rule
 {
     WORD nID, nFlags;
@@ -82,7 +83,8 @@ protected:
 };
 
 // Each size change moves and stretches the controls by the change since the previous one; the
-// template's size is the smallest the dialog gets; minimising and restoring moves nothing.
+// template's size is the smallest the dialog gets; minimising and restoring moves nothing. The grip
+// is drawn in the lower-right corner and answers the hit test as the frame there.
 TEST_F(ResizDlgTest, ControlsFollowEverySizeChangeAndTheGrip)
 {
     CTestDlg dlg;
@@ -113,29 +115,31 @@ TEST_F(ResizDlgTest, ControlsFollowEverySizeChangeAndTheGrip)
     dlg.ShowWindow(SW_RESTORE);
     EXPECT_EQ(rcCorner, ChildRect(&dlg, 103));
 
-    // The grip is drawn in the lower-right corner and answers the hit test as the frame there.
     rc = WindowRect(&dlg);
-    CRect rcClient;
     int cx = ::GetSystemMetrics(SM_CXVSCROLL), cy = ::GetSystemMetrics(SM_CYHSCROLL);
     EXPECT_EQ(HTBOTTOMRIGHT, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.right - cx, rc.bottom - cy)));
     EXPECT_EQ(HTCLIENT, dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.right - cx - 12, rc.bottom - 12)));
-
     dlg.RedrawWindow();
     auto pixels = qtest::CaptureClient(&dlg);
-    dlg.GetClientRect(&rcClient);
-    CRect rcGrip(rcClient.right - cx, rcClient.bottom - cy, rcClient.right, rcClient.bottom),
-        rcBeside(rcGrip);
-    rcBeside.OffsetRect(-cx - 2, 0);
+    dlg.GetClientRect(&rc);
+    CRect rcGrip(rc.right - cx, rc.bottom - cy, rc.right, rc.bottom), rcBeside(rcGrip - CPoint(cx + 2, 0));
     COLORREF clrFace = pixels->GetPixel(rcBeside.left, rcBeside.top);
     EXPECT_LT(pixels->CountColor(rcGrip, clrFace), rcGrip.Width() * rcGrip.Height() * 9 / 10);
     EXPECT_EQ(rcBeside.Width() * rcBeside.Height(), pixels->CountColor(rcBeside, clrFace));
 }
 
-// The outer size is written when the user resized the dialog and the next one opens at it; a
-// dialog not resized, or with the switch turned off, writes nothing.
-TEST_F(ResizDlgTest, SizeRoundTripThroughTheProfile)
+// The outer size is written when the user resized the dialog and the next one opens at it; a dialog
+// not resized, or with the switch turned off, writes nothing. Values written by other versions or
+// by hand open the dialog at a usable size inside the work area, at the template's size when they
+// do not make a size.
+TEST_F(ResizDlgTest, SizeKeptInTheProfile)
 {
-    CSize sizeSaved;
+    CSize sizeTemplate, sizeSaved;
+    {
+        CTestDlg dlg;
+        sizeTemplate = Open(dlg);
+    }
+    EXPECT_EQ(-1, Read(L"CX"));
     {
         CTestDlg dlg;
         sizeSaved = Open(dlg) + CSize(70, 45);
@@ -150,47 +154,29 @@ TEST_F(ResizDlgTest, SizeRoundTripThroughTheProfile)
     }
     EXPECT_EQ(sizeSaved.cx, Read(L"CX"));
 
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_strSection);
-    {
-        CTestDlg dlg;
-        Open(dlg);
-    }
-    EXPECT_EQ(-1, Read(L"CX"));
-}
-
-// Values written by other versions or by hand: the dialog opens at a usable size inside the work
-// area, at the template's size when the values do not make a size.
-TEST_F(ResizDlgTest, DamagedProfileValues)
-{
-    CSize sizeTemplate;
-    {
-        CTestDlg dlg;
-        sizeTemplate = Open(dlg);
-    }
     CRect rcWork;
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
-    const int kText = 1, kMissing = 2;
-    struct
+    const struct
     {
-        int cx, cy, nOdd; // nOdd: CX is text, or CY is missing
+        LPCWSTR cx,
+            cy; // NULL: no value; text other than digits is written as a string
         bool bTemplate;
-    } cases[] = {{500, 0, kMissing, true},  {-400, 300, 0, true},       {0, 300, 0, true},
-                 {0, 300, kText, true},     {-1, -1, 0, true},          {1, 1, 0, true},
-                 {100000, 90000, 0, false}, {400, 2000000000, 0, false}};
+    } cases[] = {{L"500", NULL, true},          {L"-400", L"300", true}, {L"0", L"300", true},
+                 {L"wide", L"300", true},       {L"1", L"1", true},      {L"100000", L"90000", false},
+                 {L"400", L"2000000000", false}};
     for (auto& c : cases)
     {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, m_strSection);
         CWinApp* pApp = AfxGetApp();
-        if (c.nOdd == kText)
-            pApp->WriteProfileString(L"7a1", L"CX", L"wide");
-        else
-            pApp->WriteProfileInt(L"7a1", L"CX", c.cx);
-        if (c.nOdd != kMissing)
-            pApp->WriteProfileInt(L"7a1", L"CY", c.cy);
+        for (auto value : {std::make_pair(L"CX", c.cx), std::make_pair(L"CY", c.cy)})
+            if (value.second && iswalpha(value.second[0]))
+                pApp->WriteProfileString(L"7a1", value.first, value.second);
+            else if (value.second)
+                pApp->WriteProfileInt(L"7a1", value.first, _wtoi(value.second));
         CTestDlg dlg;
         Open(dlg);
         CRect rc = WindowRect(&dlg);
-        SCOPED_TRACE(testing::Message() << "CX " << c.cx << " CY " << c.cy << " odd " << c.nOdd);
+        SCOPED_TRACE(testing::Message() << "CX " << c.cx << " CY " << (c.cy ? c.cy : L"-"));
         if (c.bTemplate)
         {
             EXPECT_EQ(sizeTemplate, rc.Size());
