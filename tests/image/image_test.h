@@ -29,10 +29,16 @@ inline std::string Narrow(const wchar_t* psz)
     return s;
 }
 
-std::vector<CString> ListFiles(const CString& dir, LPCTSTR pattern); // sorted full paths
+std::vector<CString> ListFiles(const CString& dir,
+                               LPCTSTR pattern); // sorted full paths
 Bytes ReadBytes(const CString& path);
 bool WriteBytes(const CString& path, const Bytes& data);
 CString TempPath(LPCTSTR name); // unique to this process
+inline CString WriteTemp(LPCTSTR name, const Bytes& data)
+{
+    EXPECT_TRUE(WriteBytes(TempPath(name), data));
+    return TempPath(name);
+}
 inline DWORD U32(const Bytes& b, size_t off)
 {
     return off + 4 <= b.size() ? b[off] | (b[off + 1] << 8) | (b[off + 2] << 16) | ((DWORD)b[off + 3] << 24)
@@ -56,8 +62,6 @@ template <class F> Bytes MakeBmp24(int cx, int cy, F pixel)
         }
     return MakeBmp(cx, cy, 24, {}, rows);
 }
-// The file written to a temporary path with that name.
-CString WriteTemp(LPCTSTR name, const Bytes& data);
 
 // The platform's drawing of a packed DIB one to one into a white buffer of its size.
 std::unique_ptr<qtest::CPixelBuffer> DrawPacked(const BYTE* pInfo, const BYTE* pBits, int cx, int cy);

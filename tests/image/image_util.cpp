@@ -42,28 +42,22 @@ std::vector<CString> ListFiles(const CString& dir, LPCTSTR pattern)
 
 Bytes ReadBytes(const CString& path)
 {
-    Bytes data;
-    HANDLE h = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-        return data;
-    DWORD n = ::GetFileSize(h, NULL), nRead = 0;
-    data.resize(n);
-    if (n)
-        ::ReadFile(h, data.data(), n, &nRead, NULL);
-    data.resize(nRead);
-    ::CloseHandle(h);
+    CFile f;
+    if (!f.Open(path, CFile::modeRead | CFile::shareDenyNone))
+        return Bytes();
+    Bytes data((size_t)f.GetLength());
+    data.resize(data.empty() ? 0 : f.Read(data.data(), (UINT)data.size()));
     return data;
 }
 
 bool WriteBytes(const CString& path, const Bytes& data)
 {
-    HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    DWORD n = 0;
-    BOOL ok = h != INVALID_HANDLE_VALUE &&
-              (data.empty() || ::WriteFile(h, data.data(), (DWORD)data.size(), &n, NULL));
-    if (h != INVALID_HANDLE_VALUE)
-        ::CloseHandle(h);
-    return ok && n == data.size();
+    CFile f;
+    if (!f.Open(path, CFile::modeCreate | CFile::modeWrite))
+        return false;
+    if (!data.empty())
+        f.Write(data.data(), (UINT)data.size());
+    return true;
 }
 
 CString TempPath(LPCTSTR name)
@@ -73,13 +67,6 @@ CString TempPath(LPCTSTR name)
     CString s;
     s.Format(L"%sqctl_img_%lu_%s", dir, ::GetCurrentProcessId(), name);
     return s;
-}
-
-CString WriteTemp(LPCTSTR name, const Bytes& data)
-{
-    CString path = TempPath(name);
-    EXPECT_TRUE(WriteBytes(path, data));
-    return path;
 }
 
 Bytes MakeBmp(int cx, int cy, int nBits, const std::vector<RGBQUAD>& colors, const Bytes& rows,

@@ -18,22 +18,22 @@ namespace
 // The crossed-out frame: black border and diagonals, white between them.
 bool ShowsCross(const CPixelBuffer& pix)
 {
-    int w = pix.Width(), h = pix.Height(), black = 0;
+    int w = pix.Width(), h = pix.Height(), down = 0, up = 0;
     for (int d = -1; d <= 1; d++) // each diagonal passes within a pixel of these points
-        black += (pix.GetPixel(w / 4 + d, h / 4) == 0) + (pix.GetPixel(w - 1 - w / 4 + d, h / 4) == 0);
-    return black >= 2 && pix.GetPixel(0, h / 2) == 0 && pix.GetPixel(w / 2, h - 1) == 0 &&
+        down += pix.GetPixel(w / 4 + d, h / 4) == 0, up += pix.GetPixel(w - 1 - w / 4 + d, h / 4) == 0;
+    return down && up && pix.GetPixel(0, h / 2) == 0 && pix.GetPixel(w / 2, h - 1) == 0 &&
            pix.GetPixel(w / 2, h / 6) == RGB(255, 255, 255) &&
            pix.GetPixel(w / 6, h / 2) == RGB(255, 255, 255);
 }
 
-// What the pane shows for an image: scaled and centred on white.
-std::unique_ptr<CPixelBuffer> Expected(const CQDIBitmap& dib, CWnd& pane)
+// Whether the pane shows its image scaled and centred on white.
+bool ShowsImage(CQPreviewStatic& pane)
 {
     CRect rc;
     pane.GetClientRect(&rc);
-    auto buf = std::make_unique<CPixelBuffer>(rc.Width(), rc.Height());
-    dib.ScaleDIB(buf->GetDC(), rc, TRUE);
-    return buf;
+    CPixelBuffer expected(rc.Width(), rc.Height());
+    pane.GetImage().ScaleDIB(expected.GetDC(), rc, TRUE);
+    return CountDifferent(*qtest::CaptureClient(&pane), expected) == 0;
 }
 
 } // namespace
@@ -49,12 +49,12 @@ TEST(PreviewStatic, PicturesOfFilesAndLoaders)
     ASSERT_LT(at + 24, dwg.size());
     Bytes png(dwg.begin() + at, dwg.end());
     CString pngPath = WriteTemp(L"preview.png", png), jpgPath = WriteTemp(L"photo.jpg", png);
-    CString text = WriteTemp(L"notes.txt", Bytes{'h', 'i'});
 
     qtest::CRecordingWnd parent;
     ASSERT_TRUE(parent.CreateTop(300, 200));
     CQPreviewStatic pane;
     ASSERT_TRUE(pane.Create(L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, CRect(10, 10, 206, 140), &parent, 1001));
+    EXPECT_TRUE(pane.DoRealizePalette(FALSE)); // no image: nothing to realize
     CQDIBitmapEx ex;
     struct
     {
@@ -68,7 +68,7 @@ TEST(PreviewStatic, PicturesOfFilesAndLoaders)
         {newer, false, DIBTYPE_NONE},
         {SampleDir() + L"\\bmp", false, DIBTYPE_NONE},
         {SampleDir() + L"\\missing.bmp", false, DIBTYPE_NONE},
-        {text, false, DIBTYPE_NONE},
+        {WriteTemp(L"notes.txt", Bytes{'h', 'i'}), false, DIBTYPE_NONE},
         {jpgPath, true, DIBTYPE_JPEG},
         {pngPath, true, DIBTYPE_JPEG},
         {newer, true, DIBTYPE_DWG},
@@ -81,30 +81,24 @@ TEST(PreviewStatic, PicturesOfFilesAndLoaders)
         pane.SetLoader(c.ex ? &ex : NULL);
         pane.OpenImage(c.path);
         EXPECT_EQ(c.type, pane.GetImage().DIBType());
-        auto shown = qtest::CaptureClient(&pane);
         if (c.type == DIBTYPE_NONE)
-            EXPECT_TRUE(ShowsCross(*shown));
+            EXPECT_TRUE(ShowsCross(*qtest::CaptureClient(&pane)));
         else
-            EXPECT_EQ(0, CountDifferent(*shown, *Expected(pane.GetImage(), pane)));
+            EXPECT_TRUE(ShowsImage(pane));
     }
-    // The drawing's preview in the size its PNG header gives, its dark lines drawn.
+    // The drawing's preview in the size its PNG header gives, every pixel drawn.
     ASSERT_TRUE(ex.Load(newer));
-    EXPECT_EQ((LONG)((dwg[at + 18] << 8) | dwg[at + 19]), ex.GetWidth());
-    EXPECT_EQ((LONG)((dwg[at + 22] << 8) | dwg[at + 23]), ex.GetHeight());
+    EXPECT_EQ(CSize((dwg[at + 18] << 8) | dwg[at + 19], (dwg[at + 22] << 8) | dwg[at + 23]),
+              CSize(ex.GetWidth(), ex.GetHeight()));
     CPixelBuffer drawn(ex.GetWidth(), ex.GetHeight(), RGB(1, 2, 3));
     ex.DrawDIB(drawn.GetDC(), 0, 0, drawn.Width(), drawn.Height());
     EXPECT_EQ(0, drawn.CountColor(CRect(0, 0, drawn.Width(), drawn.Height()), RGB(1, 2, 3)));
-
-    CQPreviewStatic fresh; // no image: answers TRUE without a window or DC
-    EXPECT_TRUE(fresh.DoRealizePalette(FALSE));
 }
-
-// ---------------------------------------------------------------------------------------------
-// The dialog, driven by a thread timer while DoModal runs: each step returns true when done.
 
 namespace
 {
 
+// The dialog, driven by a thread timer while DoModal runs: each step returns true when done.
 typedef std::function<bool(CPreviewFileDlg&)> Step;
 struct Script
 {
@@ -125,19 +119,6 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR, DWORD)
         s.next++;
 }
 
-// Runs the dialog on the samples' drawings; the result and the number of steps done.
-std::pair<INT_PTR, size_t> RunScripted(CPreviewFileDlg& dlg, std::vector<Step> steps)
-{
-    CString dir = SampleDir() + L"\\drawings";
-    dlg.m_ofn.lpstrInitialDir = dir;
-    Script script = {&dlg, steps, 0, 0};
-    g_pScript = &script;
-    UINT_PTR timer = ::SetTimer(NULL, 0, 100, ScriptTimer);
-    INT_PTR result = dlg.DoModal();
-    ::KillTimer(NULL, timer);
-    return {result, script.next};
-}
-
 // Selects the file whose name starts with the text in the dialog's list; false until it is listed.
 bool SelectFile(CPreviewFileDlg& dlg, const wchar_t* pszName)
 {
@@ -150,69 +131,56 @@ bool SelectFile(CPreviewFileDlg& dlg, const wchar_t* pszName)
     return i >= 0 && ::SendMessageW(hList, LVM_SETITEMSTATE, i, (LPARAM)&item);
 }
 
-void Click(CPreviewFileDlg& dlg, int nID)
-{
-    ::SendDlgItemMessageW(dlg.GetSafeHwnd(), nID, BM_CLICK, 0, 0);
-}
-
-void Close(CPreviewFileDlg& dlg, int nID)
-{
-    ::PostMessageW(::GetParent(dlg.GetSafeHwnd()), WM_COMMAND, nID, 0);
-}
-
 } // namespace
 
-// Open, select a drawing, see its thumbnail, switch the preview off (white; selections load
-// nothing) and on (the current selection shows), cancel; then select and accept.
+// On the samples' drawings: select one and see its thumbnail; switch the preview off (white;
+// selections load nothing) and on (the current selection shows); accept it.
 TEST(PreviewFileDlg, DrivenWhileOpen)
 {
     IMG_REQUIRE_SAMPLES();
-    const wchar_t kFilter[] = L"Drawings (*.dwg)|*.dwg|All files (*.*)|*.*||";
-    CPreviewFileDlg dlg(TRUE, L"dwg", NULL, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter);
+    CPreviewFileDlg dlg(TRUE, L"dwg", NULL, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                        L"Drawings (*.dwg)|*.dwg|All files (*.*)|*.*||");
     EXPECT_EQ((DWORD)0x80040, dlg.m_ofn.Flags & 0x80040);
-    auto image = [&]() -> const CQDIBitmap& { return dlg.GetPreview().GetImage(); };
-    auto result = RunScripted(
-        dlg, {[&](CPreviewFileDlg& d)
-              {
-                  EXPECT_EQ(BST_CHECKED, ::SendDlgItemMessageW(d.GetSafeHwnd(), 1002, BM_GETCHECK, 0, 0));
-                  wchar_t text[16] = L"";
-                  ::GetDlgItemTextW(d.GetSafeHwnd(), 1002, text, 16);
-                  EXPECT_STREQ(L"\x663E\x793A", text); // the template's check box
-                  return SelectFile(d, L"2000-Line");
-              },
-              [&](CPreviewFileDlg& d)
-              {
-                  if (image().DIBType() != DIBTYPE_DWG)
-                      return false;
-                  d.GetPreview().UpdateWindow();
-                  EXPECT_EQ(0, CountDifferent(*qtest::CaptureClient(&d.GetPreview()),
-                                              *Expected(image(), d.GetPreview())));
-                  Click(d, 1002);
-                  auto pix = qtest::CaptureClient(&d.GetPreview());
-                  EXPECT_EQ(pix->Width() * pix->Height(),
-                            pix->CountColor(CRect(0, 0, pix->Width(), pix->Height()), RGB(255, 255, 255)));
-                  return !d.IsPreviewOn() && SelectFile(d, L"r14-v");
-              },
-              [&](CPreviewFileDlg& d)
-              {
-                  EXPECT_EQ(256, image().GetWidth()); // still the first drawing
-                  Click(d, 1002);
-                  EXPECT_EQ(180, image().GetWidth()); // the current selection
-                  Close(d, IDCANCEL);
-                  return true;
-              }});
-    EXPECT_EQ(IDCANCEL, result.first);
-    EXPECT_EQ(3u, result.second);
-
-    CPreviewFileDlg accept(TRUE, L"dwg", NULL, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter);
-    result = RunScripted(accept, {[&](CPreviewFileDlg& d) { return SelectFile(d, L"sample_2000"); },
-                                  [&](CPreviewFileDlg& d)
-                                  {
-                                      if (d.GetPreview().GetImage().DIBType() != DIBTYPE_DWG)
-                                          return false;
-                                      Close(d, IDOK);
-                                      return true;
-                                  }});
-    EXPECT_EQ(IDOK, result.first);
-    EXPECT_EQ(0, accept.GetPathName().CompareNoCase(SampleDir() + L"\\drawings\\sample_2000.dwg"));
+    CString dir = SampleDir() + L"\\drawings";
+    dlg.m_ofn.lpstrInitialDir = dir;
+    CQPreviewStatic& pane = dlg.GetPreview();
+    auto click = [](CPreviewFileDlg& d) { ::SendDlgItemMessageW(d.GetSafeHwnd(), 1002, BM_CLICK, 0, 0); };
+    Script script = {
+        &dlg,
+        {[&](CPreviewFileDlg& d)
+         {
+             EXPECT_EQ(BST_CHECKED, ::SendDlgItemMessageW(d.GetSafeHwnd(), 1002, BM_GETCHECK, 0, 0));
+             wchar_t text[16] = L"";
+             ::GetDlgItemTextW(d.GetSafeHwnd(), 1002, text, 16);
+             EXPECT_STREQ(L"\x663E\x793A", text); // the template's check box
+             return SelectFile(d, L"2000-Line");
+         },
+         [&](CPreviewFileDlg& d)
+         {
+             if (pane.GetImage().DIBType() != DIBTYPE_DWG)
+                 return false;
+             pane.UpdateWindow();
+             EXPECT_TRUE(ShowsImage(pane));
+             click(d);
+             auto pix = qtest::CaptureClient(&pane);
+             EXPECT_EQ(pix->Width() * pix->Height(),
+                       pix->CountColor(CRect(0, 0, pix->Width(), pix->Height()), RGB(255, 255, 255)));
+             return !d.IsPreviewOn() && SelectFile(d, L"r14-v");
+         },
+         [&](CPreviewFileDlg& d)
+         {
+             EXPECT_EQ(256, pane.GetImage().GetWidth()); // still the first drawing
+             click(d);
+             EXPECT_EQ(180, pane.GetImage().GetWidth()); // the current selection
+             ::PostMessageW(::GetParent(d.GetSafeHwnd()), WM_COMMAND, IDOK, 0);
+             return true;
+         }},
+        0,
+        0};
+    g_pScript = &script;
+    UINT_PTR timer = ::SetTimer(NULL, 0, 100, ScriptTimer);
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    ::KillTimer(NULL, timer);
+    EXPECT_EQ(3u, script.next);
+    EXPECT_EQ(0, dlg.GetPathName().CompareNoCase(dir + L"\\r14-v.dwg"));
 }
