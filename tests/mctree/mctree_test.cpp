@@ -1,11 +1,13 @@
-// The multi-column tree through real windows: Fill on hand-made texts, shown rows after seeded random expand/collapse/delete sequences against a model of the tree,
-// the item store and the shown rows in step after the list's own item messages, the boxes and
-// lines by pixels, and clicks and keys that open and close branches.
+// The multi-column tree through real windows: Fill on hand-made texts, shown rows after seeded
+// random expand/collapse/delete sequences against a model of the tree, the item store and the
+// shown rows in step after the list's own item messages, the boxes and lines by pixels, and
+// clicks and keys that open and close branches.
 #include <gtest/gtest.h>
 
 #include "listtree/TreeMultiColumnCtrl.h"
 #include "testwin.h"
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
