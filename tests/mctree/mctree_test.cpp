@@ -1,13 +1,13 @@
-// The multi-column tree through real windows: Fill on hand-made texts and on 10,000 mutated ones,
-// shown rows after seeded random expand/collapse/delete sequences against a model of the tree,
-// the item store and the shown rows in step after the list's own item messages, the boxes and
-// lines by pixels, and clicks and keys that open and close branches.
+// The multi-column tree through real windows: Fill on hand-made texts, shown rows after seeded
+// random expand/collapse/delete sequences against a model of the tree, the item store and the
+// shown rows in step after the list's own item messages, the boxes and lines by pixels, and
+// clicks and keys that open and close branches.
 #include <gtest/gtest.h>
 
 #include "listtree/TreeMultiColumnCtrl.h"
 #include "testwin.h"
 
-#include <functional>
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -121,6 +121,8 @@ TEST_F(TreeTest, FillReadsBracketedTexts)
         {L"A,,B,", 1, {L"A", L"B"}, {-1, -1}, L"|"},
         {L"(((A", 1, {L"A"}, {-1}, L"|"},
         {L"A(B(C", 1, {L"A"}, {-1, 0, 1}, L"|"},
+        {L"A((B))", 1, {L"A"}, {-1, 0}, L"|"},
+        {L"A(B(C),D)", 1, {L"A"}, {-1, 0, 1, 0}, L"|"},
         {L"A%1%2%3%4", 1, {L"A"}, {-1}, L"1|2"},
         {L"A%%z", 1, {L"A"}, {-1}, L"|z"},
         {kNul, 1, {L"A", L"B"}, {-1, -1}, L"|"},
@@ -264,11 +266,6 @@ struct Model
         Walk(-1, out);
         return out;
     }
-    bool Shown(int id) const
-    {
-        std::vector<int> rows = Rows();
-        return std::find(rows.begin(), rows.end(), id) != rows.end();
-    }
     void CloseSubtree(int id)
     {
         expanded.erase(id);
@@ -278,7 +275,8 @@ struct Model
     }
     void Expand(int id)
     {
-        if (HasChildren(id) && Shown(id))
+        std::vector<int> rows = Rows();
+        if (HasChildren(id) && std::count(rows.begin(), rows.end(), id))
             expanded.insert(id);
     }
     void RecExpand(int id)
@@ -327,7 +325,7 @@ std::wstring RandomTreeText(std::mt19937& rng, int nItems, std::vector<int>& par
 } // namespace
 
 // Seeded random trees and operation sequences (expand, collapse, open a subtree, delete a row,
-// keys on the selected row, clicks on a box): the shown rows always match the model's.
+// keys on the selected row): the shown rows always match the model's.
 TEST_F(TreeTest, RandomOperationsMatchModel)
 {
     std::mt19937 rng(2026);
@@ -340,7 +338,7 @@ TEST_F(TreeTest, RandomOperationsMatchModel)
         ASSERT_EQ(model.parent, Parents());
         for (int step = 0; step < 40; step++)
         {
-            int n = (int)model.parent.size(), id = (int)(rng() % n), op = (int)(rng() % 7);
+            int n = (int)model.parent.size(), id = (int)(rng() % n), op = (int)(rng() % 6);
             SCOPED_TRACE(testing::Message()
                          << "round " << round << " step " << step << " op " << op << " id " << id);
             int row = RowOf(id);
@@ -383,85 +381,12 @@ TEST_F(TreeTest, RandomOperationsMatchModel)
                     model.CloseSubtree(id);
                 break;
             }
-            case 6:
-            {
-                // A click in the middle of the drawn box toggles: the box sits 20 pixels further
-                // right per level.
-                CRect rc;
-                if (row < 0)
-                    break;
-                tree.EnsureVisible(row, FALSE);
-                ASSERT_TRUE(tree.GetSubItemRect(row, 0, rc));
-                int x = rc.left + 5 + 20 * tree.GetItemLevel(id) + 6;
-                qtest::SendClick(tree.GetSafeHwnd(), CPoint(x, rc.CenterPoint().y));
-                if (!model.HasChildren(id))
-                    break;
-                if (model.expanded.count(id))
-                    model.CloseSubtree(id);
-                else
-                    model.Expand(id);
-                break;
-            }
             }
             ASSERT_EQ(model.Rows(), Shown());
             for (int i = 0; i < n; i++)
                 ASSERT_EQ(model.expanded.count(i) > 0, tree.ItemIsExpanded(i) != 0) << "item " << i;
         }
         ASSERT_TRUE(InStep());
-    }
-}
-
-// 10,000 mutated texts: characters of the grammar inserted, removed and repeated, unpaired
-// surrogates, long runs. After each Fill the top-level items, and no others, have one row each in
-// id order and every parent comes before its children; every tenth tree is checked against the
-// store, opened completely, and then shows every item.
-TEST_F(TreeTest, MutatedFillInputsKeepStoreAndRowsInStep)
-{
-    std::mt19937 rng(17);
-    const wchar_t alphabet[] = L"(),%(),%ab\xD800\xDC00 ";
-    std::vector<std::wstring> seeds = {L"A%1%x(B%2%y,C(D)),E",
-                                       L"plant(area 1(unit(pump%P-101,valve)),area 2)"};
-    std::vector<int> dummy;
-    for (int i = 0; i < 4; i++)
-        seeds.push_back(RandomTreeText(rng, 8, dummy));
-    for (int n = 0; n < 10000; n++)
-    {
-        std::wstring text = seeds[rng() % seeds.size()];
-        for (int m = (int)(rng() % 6); m >= 0; m--)
-        {
-            size_t at = text.empty() ? 0 : rng() % text.size();
-            switch (rng() % 4)
-            {
-            case 0: text.insert(at, 1, alphabet[rng() % (sizeof(alphabet) / sizeof(wchar_t) - 1)]); break;
-            case 1:
-                if (!text.empty())
-                    text.erase(at, 1 + rng() % 4);
-                break;
-            case 2: text.insert(at, text.substr(at, rng() % 12)); break;
-            case 3: text.insert(at, std::wstring(1 + rng() % 20, rng() % 2 ? L'(' : L')')); break;
-            }
-        }
-        SCOPED_TRACE(testing::Message() << "input " << n);
-        Host().Flush();
-        ASSERT_EQ(1, tree.Fill(text.c_str()));
-        int nCount = tree.GetItemCount();
-        std::vector<int> top;
-        for (int id = 0; id < nCount; id++)
-        {
-            int p = tree.GetItemParent(id);
-            ASSERT_LT(p, id);
-            if (p < 0)
-                top.push_back(id);
-        }
-        ASSERT_EQ(top, Shown());
-        if (n % 10 == 0)
-        {
-            ASSERT_TRUE(InStep());
-            for (int id : top)
-                tree.RecExpandItems(id);
-            ASSERT_EQ((size_t)nCount, Shown().size());
-            ASSERT_TRUE(InStep());
-        }
     }
 }
 

@@ -1,10 +1,9 @@
 // The column layout and sort order as text and in the application profile (the registry under
 // a test key): the formats, when they are written, how a saved sort replaces the caller's,
-// rebuilding columns from a header string, and damaged or mutated strings.
+// rebuilding columns from a header string, and damaged strings.
 #include "rltest.h"
 
 #include <algorithm>
-#include <random>
 
 using namespace rltest;
 
@@ -149,62 +148,4 @@ TEST_F(ProfileTest, SavedLayoutAndSort)
     list.EnableSort(FALSE);
     list.SortAllItems();
     EXPECT_STREQ(L"", Read(L"Sort:000004D2"));
-}
-
-// 10,000 mutated strings (seeded) as sort strings, every fourth also as a header string: after
-// a sort string the marks hold consecutive positions on existing columns, the sort string reads
-// back to itself and the rows stay; a header string gives one column per piece up to the first
-// empty one, each 0..32767 pixels wide.
-TEST_F(ProfileTest, MutatedStrings)
-{
-    CListCtrl plain;
-    ASSERT_TRUE(plain.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), &parent, 99));
-    plain.InsertColumn(0, L"x"); // a list may make its header with its first column
-    std::mt19937 rng(16);
-    const std::wstring seeds[] = {L"0,3D", L"2,0D,1", L"1D", L"Name:120:L,Size:80:R,Type:100:C", L"a:1:L"};
-    const std::wstring alphabet = L"0123456789DLRCX,:-+ a";
-    const auto data = RowSet();
-    for (int n = 0; n < 10000; ++n)
-    {
-        std::wstring s = seeds[rng() % 5];
-        for (int k = 1 + rng() % 6; k > 0; --k)
-        {
-            size_t at = rng() % (s.size() + 1);
-            switch (rng() % 6)
-            {
-            case 0: s.insert(at, 1, alphabet[rng() % alphabet.size()]); break;
-            case 1: s.erase(at, 1); break;
-            case 2: s.resize(at); break;
-            case 3: s.insert(at, std::to_wstring(rng()) + std::to_wstring(rng())); break;
-            case 4: s += L"," + s; break;
-            case 5: s.insert(at, 1, L'\0'); break;
-            }
-        }
-        if (rng() % 500 == 0)
-            s += std::wstring(10000, alphabet[rng() % alphabet.size()]);
-        CString str(s.c_str(), (int)s.size());
-        SCOPED_TRACE(testing::Message() << "string " << n << " of " << s.size() << " characters");
-        list.SortAllItems(str);
-        ASSERT_EQ(4, list.GetCountColumn());
-        for (int p = 1, bAscending, nColumn; p <= list.Header().GetCountSortColumns(); ++p)
-            ASSERT_TRUE(list.Header().GetPositionColumn(p, bAscending, nColumn) && nColumn >= 0 &&
-                        nColumn < 4);
-        if (n % 20 == 0)
-        {
-            ASSERT_EQ(data, RowSet());
-            CString strSort = list.GetHeaderSortString();
-            list.SortAllItems(strSort);
-            ASSERT_STREQ(strSort, list.GetHeaderSortString());
-        }
-        if (n % 4 != 0)
-            continue;
-        ASSERT_TRUE(CTsyslistviewex::SetHeader(&plain, str));
-        int nPieces = 0;
-        for (size_t at = 0, end; at < s.size() && (end = std::min(s.find(L',', at), s.size())) > at;
-             at = end + 1)
-            ++nPieces;
-        ASSERT_EQ(nPieces, plain.GetHeaderCtrl()->GetItemCount());
-        for (int c = 0; c < nPieces; ++c)
-            ASSERT_TRUE(plain.GetColumnWidth(c) >= 0 && plain.GetColumnWidth(c) <= 32767);
-    }
 }

@@ -7,7 +7,6 @@
 #include "testwin.h"
 
 #include <algorithm>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -202,59 +201,6 @@ TEST_F(SortListTest, UnparsableCellsAndRefusedTypeTables)
     ClickHeader(1);
     ClickHeader(0);
     EXPECT_EQ((std::vector<CString>{L"10", L"9"}), ColumnTexts(0));
-
-    EXPECT_EQ(0, list.SetHighlightType(1));
-    EXPECT_EQ(1, list.SetHighlightType(3)) << "no change";
-    EXPECT_EQ(1, list.SetHighlightType(0));
-}
-
-// Seeded random number and date columns: after a click the column is ordered by the values its
-// texts have (worked out here; texts with a unit after the number), ties in any order, and every
-// row keeps its own data value at full width.
-TEST_F(SortListTest, RandomColumnsEndOrderedByValue)
-{
-    std::mt19937 rng(1717);
-    AddColumns(1, 150);
-    list.EnableSort(true);
-    for (BYTE type : {2, 5, 3})
-    {
-        SCOPED_TRACE(testing::Message() << "type " << (int)type);
-        SetTypes({type});
-        list.DeleteAllItems();
-        list.SetRedraw(FALSE);
-        std::vector<double> keys;
-        for (int i = 0; i < 150; i++)
-        {
-            CString s;
-            int y = 1890 + (int)(rng() % 200), mo = 1 + (int)(rng() % 12), d = 1 + (int)(rng() % 28);
-            int h = (int)(rng() % 24), mi = (int)(rng() % 60), n = (int)(rng() % 2001) - 1000;
-            if (type == 2)
-                s.Format(L"%d%s", n, rng() % 4 == 0 ? L"kg" : L"");
-            else if (type == 5)
-                s.Format(L"%.6g", n / 64.0);
-            else
-                s = DateText(y, mo, d, h, mi);
-            keys.push_back(type == 3   ? (((y * 13.0 + mo) * 32 + d) * 24 + h) * 60 + mi
-                           : type == 2 ? n
-                                       : n / 64.0);
-            list.SetItemData(list.InsertItem(i, s), (DWORD_PTR)i + ((DWORD_PTR)1 << 40));
-        }
-        list.SetRedraw(TRUE);
-        for (int turn = 0; turn < 2; turn++)
-        {
-            ClickHeader(0);
-            for (int i = 0; i < list.GetItemCount(); i++)
-            {
-                DWORD_PTR data = list.GetItemData(i);
-                ASSERT_EQ((DWORD_PTR)1 << 40, data & ~(DWORD_PTR)0xFFFF) << "row " << i;
-                if (i > 0)
-                {
-                    double prev = keys[list.GetItemData(i - 1) & 0xFFFF], cur = keys[data & 0xFFFF];
-                    ASSERT_TRUE(turn == 0 ? prev <= cur : prev >= cur) << "rows " << i - 1 << " and " << i;
-                }
-            }
-        }
-    }
 }
 
 // Dragging a header item moves its column, header and cells, to stand before the item it is
@@ -404,29 +350,4 @@ TEST_F(SortListTest, HighlightCoversFirstColumnRowOrWidth)
         EXPECT_EQ(tc.beyond ? hl : window, buf->GetPixel(400, y)) << "right of the columns";
         EXPECT_EQ(window, buf->GetPixel(400, rcRow.bottom + 2)) << "the next row";
     }
-}
-
-// The layer's date: text parsed and written in the user's locale, refusal of what is no date, and
-// the calendar order and arithmetic around the date origin, where the stored values are negative.
-TEST(OleDateTime, ParseFormatOrderAndArithmetic)
-{
-    COleDateTime t;
-    for (LPCWSTR bad : {L"", L"no date", L"31.31.2026", L"25:61"})
-    {
-        EXPECT_FALSE(t.ParseDateTime(bad)) << (LPCTSTR)bad;
-        EXPECT_EQ(COleDateTime::invalid, t.GetStatus());
-        EXPECT_TRUE(t.Format().IsEmpty());
-    }
-    COleDateTime a(2026, 12, 6, 7, 45, 30);
-    ASSERT_TRUE(t.ParseDateTime(a.Format()));
-    EXPECT_NEAR((double)a.m_dt, (double)t.m_dt, 1e-9);
-    EXPECT_EQ(COleDateTime::invalid, COleDateTime(2026, 2, 30, 0, 0, 0).GetStatus());
-
-    COleDateTime midnight(1899, 12, 29, 0, 0, 0), six(1899, 12, 29, 6, 0, 0), origin(1899, 12, 30, 0, 0, 0);
-    EXPECT_DOUBLE_EQ(-1.25, (double)six.m_dt);
-    EXPECT_TRUE(midnight < six && six < origin && origin > six && six > midnight);
-    EXPECT_DOUBLE_EQ(0.25, (double)(six + COleDateTimeSpan(1, 0, 0, 0)).m_dt);
-    COleDateTime back(0.25);
-    back += COleDateTimeSpan(-1, 0, 0, 0);
-    EXPECT_DOUBLE_EQ(-1.25, (double)back.m_dt);
 }
