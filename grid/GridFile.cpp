@@ -13,8 +13,7 @@
 #include "grid/internal/QFontCache.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <typeinfo>
 
@@ -74,8 +73,8 @@ private:
 
 // Writes the headings line and then every row from row 0. A derived grid's texts are read through
 // its GetItemText, so that it saves the texts it shows; the grid's own are read where they are
-// kept, without a copy. A cell's text ends at an embedded NUL, as a C string. Characters are
-// converted as the text file's WriteString converts them, and the lines go out in large pieces.
+// kept, without a copy. A cell's text ends at an embedded NUL, as a C string. The lines are
+// gathered and handed to the text file's WriteString in large pieces.
 BOOL CQGridCtrl::Save(LPCTSTR filename)
 {
     CStdioFile File;
@@ -90,25 +89,10 @@ BOOL CQGridCtrl::Save(LPCTSTR filename)
     {
         const int nNumColumns = GetColumnCount();
         const bool bKept = typeid(*this) == typeid(CQGridCtrl);
-        const size_t kPiece = 64 * 1024;
-        std::string out;
+        const size_t kPiece = 32 * 1024;
+        std::wstring out;
         out.reserve(kPiece + 1024);
 
-        // One character in the locale's multibyte encoding; '?' where it has none.
-        auto Put = [&out](wchar_t wc)
-        {
-            if (wc < 0x80)
-            {
-                out.push_back((char)wc);
-                return;
-            }
-            char mb[MB_LEN_MAX];
-            int nBytes = wctomb(mb, wc);
-            if (nBytes <= 0)
-                out.push_back('?');
-            else
-                out.append(mb, (size_t)nBytes);
-        };
         auto WriteRow = [&](int nRow)
         {
             for (int col = 0; col < nNumColumns; col++)
@@ -121,20 +105,20 @@ BOOL CQGridCtrl::Save(LPCTSTR filename)
                         wchar_t wc = text.bWide ? ((const wchar_t*)text.p)[i] : ((const BYTE*)text.p)[i];
                         if (wc == 0)
                             break;
-                        Put(wc);
+                        out.push_back(wc);
                     }
                 }
                 else
                 {
                     CString strText = GetItemText(nRow, col);
-                    for (LPCWSTR psz = strText; *psz != 0; psz++)
-                        Put(*psz);
+                    LPCWSTR psz = strText;
+                    out.append(psz, wcslen(psz));
                 }
-                out.push_back(col == nNumColumns - 1 ? '\n' : ',');
+                out.push_back(col == nNumColumns - 1 ? L'\n' : L',');
             }
             if (out.size() >= kPiece)
             {
-                File.Write(out.data(), (UINT)out.size());
+                File.WriteString(out.c_str());
                 out.clear();
             }
         };
@@ -142,7 +126,8 @@ BOOL CQGridCtrl::Save(LPCTSTR filename)
         WriteRow(0);
         for (int row = 0; row < GetRowCount(); row++)
             WriteRow(row);
-        File.Write(out.data(), (UINT)out.size());
+        if (!out.empty())
+            File.WriteString(out.c_str());
         File.Close();
     }
     CATCH(CFileException, e)
